@@ -1,0 +1,21 @@
+# Compiler settings every Corvane target shares.
+
+# Warnings are errors in both builds.
+set(CORVANE_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion -Werror)
+
+if(CORVANE_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(WIN32)
+  # 32-bit programs that need no runtime DLL; the A functions of Win32.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0400 WINVER=0x0400)
+endif()
+
+# Applies the project's warnings and include root to a target.
+function(corvane_defaults target)
+  target_compile_options(${target} PRIVATE ${CORVANE_WARNINGS})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+endfunction()

@@ -1,0 +1,23 @@
+// The state one run of Corvane shares across subsystems. A test creates a
+// fresh one per case instead of relying on process-wide globals.
+#pragma once
+
+#include <string>
+
+#include "config/Locations.h"
+#include "platform/Machine.h"
+
+namespace cvn {
+
+struct RunContext {
+  explicit RunContext(platform::Machine& m) : machine(m) {}
+
+  platform::Machine& machine;
+  Locations locations;       // the location table, filled on first use
+  std::string appName;       // "AppName" of App Info
+  bool appWin32 = true;      // "AppWin32" of App Info
+  bool isNt = false;         // the measured platform is Windows NT
+  bool loadCheckPending = false;
+};
+
+}  // namespace cvn
