@@ -1,0 +1,38 @@
+// The Windows headers, for the Win32 services only. The platform interfaces
+// name their methods after the calls they wrap (CopyFile, MessageBox, ...),
+// so the A/W macros of the headers are removed here; the services call the
+// A functions by their full names.
+#pragma once
+
+#include <windows.h>
+// These two need windows.h before them.
+#include <commdlg.h>
+#include <shellapi.h>
+
+#undef CopyFile
+#undef CreateDirectory
+#undef DeleteFile
+#undef ExtractIcon
+#undef GetDiskFreeSpace
+#undef GetDriveType
+#undef LoadIcon
+#undef MessageBox
+#undef MoveFile
+#undef RemoveDirectory
+#undef SearchPath
+#undef SetCurrentDirectory
+
+namespace cvn::platform::win32 {
+
+// GetProcAddress for a function that older Windows versions lack (Windows
+// 95 has no GetDiskFreeSpaceEx or GlobalMemoryStatusEx). Null when absent.
+template <typename Function>
+Function FindExport(const char* module, const char* name) {
+  const HMODULE handle = ::GetModuleHandleA(module);
+  if (handle == nullptr) return nullptr;
+  // Through void(*)(), the one function pointer type every other converts to
+  // without a cast-function-type warning.
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(handle, name)));
+}
+
+}  // namespace cvn::platform::win32
