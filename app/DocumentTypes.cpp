@@ -1,0 +1,75 @@
+#include "app/DocumentTypes.h"
+
+#include <string>
+
+namespace cvn {
+namespace {
+
+using platform::Registry;
+using platform::regerr::kSuccess;
+
+struct DocumentType {
+  const char* className;
+  const char* description;
+  const char* extension;
+  const char* iconIndex;
+};
+
+constexpr DocumentType kTypes[] = {
+    {"Corvane.cdb", "Corvane Database", ".cdb", ",1"},
+    {"Corvane.udb", "Corvane Recent Usage", ".udb", ",2"},
+    {"Corvane.fdb", "Corvane File Info", ".fdb", ",3"},
+};
+
+// The program in its short form, which holds no blanks the shell would split.
+std::string ProgramPathForShell(platform::FileSystem& files) {
+  const std::string program = files.ProgramPath();
+  const std::string shortPath = files.ShortPathName(program);
+  return shortPath.empty() ? program : shortPath;
+}
+
+bool SetDefault(Registry& reg, const std::string& subKey, const std::string& text) {
+  return reg.SetDefaultValue(platform::hkey::kClassesRoot, subKey, text) == kSuccess;
+}
+
+// A named string value: create the key, set the value with its terminating
+// zero, close the key; both the set and the close must succeed.
+bool SetNamedString(Registry& reg, const std::string& subKey, const std::string& name,
+                    const std::string& text) {
+  platform::RegKey key = 0;
+  if (reg.CreateKey(platform::hkey::kClassesRoot, subKey, key) != kSuccess) return false;
+  platform::Bytes data(text.begin(), text.end());
+  data.push_back(0);
+  const bool set = reg.SetValue(key, name, platform::regtype::kString, data) == kSuccess;
+  const bool closed = reg.CloseKey(key) == kSuccess;
+  return set && closed;
+}
+
+void RegisterType(Registry& reg, const DocumentType& type, const std::string& program,
+                  RegisterIcons icons, bool withOpenCommand) {
+  const std::string className = type.className;
+  if (!SetDefault(reg, className, type.description)) return;
+  if (icons == RegisterIcons::Yes &&
+      !SetDefault(reg, className + "\\DefaultIcon", program + type.iconIndex)) {
+    return;
+  }
+  if (!SetDefault(reg, type.extension, className)) return;
+  if (!withOpenCommand) return;
+  if (SetDefault(reg, className + "\\shell\\open\\command", program + " \"%1\"") &&
+      icons == RegisterIcons::Yes) {
+    SetNamedString(reg, std::string(type.extension) + "\\ShellNew", "NullFile", "");
+  }
+}
+
+}  // namespace
+
+void RegisterDocumentTypes(platform::Machine& machine, RegisterIcons icons) {
+  const std::string program = ProgramPathForShell(machine.Files());
+  bool first = true;
+  for (const DocumentType& type : kTypes) {
+    RegisterType(machine.Reg(), type, program, icons, first);
+    first = false;
+  }
+}
+
+}  // namespace cvn

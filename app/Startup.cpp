@@ -1,0 +1,126 @@
+#include "app/Startup.h"
+
+#include <memory>
+#include <optional>
+
+#include "app/Answers.h"
+#include "app/DocumentTypes.h"
+#include "config/ConfigDatabase.h"
+#include "config/MessageText.h"
+#include "config/PathSpec.h"
+
+namespace cvn {
+namespace {
+
+constexpr int kIdsOpenDatabaseFilter = 10155;  // "Configuration Database (*.cdb)|*.cdb||"
+constexpr int kIdsCannotLoadDatabase = 10072;  // "Unable to load ... file '%s'."
+
+enum class WizardResult { Cancelled, Finished };
+
+// The facts start-up gathers for the wizard, in the order it reads them.
+struct Session {
+  SavedAnswers answers;
+  UserInfo userInfo;
+};
+
+// ---- Temporary seams: the steps that later work fills in. Each is named
+// for its step and does nothing yet, so the sequence stays visible here.
+void GatherSystemInformation(RunContext&, ConfigDatabase&) {}
+void PrepareFileInformation(RunContext&, ConfigDatabase&) {}
+void RunUsageDatabaseStep(RunContext&, const std::string& /*databasePath*/, ConfigDatabase&) {}
+void ReadMinimumRequirements(RunContext&, ConfigDatabase&) {}
+WizardResult RunWizard(RunContext&, ConfigDatabase&, Session&) { return WizardResult::Cancelled; }
+void WriteReport(RunContext&, ConfigDatabase&, const Session&) {}
+// ---- End of the temporary seams.
+
+// The single .cdb beside the program, else the user's choice; nothing when
+// the user cancels the dialog.
+std::optional<std::string> ChooseDatabase(RunContext& context, const PathSpec& pattern) {
+  auto& files = context.machine.Files();
+  platform::FindData found;
+  int matches = 0;
+  std::string firstMatch;
+  if (auto search = files.FindFirst(pattern, found)) {
+    firstMatch = found.name;
+    for (matches = 1; search->Next(found);) ++matches;
+  }
+  if (matches == 1) return PathSpec(context, "1|").Append(firstMatch).Text();
+
+  platform::OpenFileRequest request;
+  request.filter = context.machine.Texts().Load(kIdsOpenDatabaseFilter);
+  request.defaultExtension = "cdb";
+  request.flags = platform::ofn::kFileMustExist | platform::ofn::kHideReadOnly;
+  return context.machine.Ask().OpenFile(request);
+}
+
+void ReportLoadFailure(RunContext& context, const std::string& path) {
+  const std::string text =
+      LoadText(context.machine.Texts(), kIdsCannotLoadDatabase, {DisplayForm(path)});
+  context.machine.Ask().MessageBox(text, platform::Buttons::Ok, platform::Icon::Warning);
+}
+
+}  // namespace
+
+std::string ArgumentsAfterProgram(std::string_view line) {
+  size_t at = 0;
+  if (!line.empty() && line.front() == '"') {
+    const size_t close = line.find('"', 1);
+    at = close == std::string_view::npos ? line.size() : close + 1;
+  } else {
+    while (at < line.size() && line[at] != ' ' && line[at] != '\t') ++at;
+  }
+  while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
+  return std::string(line.substr(at));
+}
+
+std::string DatabasePathFromCommandLine(std::string_view commandLine) {
+  if (!commandLine.empty() && commandLine.front() == '"') {
+    // The line is expected to end with the closing quote.
+    return std::string(commandLine.substr(1, commandLine.size() >= 2 ? commandLine.size() - 2 : 0));
+  }
+  return std::string(commandLine);
+}
+
+StartupOutcome RunStartup(RunContext& context, std::string_view commandLine) {
+  // 1. The database, empty, with its standard sections.
+  auto database = std::make_unique<ConfigDatabase>();
+  // 2. The first path expanded fills the location table; the application
+  //    folder is still the program's own folder.
+  const PathSpec pattern(context, "1|*.cdb");
+  // 3. The 3-D control look is the platform's own on every Windows we run on.
+  // 4. The database path.
+  std::string path;
+  if (!commandLine.empty()) {
+    path = DatabasePathFromCommandLine(commandLine);
+  } else if (auto chosen = ChooseDatabase(context, pattern)) {
+    path = *chosen;
+  } else {
+    return StartupOutcome::NoDatabaseChosen;
+  }
+  // 5. System information.
+  GatherSystemInformation(context, *database);
+  // 6. The database itself.
+  if (database->Load(context, path) != platform::kSOk) {
+    ReportLoadFailure(context, path);
+    return StartupOutcome::LoadFailed;
+  }
+  // 7–9. File information, the usage database, the minimum requirements.
+  PrepareFileInformation(context, *database);
+  RunUsageDatabaseStep(context, path, *database);
+  ReadMinimumRequirements(context, *database);
+  // 10. Saved answers, then user information.
+  Session session;
+  session.answers = LoadAnswers(context);
+  session.userInfo = LoadUserInfo(context);
+  // 11. Document types, with icons.
+  RegisterDocumentTypes(context.machine, RegisterIcons::Yes);
+  // 12–13. The wizard, then the report unless it was cancelled.
+  if (RunWizard(context, *database, session) == WizardResult::Cancelled) {
+    return StartupOutcome::Cancelled;
+  }
+  WriteReport(context, *database, session);
+  // 14. The database goes with this scope.
+  return StartupOutcome::Finished;
+}
+
+}  // namespace cvn

@@ -1,0 +1,14 @@
+// UTF-16 texts of resources in the ANSI code page the program uses
+// (Windows-1252), as WideCharToMultiByte(CP_ACP) makes them.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace cvn::pe {
+
+// Characters the code page lacks become '?'.
+std::string ToAnsi(std::u16string_view text);
+std::u16string FromAnsi(std::string_view text);
+
+}  // namespace cvn::pe
