@@ -1,0 +1,32 @@
+// cvntool: prints what Corvane sees, for the vendor who writes a .cdb and
+// for support staff. It never opens a window.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "config/RunContext.h"
+#include "tools/cvntool/DumpCommand.h"
+#include "tools/cvntool/Options.h"
+#include "tools/cvntool/ToolMachine.h"
+
+int main(int argc, char** argv) {
+  using namespace cvn::tool;
+  std::string error;
+  const auto options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+  if (!options) {
+    std::cerr << "cvntool: " << error << '\n' << kUsage;
+    return 2;
+  }
+  if (options->command != "dump") {
+    std::cerr << "cvntool: unknown command " << options->command << '\n' << kUsage;
+    return 2;
+  }
+  auto inner = OpenMachine(options->machineImage, error);
+  if (!inner) {
+    std::cerr << "cvntool: " << error << '\n';
+    return 1;
+  }
+  ToolMachine machine(std::move(inner), std::cerr, options->appFolder);
+  cvn::RunContext context(machine);
+  return RunDump(context, *options, std::cout, std::cerr);
+}

@@ -1,0 +1,58 @@
+#include "tools/cvntool/Options.h"
+
+namespace cvn::tool {
+
+const char* const kUsage =
+    "usage: cvntool COMMAND [OPTIONS]\n"
+    "commands:\n"
+    "  dump FILE.cdb        print the database in canonical form\n"
+    "options:\n"
+    "  --machine IMAGE      the machine image to look at (Linux build)\n"
+    "  --app DIR            answer the search for the application with DIR\n";
+
+namespace {
+
+// The member an option with a value fills; null for an unknown option.
+std::optional<std::string>* ValueSlot(Options& options, const std::string& name) {
+  if (name == "--app") return &options.appFolder;
+  if (name == "--out") return &options.outPath;
+  if (name == "--cdb") return &options.cdbPath;
+  return nullptr;
+}
+
+}  // namespace
+
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
+  Options options;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg.rfind("--", 0) != 0) {
+      if (options.command.empty()) {
+        options.command = arg;
+      } else {
+        options.operands.push_back(arg);
+      }
+      continue;
+    }
+    if (i + 1 >= args.size()) {
+      error = "option " + arg + " needs a value";
+      return std::nullopt;
+    }
+    const std::string& value = args[++i];
+    if (arg == "--machine") {
+      options.machineImage = value;
+    } else if (auto* slot = ValueSlot(options, arg)) {
+      *slot = value;
+    } else {
+      error = "unknown option " + arg;
+      return std::nullopt;
+    }
+  }
+  if (options.command.empty()) {
+    error = "no command given";
+    return std::nullopt;
+  }
+  return options;
+}
+
+}  // namespace cvn::tool

@@ -1,0 +1,25 @@
+// The command line of cvntool: a command, its operands and the options
+// every command takes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cvn::tool {
+
+struct Options {
+  std::string command;
+  std::vector<std::string> operands;
+  std::string machineImage;               // --machine IMAGE (host build)
+  std::optional<std::string> appFolder;   // --app DIR
+  std::optional<std::string> outPath;     // --out PATH
+  std::optional<std::string> cdbPath;     // --cdb FILE.cdb
+};
+
+// Nothing, with `error` set, for an unknown option or a missing value.
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error);
+
+extern const char* const kUsage;
+
+}  // namespace cvn::tool
