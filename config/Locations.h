@@ -1,8 +1,58 @@
-// The location table behind the "X|" path notation.
+// The location table behind the "X|" path notation: the folders of the
+// one-character location codes and the drive letters, filled from the
+// machine on first use.
 #pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "platform/Machine.h"
 
 namespace cvn {
 
-class Locations {};
+class ConfigSection;
+
+// One character naming a folder: W Windows, S system, T temporary, X the
+// program's own folder, 1 the application folder, 2 a second folder; any
+// other code is defined in Directory Info.
+using LocationCode = char;
+
+class Locations {
+ public:
+  // A folder holds at most this many characters, terminator included.
+  static constexpr size_t kFolderCapacity = 260;
+
+  // Fills the table from the machine the first time; later calls do nothing.
+  void EnsureFilled(platform::Machine& machine);
+  bool IsFilled() const { return filled_; }
+
+  // True for the codes the table itself holds (W S T X 1 2).
+  static bool IsBuiltIn(LocationCode code);
+  // The folder of a built-in code; empty for any other code.
+  const std::string& Folder(LocationCode code) const;
+  // Sets a built-in folder, cut to the capacity; other codes are ignored.
+  void SetFolder(LocationCode code, std::string_view folder);
+
+  char applicationDrive = 'C';
+  char ownDrive = 'C';
+  char windowsDrive = 'C';
+  char cdromDrive = 'D';
+  // Directory Info once attached; it defines the further codes.
+  ConfigSection* directoryInfo = nullptr;
+
+ private:
+  // The folder string of a built-in code, const or not; null otherwise.
+  template <class Self>
+  static auto* Slot(Self& self, LocationCode code);
+
+  bool filled_ = false;
+  std::string windows_;
+  std::string system_;
+  std::string temp_;
+  std::string own_;
+  std::string application_;
+  std::string second_;
+};
 
 }  // namespace cvn

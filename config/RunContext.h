@@ -2,6 +2,7 @@
 // fresh one per case instead of relying on process-wide globals.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "config/Locations.h"
@@ -18,6 +19,8 @@ struct RunContext {
   bool appWin32 = true;      // "AppWin32" of App Info
   bool isNt = false;         // the measured platform is Windows NT
   bool loadCheckPending = false;
+  int32_t configFiles = -1;    // FILES of CONFIG.SYS; -1 until read
+  int32_t configBuffers = -1;  // BUFFERS of CONFIG.SYS; -1 until read
 };
 
 }  // namespace cvn

@@ -1,0 +1,97 @@
+// The loaded configuration database (.cdb): its sixteen standard sections
+// and any others the file names, the two system profiles, the file
+// information and the flags the checks share.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "config/ConfigSection.h"
+#include "config/FileInfoEntry.h"
+#include "config/SystemProfile.h"
+
+namespace cvn {
+
+struct RunContext;
+
+// The index by which the standard sections are fetched: 0..8 the sections
+// with checkable items, 9..15 the text sections.
+enum class SectionId : int {
+  ProgramInfo = 0,
+  DllInfo = 1,
+  ControlInfo = 2,
+  DriverInfo = 3,
+  IniInfo = 4,
+  RegistryInfo = 5,
+  ControlRegistryInfo = 6,
+  OleServerInfo = 7,
+  TypeLibraryInfo = 8,
+  AppInfo = 9,
+  DirectoryInfo = 10,
+  ActionTextInfo = 11,
+  ExplanationTextInfo = 12,
+  VendorInfo = 13,
+  CvnInfo = 14,
+  MinimumRequirementsInfo = 15,
+};
+inline constexpr int kSectionIds = 16;
+
+// The standard name of a section id ("Program Info", ...); empty outside 0..15.
+std::string_view StandardSectionName(SectionId id);
+
+class ConfigDatabase {
+ public:
+  // The sixteen standard sections exist from construction on.
+  ConfigDatabase();
+  ~ConfigDatabase();
+  ConfigDatabase(const ConfigDatabase&) = delete;
+  ConfigDatabase& operator=(const ConfigDatabase&) = delete;
+
+  // Reads the .cdb at `path` into this freshly made database, locating the
+  // application on the way. 0, or platform::kEFail (after a message box
+  // when the path is empty or the file cannot be read).
+  int32_t Load(RunContext& context, const std::string& path);
+
+  // The first section with the standard name of `id`; null outside 0..15.
+  ConfigSection* GetSection(SectionId id) const;
+  ConfigSection* GetSection(int id) const;
+  // The first section of that name, without regard to case.
+  ConfigSection* FindSection(std::string_view name) const;
+  // Appends a Text section of that name.
+  ConfigSection& AddSection(std::string name);
+  const std::vector<std::unique_ptr<ConfigSection>>& Sections() const { return sections_; }
+
+  // The first item of `section` named `name`; null for a null section.
+  static ConfigItem* FindItem(const ConfigSection* section, std::string_view name,
+                              CaseSensitivity sensitivity);
+
+  // The expected sizes and dates of the shipped files.
+  void AddFileInfo(FileInfoEntry entry);
+  const FileInfoEntry* FindFileInfo(std::string_view fileName) const;
+  const std::vector<FileInfoEntry>& FileInfo() const { return fileInfo_; }
+
+  std::string title;
+  SystemProfile systemInfo;
+  SystemProfile minimumRequirements;
+  std::string path;
+  bool appWin32 = true;
+  bool loadCheckIncomplete = false;
+
+ private:
+  ConfigSection& AddSection(std::string name, SectionType type, int linesPerEntry);
+
+  std::vector<std::unique_ptr<ConfigSection>> sections_;
+  std::unordered_map<std::string, size_t> sectionIndex_;  // case-folded name
+  std::vector<FileInfoEntry> fileInfo_;
+  std::unordered_map<std::string, size_t> fileInfoIndex_;
+  // The run this database was loaded into; it must not keep pointing at
+  // our Directory Info after we are gone.
+  RunContext* context_ = nullptr;
+};
+
+}  // namespace cvn

@@ -1,0 +1,142 @@
+// Reading a .cdb file into a ConfigDatabase.
+#include <string>
+
+#include "config/ApplicationFolder.h"
+#include "config/ConfigDatabase.h"
+#include "config/ItemParsing.h"
+#include "config/MessageText.h"
+#include "config/PathSpec.h"
+#include "config/RunContext.h"
+#include "config/TextCase.h"
+#include "config/TextLines.h"
+#include "config/ValueFormats.h"
+
+namespace cvn {
+
+namespace {
+
+constexpr int kNoDatabaseText = 10070;      // "Unable to open Configuration Database file."
+constexpr int kCannotOpenText = 10071;      // "... file '%s'."
+constexpr std::string_view kEndHeader = "End";
+
+// The file name part of a path, as the title of the database.
+std::string FileTitle(std::string_view path) {
+  const size_t cut = path.find_last_of("\\/:");
+  return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+// The name in a header line: one '[' and the blanks around it skipped, then
+// everything up to the first ']' (blanks before it are kept).
+std::string_view HeaderName(std::string_view line) {
+  size_t pos = 0;
+  auto skipBlanks = [&] {
+    while (pos < line.size() && IsBlank(line[pos])) ++pos;
+  };
+  skipBlanks();
+  if (pos < line.size() && line[pos] == '[') ++pos;
+  skipBlanks();
+  const std::string_view rest = line.substr(pos);
+  return rest.substr(0, rest.find(']'));
+}
+
+class Loader {
+ public:
+  Loader(RunContext& context, ConfigDatabase& database)
+      : context_(context),
+        database_(database),
+        resolve_([&context](const std::string& path) { return ExpandedDisplayForm(context, path); }) {}
+
+  int32_t Read(std::string_view bytes) {
+    LineSplitter lines(bytes);
+    std::string_view raw;
+    while (lines.Next(raw)) {
+      const std::string_view line = CleanLine(raw);
+      if (line.empty()) continue;
+      if (line.front() != '[') {
+        ReadEntry(line, lines);
+        continue;
+      }
+      switch (ReadHeader(line)) {
+        case Step::Continue: break;
+        case Step::End: return platform::kSOk;
+        case Step::Fail: return platform::kEFail;
+      }
+    }
+    return platform::kSOk;
+  }
+
+ private:
+  enum class Step { Continue, End, Fail };
+
+  void ReadEntry(std::string_view line, LineSplitter& lines) {
+    if (current_ == nullptr) return;
+    std::string_view raw;
+    if (current_->LinesPerEntry() == 2 && lines.Next(raw)) {
+      // The continuation is joined as it comes, with nothing between.
+      std::string entry(line);
+      entry += CleanLine(raw);
+      current_->Append(ParseItem(current_->Type(), entry, resolve_));
+    } else {
+      current_->Append(ParseItem(current_->Type(), line, resolve_));
+    }
+  }
+
+  Step ReadHeader(std::string_view line) {
+    if (!FinishSection()) return Step::Fail;
+    const std::string_view name = HeaderName(line);
+    if (EqualsNoCase(name, kEndHeader)) return Step::End;
+    current_ = database_.FindSection(name);
+    if (current_ == nullptr) current_ = &database_.AddSection(std::string(name));
+    currentName_ = name;
+    return Step::Continue;
+  }
+
+  // What the end of Directory Info and App Info sets in motion.
+  bool FinishSection() {
+    if (EqualsNoCase(currentName_, StandardSectionName(SectionId::DirectoryInfo))) {
+      if (!LocateApplication(context_, database_)) return false;
+    }
+    if (EqualsNoCase(currentName_, StandardSectionName(SectionId::AppInfo))) TakeAppInfo();
+    return true;
+  }
+
+  void TakeAppInfo() {
+    const ConfigSection* appInfo = database_.GetSection(SectionId::AppInfo);
+    if (const std::string* name = FindValue(appInfo, "AppName")) context_.appName = *name;
+    if (const std::string* win32 = FindValue(appInfo, "AppWin32")) {
+      database_.appWin32 = ReadYesNo(*win32);
+      context_.appWin32 = database_.appWin32;
+    }
+  }
+
+  RunContext& context_;
+  ConfigDatabase& database_;
+  PathResolver resolve_;
+  std::string currentName_;
+  ConfigSection* current_ = nullptr;
+};
+
+}  // namespace
+
+int32_t ConfigDatabase::Load(RunContext& context, const std::string& databasePath) {
+  context_ = &context;
+  platform::Machine& machine = context.machine;
+  if (databasePath.empty()) {
+    machine.Ask().MessageBox(LoadText(machine.Texts(), kNoDatabaseText), platform::Buttons::Ok,
+                             platform::Icon::Warning);
+    return platform::kEFail;
+  }
+  const std::optional<platform::Bytes> bytes = machine.Files().ReadFile(databasePath);
+  if (!bytes) {
+    machine.Ask().MessageBox(
+        LoadText(machine.Texts(), kCannotOpenText, {DisplayForm(databasePath)}),
+        platform::Buttons::Ok, platform::Icon::Warning);
+    return platform::kEFail;
+  }
+  path = databasePath;
+  title = FileTitle(databasePath);
+  const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+  return Loader(context, *this).Read(text);
+}
+
+}  // namespace cvn

@@ -1,0 +1,42 @@
+// advapi32's registry calls on the registry of a machine image.
+#pragma once
+
+#include <map>
+#include <optional>
+
+#include "platform/Registry.h"
+#include "platform/emulated/RegistryStore.h"
+
+namespace cvn::emulated {
+
+class EmulatedRegistry : public platform::Registry {
+ public:
+  explicit EmulatedRegistry(RegistryStore& store) : store_(store) {}
+
+  int32_t OpenKey(platform::RegKey parent, const std::string& subKey, Access access,
+                  platform::RegKey& opened) override;
+  int32_t CreateKey(platform::RegKey parent, const std::string& subKey, platform::RegKey& opened) override;
+  int32_t QueryValue(platform::RegKey key, const std::string& name, platform::RegValue& value) override;
+  int32_t SetValue(platform::RegKey key, const std::string& name, uint32_t type,
+                   const platform::Bytes& data) override;
+  int32_t SetDefaultValue(platform::RegKey parent, const std::string& subKey, const std::string& text) override;
+  int32_t CloseKey(platform::RegKey key) override;
+
+  // Keys still open: a test sees handles that were never closed.
+  size_t OpenHandles() const { return handles_.size(); }
+
+ private:
+  struct Handle {
+    RegNode* node = nullptr;
+    Access access = Access::All;
+  };
+  // The key and access of a handle; nothing for an invalid one.
+  std::optional<Handle> Lookup(platform::RegKey key);
+  platform::RegKey Issue(RegNode& node, Access access);
+
+  RegistryStore& store_;
+  std::map<platform::RegKey, Handle> handles_;
+  platform::RegKey nextHandle_ = 0x1000;
+};
+
+}  // namespace cvn::emulated

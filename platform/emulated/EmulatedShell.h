@@ -1,0 +1,24 @@
+// Icons and text order on the emulated machine.
+#pragma once
+
+#include "platform/FileSystem.h"
+#include "platform/Shell.h"
+
+namespace cvn::emulated {
+
+class EmulatedShell : public platform::Shell {
+ public:
+  explicit EmulatedShell(platform::FileSystem& files) : files_(files) {}
+
+  // A handle made from the id; 0 for ids below 1.
+  platform::IconHandle LoadIcon(int id) override;
+  // Non-zero when the PE file has an icon group at that index (a negative
+  // index names the group by id), or the .ico file has that many images.
+  platform::IconHandle ExtractIcon(const std::string& path, int index) override;
+  int CompareText(const std::string& a, const std::string& b) override;
+
+ private:
+  platform::FileSystem& files_;
+};
+
+}  // namespace cvn::emulated

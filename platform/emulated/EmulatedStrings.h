@@ -1,0 +1,14 @@
+// LoadString on the host: the string table compiled from the same script
+// the Windows programs link.
+#pragma once
+
+#include "platform/Strings.h"
+
+namespace cvn::emulated {
+
+class EmulatedStrings : public platform::Strings {
+ public:
+  std::string Load(int id) override;
+};
+
+}  // namespace cvn::emulated

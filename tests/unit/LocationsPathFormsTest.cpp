@@ -1,0 +1,52 @@
+// The path forms every message uses, and the test for location notation.
+#include <gtest/gtest.h>
+
+#include "config/PathSpec.h"
+#include "config/TextCase.h"
+
+namespace cvn {
+namespace {
+
+TEST(LocationsPathFormsTest, DisplayForm) {
+  const struct {
+    const char* path;
+    const char* shown;
+  } cases[] = {
+      {"C:\\Dir\\", "c:\\dir"},     {"C:\\", "c:\\"},         {"C:\\Dir\\App.EXE", "c:\\dir\\app.exe"},
+      {"ab\\", "ab\\"},             {"abc\\", "abc"},         {"", ""},
+      {"\\", "\\"},                 {"C:\\A\\\\", "c:\\a\\"}, {"\xC9T\xC9", "\xE9t\xE9"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DisplayForm(c.path), c.shown) << c.path;
+}
+
+TEST(LocationsPathFormsTest, DirectoryForm) {
+  const struct {
+    const char* path;
+    const char* folder;
+  } cases[] = {
+      {"C:\\Dir\\App.exe", "c:\\dir"}, {"C:\\x", "c:\\"}, {"C:\\Dir\\", "c:\\dir"},
+      {"app.exe", ""},                 {"\\x", "\\"},     {"ab\\c\\d", "ab\\c"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DirectoryForm(c.path), c.folder) << c.path;
+}
+
+TEST(LocationsPathFormsTest, LooksLikePath) {
+  for (const char* text : {"C:", "c:\\x", "W|win.ini", "1|", "0:\\setup", "Z|x"}) {
+    EXPECT_TRUE(LooksLikePath(text)) << text;
+  }
+  for (const char* text : {"", "C", ":\\x", "?|x", "-|x", "ab", "\"C:\\x\"", " C:"}) {
+    EXPECT_FALSE(LooksLikePath(text)) << text;
+  }
+}
+
+TEST(LocationsPathFormsTest, CaseFoldingOfTheAnsiCodePage) {
+  EXPECT_EQ(ToLower("ABC xyz \x8A\x8C\x8E\x9F\xC0\xD6\xD7\xD8\xDE\xDF"),
+            "abc xyz \x9A\x9C\x9E\xFF\xE0\xF6\xD7\xF8\xFE\xDF");
+  EXPECT_EQ(ToUpperChar('\xFF'), '\x9F');
+  EXPECT_EQ(ToUpperChar('\xF7'), '\xF7');  // the division sign has no case
+  EXPECT_TRUE(EqualsNoCase("Directory Info", "DIRECTORY info"));
+  EXPECT_FALSE(EqualsNoCase("Directory Info", "Directory Inf"));
+}
+
+}  // namespace
+}  // namespace cvn
