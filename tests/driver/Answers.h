@@ -1,0 +1,50 @@
+// The answers a test gives to the dialogs of the program, one per dialog, in
+// order: a small table of verbs ("ok", "file:C:\x.cdb", ...), each with the
+// dialog kinds it applies to and the action that gives it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "tests/driver/Dialog.h"
+
+namespace cvn::uidriver {
+
+enum class Action {
+  PressButton,  // the button with the verb's command id
+  ChooseFile,   // the argument into the file name box, then the OK button
+  Close,        // WM_CLOSE to the dialog
+};
+
+// A set of dialog kinds, one bit per kind.
+using KindSet = unsigned;
+constexpr KindSet KindBit(DialogKind kind) { return 1u << static_cast<unsigned>(kind); }
+
+struct Verb {
+  std::string_view name;
+  Action action;
+  KindSet kinds;
+  int buttonId = 0;
+  bool takesArgument = false;  // written "name:ARGUMENT"
+};
+
+struct Answer {
+  const Verb* verb = nullptr;
+  std::string argument;
+  std::string text;  // as the test wrote it
+};
+
+// "ok", "cancel", "yes", "no", "close" or "file:PATH"; nothing for an
+// unknown verb, a missing or an unexpected argument.
+std::optional<Answer> ParseAnswer(std::string_view text);
+
+// Whether the answer can be given to the dialog: a verb for its kind, and
+// the button the verb presses is there.
+bool Fits(const Answer& answer, const DialogView& dialog);
+
+// The cautious way out of a dialog the test did not answer, so the program
+// goes on: Cancel, else No, else OK, else closing the dialog.
+Answer DismissAnswer(const DialogView& dialog);
+
+}  // namespace cvn::uidriver

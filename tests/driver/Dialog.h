@@ -1,0 +1,47 @@
+// What the driver knows of one dialog of the program under test: its kind and
+// the texts it shows. Plain values, so the transcript and the choice of an
+// answer can be tested without windows.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace cvn::uidriver {
+
+enum class DialogKind { Message, OpenFile, Other };
+
+// Command identifiers of the standard buttons (IDOK, IDCANCEL, IDYES, IDNO).
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+inline constexpr int kIdYes = 6;
+inline constexpr int kIdNo = 7;
+
+struct Button {
+  int id = 0;
+  std::string text;  // as the control holds it, '&' included
+};
+
+struct DialogView {
+  DialogKind kind = DialogKind::Other;
+  std::string title{};
+  std::string message{};          // message boxes: the text
+  std::string filter{};           // open-file dialogs: the file type shown
+  std::vector<Button> buttons{};  // visible buttons in window order
+
+  bool HasButton(int id) const;
+};
+
+// The transcript line for the dialog, e.g. "message: Done | buttons: OK".
+std::string Describe(const DialogView& dialog);
+
+// The word a screenshot file is named with: "message", "open-file", "dialog".
+const char* KindName(DialogKind kind);
+
+// A button text as the user reads it: "&&" is a literal '&', any other '&'
+// only underlines the next letter.
+std::string WithoutMnemonics(const std::string& text);
+
+// The text on one line: every line break (CR LF, LF or CR) becomes "\n".
+std::string OnOneLine(const std::string& text);
+
+}  // namespace cvn::uidriver

@@ -1,0 +1,137 @@
+#include "tests/driver/DialogReader.h"
+
+#include <cstring>
+
+namespace cvn::uidriver {
+namespace {
+
+// Control ids of the common dialogs (dlgs.h) and of the message box text.
+constexpr int kFileTypeCombo = 0x470;  // cmb1
+constexpr int kFileNameCombo = 0x47C;  // cmb13, an edit inside
+constexpr int kFileNameEdit = 0x480;   // edt1
+constexpr int kMessageText = 0xFFFF;
+
+constexpr LONG kButtonTypeMask = 0x0F;
+
+bool HasClass(HWND window, const char* name) {
+  char buffer[64] = {};
+  if (window == nullptr || ::GetClassNameA(window, buffer, sizeof buffer) == 0) return false;
+  return ::lstrcmpiA(buffer, name) == 0;
+}
+
+bool HasStyle(HWND window, LONG style) {
+  return (::GetWindowLongA(window, GWL_STYLE) & style) == style;
+}
+
+std::vector<HWND> Children(HWND parent) {
+  std::vector<HWND> children;
+  for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr;
+       child = ::GetWindow(child, GW_HWNDNEXT)) {
+    children.push_back(child);
+  }
+  return children;
+}
+
+bool IsPushButton(HWND window) {
+  if (!HasClass(window, "Button")) return false;
+  const LONG type = ::GetWindowLongA(window, GWL_STYLE) & kButtonTypeMask;
+  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+std::vector<Button> VisibleButtons(HWND dialog) {
+  std::vector<Button> buttons;
+  for (HWND child : Children(dialog)) {
+    if (IsPushButton(child) && HasStyle(child, WS_VISIBLE)) {
+      buttons.push_back({static_cast<WORD>(::GetDlgCtrlID(child)), WindowText(child)});
+    }
+  }
+  return buttons;
+}
+
+DialogKind KindOf(HWND dialog) {
+  if (ChildWithId(dialog, kFileTypeCombo) != nullptr && FileNameBox(dialog) != nullptr) {
+    return DialogKind::OpenFile;
+  }
+  if (HasClass(ChildWithId(dialog, kMessageText), "Static")) return DialogKind::Message;
+  return DialogKind::Other;
+}
+
+BOOL CALLBACK StopAtEdit(HWND window, LPARAM context) {
+  if (!HasClass(window, "Edit")) return TRUE;
+  *reinterpret_cast<HWND*>(context) = window;
+  return FALSE;
+}
+
+// The edit of a combo box, which may sit in a ComboBoxEx32 (Wine puts
+// cmb13's combo box in one).
+HWND EditWithin(HWND combo) {
+  HWND edit = nullptr;
+  ::EnumChildWindows(combo, StopAtEdit, reinterpret_cast<LPARAM>(&edit));
+  return edit;
+}
+
+struct DialogSearch {
+  DWORD processId;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectDialog(HWND window, LPARAM context) {
+  auto& search = *reinterpret_cast<DialogSearch*>(context);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  if (owner == search.processId && ::IsWindowVisible(window) && HasClass(window, "#32770")) {
+    search.found.push_back(window);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> VisibleDialogsOf(DWORD processId) {
+  DialogSearch search{processId, {}};
+  ::EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND ChildWithId(HWND parent, int id) {
+  for (HWND child : Children(parent)) {
+    if (static_cast<WORD>(::GetDlgCtrlID(child)) == id) return child;
+  }
+  return nullptr;
+}
+
+HWND FileNameBox(HWND dialog) {
+  if (HWND combo = ChildWithId(dialog, kFileNameCombo)) return EditWithin(combo);
+  HWND edit = ChildWithId(dialog, kFileNameEdit);
+  return HasClass(edit, "Edit") ? edit : nullptr;
+}
+
+std::string WindowText(HWND window) {
+  DWORD_PTR length = 0;
+  if (!::SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageWaitMs,
+                             &length)) {
+    return {};
+  }
+  // The length may be an upper bound (ANSI from Unicode), so the text ends
+  // at the first zero.
+  std::string text(length + 1, '\0');
+  DWORD_PTR copied = 0;
+  if (!::SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG, kMessageWaitMs, &copied)) {
+    return {};
+  }
+  text.resize(std::strlen(text.c_str()));
+  return text;
+}
+
+DialogView ReadDialog(HWND dialog) {
+  DialogView view;
+  view.kind = KindOf(dialog);
+  view.title = WindowText(dialog);
+  view.buttons = VisibleButtons(dialog);
+  if (view.kind == DialogKind::Message) view.message = WindowText(ChildWithId(dialog, kMessageText));
+  if (view.kind == DialogKind::OpenFile) view.filter = WindowText(ChildWithId(dialog, kFileTypeCombo));
+  return view;
+}
+
+}  // namespace cvn::uidriver

@@ -1,0 +1,31 @@
+// Reads the dialogs of another process: which kind each is and what it
+// shows. Texts travel by WM_GETTEXT, which the system carries across
+// processes; a window that does not answer in time reads as empty.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/driver/Dialog.h"
+
+namespace cvn::uidriver {
+
+// How long the driver waits for the program to take one message.
+inline constexpr UINT kMessageWaitMs = 2000;
+
+// The visible top-level dialogs (class "#32770") of a process, topmost first.
+std::vector<HWND> VisibleDialogsOf(DWORD processId);
+
+// The direct child with this control id, or null. Ids compare as 16 bits,
+// so 0xFFFF finds a control made with the id -1.
+HWND ChildWithId(HWND parent, int id);
+
+// The edit control of an open-file dialog's file name box, or null.
+HWND FileNameBox(HWND dialog);
+
+std::string WindowText(HWND window);
+DialogView ReadDialog(HWND dialog);
+
+}  // namespace cvn::uidriver

@@ -1,0 +1,64 @@
+#include "tests/driver/Options.h"
+
+#include <charconv>
+#include <utility>
+
+namespace cvn::uidriver {
+namespace {
+
+std::optional<unsigned> ParseSeconds(const std::string& text) {
+  unsigned seconds = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, seconds);
+  if (error != std::errc() || stop != end) return std::nullopt;
+  if (seconds == 0 || seconds > kMaxTimeoutSeconds) return std::nullopt;
+  return seconds;
+}
+
+ParsedOptions Failure(std::string error) { return {std::nullopt, std::move(error)}; }
+
+}  // namespace
+
+ParsedOptions ParseOptions(const std::vector<std::string>& arguments) {
+  Options options;
+  bool haveCommandLine = false;
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& name = arguments[i];
+    if (i + 1 == arguments.size()) return Failure(name + " needs a value");
+    const std::string& value = arguments[++i];
+    if (name == "--timeout") {
+      const auto seconds = ParseSeconds(value);
+      if (!seconds) return Failure("bad timeout: " + value);
+      options.timeoutSeconds = *seconds;
+    } else if (name == "--answer") {
+      auto answer = ParseAnswer(value);
+      if (!answer) return Failure("bad answer: " + value);
+      options.answers.push_back(std::move(*answer));
+    } else if (name == "--screenshot-dir") {
+      if (value.empty()) return Failure("empty screenshot folder");
+      options.screenshotDir = value;
+    } else if (name == "--cmdline") {
+      if (value.empty()) return Failure("empty command line");
+      options.commandLine = value;
+      haveCommandLine = true;
+    } else {
+      return Failure("unknown option: " + name);
+    }
+  }
+  if (!haveCommandLine) return Failure("no --cmdline given");
+  return {std::move(options), {}};
+}
+
+const char* UsageText() {
+  return "usage: uidriver [--timeout SECONDS] [--answer ANSWER]... [--screenshot-dir DIR]\n"
+         "                --cmdline \"COMMAND LINE\"\n"
+         "Starts the command line and answers its dialogs in order. ANSWER is one of\n"
+         "  ok, cancel, yes, no   press that button of a message box (cancel: also of\n"
+         "                        an open-file dialog)\n"
+         "  file:PATH             type PATH into an open-file dialog and press OK\n"
+         "  close                 send WM_CLOSE to any other dialog\n"
+         "Exit status: 0 passed, 1 could not run, 2 a dialog had no answer left,\n"
+         "3 timeout (default 60 s), 4 answers left over, 5 an answer did not fit.\n";
+}
+
+}  // namespace cvn::uidriver
