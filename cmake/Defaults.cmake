@@ -8,6 +8,13 @@ if(CORVANE_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# Every library is instrumented for the fuzz targets, which alone link the
+# fuzzer's own main.
+if(CORVANE_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address)
+endif()
+
 if(WIN32)
   # 32-bit programs that need no runtime DLL; the A functions of Win32.
   add_link_options(-static -static-libgcc -static-libstdc++)

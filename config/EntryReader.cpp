@@ -15,7 +15,7 @@ bool IsLetterOrDigit(char c) {
 
 bool IsNameChar(char c) {
   static constexpr std::string_view kPunctuation = " @!#$%&'()+-.;=[]^_`~";
-  return IsLetterOrDigit(c) || (c != '\0' && kPunctuation.find(c) != std::string_view::npos);
+  return IsLetterOrDigit(c) || kPunctuation.find(c) != std::string_view::npos;
 }
 
 bool IsVersionChar(char c) { return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-'; }
@@ -29,7 +29,7 @@ constexpr std::string_view kBlanks = " \t\n\v\f\r";
 
 }  // namespace
 
-bool IsBlank(char c) { return c != '\0' && kBlanks.find(c) != std::string_view::npos; }
+bool IsBlank(char c) { return kBlanks.find(c) != std::string_view::npos; }
 
 std::string UnescapeQuotes(std::string_view text) {
   std::string out;
@@ -108,7 +108,7 @@ char EntryReader::ReadCode() {
 
 bool EntryReader::ReadFlag() {
   const char code = ReadCode();
-  return code != '\0' && std::string_view("1TYty").find(code) != std::string_view::npos;
+  return std::string_view("1TYty").find(code) != std::string_view::npos;
 }
 
 Guid EntryReader::ReadGuid() {

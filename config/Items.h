@@ -126,6 +126,9 @@ struct SettingItem : ConfigItem {
   platform::Bytes rawData;
   uint32_t dataType = platform::regtype::kString;  // until a check reads one
   uint32_t dataSize = 0;
+  // The type the check found, kept also when dataType is 0 for a type the
+  // check cannot handle, so that a fix writes the value back in its own type.
+  uint32_t readType = platform::regtype::kString;
   bool checked = false;
   bool reverted = false;
   std::string actualDisplayText;

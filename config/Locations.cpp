@@ -17,7 +17,7 @@ const std::string kNoFolder;
 }  // namespace
 
 bool Locations::IsBuiltIn(LocationCode code) {
-  return std::string_view("WSTX12").find(code) != std::string_view::npos && code != '\0';
+  return std::string_view("WSTX12").find(code) != std::string_view::npos;
 }
 
 template <class Self>

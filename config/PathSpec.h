@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "config/Locations.h"
 
 namespace cvn {
 
