@@ -369,6 +369,14 @@ std::optional<platform::SystemTime> EmulatedFileSystem::FileTimeToLocal(platform
   return TicksToSystemTime(static_cast<uint64_t>(local));
 }
 
+std::string EmulatedFileSystem::ShortNameIn(const WinPath& folder, const std::string& name) const {
+  const auto host = disk_.Find(folder);
+  if (!host) return name;
+  const auto names = ShortNames(folder, *host);
+  const auto it = names.find(ToUpper(name));
+  return it == names.end() ? name : it->second;
+}
+
 std::string EmulatedFileSystem::ShortPathName(const std::string& path) {
   if (!Existing(path)) return "";
   std::string rest = path;
@@ -383,19 +391,16 @@ std::string EmulatedFileSystem::ShortPathName(const std::string& path) {
     size_t end = rest.find('\\', start);
     if (end == std::string::npos) end = rest.size();
     const std::string name = rest.substr(start, end - start);
-    std::string shown = name;
     if (name == "..") {
       *cursor = cursor->Parent();
-    } else if (!name.empty() && name != ".") {
-      const auto folder = disk_.Find(*cursor);
-      if (!IsShortName(name) && folder) {
-        const auto names = ShortNames(*cursor, *folder);
-        const auto it = names.find(ToUpper(name));
-        if (it != names.end()) shown = it->second;
-      }
+      out += name;
+    } else if (name.empty() || name == ".") {
+      out += name;
+    } else {
+      // A name that fits 8.3 stays as written; a long one shows its short name.
+      out += IsShortName(name) ? name : ShortNameIn(*cursor, name);
       *cursor = cursor->Child(name);
     }
-    out += shown;
     if (end < rest.size()) out += '\\';
     start = end + 1;
   }

@@ -67,6 +67,8 @@ class EmulatedFileSystem : public platform::FileSystem {
   std::map<std::string, std::string> ShortNames(const WinPath& folder, const std::filesystem::path& host,
                                                 const std::string& except = "") const;
   void GiveShortName(const WinPath& path, const std::filesystem::path& hostFolder);
+  // The short name of entry `name` of a folder (the name itself when it has none).
+  std::string ShortNameIn(const WinPath& folder, const std::string& name) const;
   // The entry of a folder that has this short name; nothing when none has.
   std::optional<std::string> LongNameOf(const WinPath& folder, const std::filesystem::path& host,
                                         const std::string& shortName) const;

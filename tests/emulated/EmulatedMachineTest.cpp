@@ -206,6 +206,29 @@ TEST(EmulatedMachineTest, ProcessesAnswerFromTheExitCodeTable) {
   EXPECT_EQ(machine->RestartRequests(), std::vector<uint32_t>{platform::exitwin::kReboot});
 }
 
+TEST(EmulatedMachineTest, RegistryHandlesKeepTheirAccess) {
+  ImageBuilder img;
+  img.RegistryKey("HKEY_CURRENT_USER\\Software\\App");
+  auto machine = img.Open();
+  ASSERT_TRUE(machine) << img.Error();
+  auto& reg = machine->Reg();
+  using Access = platform::Registry::Access;
+  platform::RegKey readOnly = 0;
+  ASSERT_EQ(reg.OpenKey(platform::hkey::kCurrentUser, "Software\\App\\", Access::Read, readOnly), 0);
+  EXPECT_EQ(reg.SetValue(readOnly, "x", platform::regtype::kString, Text("a")), 5) << "access denied";
+  platform::RegKey sub = 0;
+  EXPECT_EQ(reg.CreateKey(readOnly, "Sub", sub), 5) << "a read handle cannot make subkeys";
+  EXPECT_EQ(reg.OpenKey(platform::hkey::kCurrentUser, "\\Software", Access::Read, sub), 161) << "bad path name";
+  EXPECT_EQ(reg.OpenKey(readOnly, "Missing", Access::Read, sub), platform::regerr::kFileNotFound);
+  EXPECT_EQ(machine->OpenRegistryKeys(), 1u);
+  EXPECT_EQ(reg.CloseKey(readOnly), 0);
+  EXPECT_EQ(reg.CloseKey(readOnly), platform::regerr::kInvalidHandle);
+  EXPECT_EQ(reg.CloseKey(platform::hkey::kLocalMachine), 0);
+  EXPECT_EQ(machine->OpenRegistryKeys(), 0u);
+  platform::RegValue value;
+  EXPECT_EQ(reg.QueryValue(readOnly, "x", value), platform::regerr::kInvalidHandle);
+}
+
 TEST(EmulatedMachineTest, StringsComeFromTheStringTable) {
   ImageBuilder img;
   auto machine = img.Open();
