@@ -5,6 +5,9 @@
 
 #include "app/Answers.h"
 #include "app/DocumentTypes.h"
+#include "checks/InstallMedia.h"
+#include "checks/Requirements.h"
+#include "checks/SystemProfileMeasure.h"
 #include "config/ConfigDatabase.h"
 #include "config/MessageText.h"
 #include "config/PathSpec.h"
@@ -25,10 +28,7 @@ struct Session {
 
 // ---- Temporary seams: the steps that later work fills in. Each is named
 // for its step and does nothing yet, so the sequence stays visible here.
-void GatherSystemInformation(RunContext&, ConfigDatabase&) {}
-void PrepareFileInformation(RunContext&, ConfigDatabase&) {}
 void RunUsageDatabaseStep(RunContext&, const std::string& /*databasePath*/, ConfigDatabase&) {}
-void ReadMinimumRequirements(RunContext&, ConfigDatabase&) {}
 WizardResult RunWizard(RunContext&, ConfigDatabase&, Session&) { return WizardResult::Cancelled; }
 void WriteReport(RunContext&, ConfigDatabase&, const Session&) {}
 // ---- End of the temporary seams.
@@ -98,16 +98,17 @@ StartupOutcome RunStartup(RunContext& context, std::string_view commandLine) {
     return StartupOutcome::NoDatabaseChosen;
   }
   // 5. System information.
-  GatherSystemInformation(context, *database);
+  Measure(context, database->systemInfo);
   // 6. The database itself.
   if (database->Load(context, path) != platform::kSOk) {
     ReportLoadFailure(context, path);
     return StartupOutcome::LoadFailed;
   }
   // 7–9. File information, the usage database, the minimum requirements.
-  PrepareFileInformation(context, *database);
+  // Their failures are the steps' own to report; start-up goes on.
+  PrepareFileInfo(context, *database);
   RunUsageDatabaseStep(context, path, *database);
-  ReadMinimumRequirements(context, *database);
+  ReadRequirements(*database, database->minimumRequirements);
   // 10. Saved answers, then user information.
   Session session;
   session.answers = LoadAnswers(context);

@@ -18,7 +18,7 @@ struct RunContext {
   std::string appName;       // "AppName" of App Info
   bool appWin32 = true;      // "AppWin32" of App Info
   bool isNt = false;         // the measured platform is Windows NT
-  bool loadCheckPending = false;
+  bool loadCheckPending = true;  // the DLL load check has not been tried yet
   int32_t configFiles = -1;    // FILES of CONFIG.SYS; -1 until read
   int32_t configBuffers = -1;  // BUFFERS of CONFIG.SYS; -1 until read
 };

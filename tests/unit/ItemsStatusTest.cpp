@@ -106,15 +106,5 @@ TEST(ItemsStatusTest, SettingActionTextsDependOnTheKindOfSetting) {
   EXPECT_EQ(SettingActionTextId(settingstatus::kNotAcceptable, SectionType::RegistrySetting), 0);
 }
 
-TEST(ItemsStatusTest, NewItemsHaveAnEmptyResultPart) {
-  const FileItem file("a.dll");
-  EXPECT_FALSE(file.checked);
-  EXPECT_EQ(file.status, 0);
-  EXPECT_EQ(file.bitness, bitness::kUnknown);
-  const SettingItem setting("x\\y");
-  EXPECT_EQ(setting.dataType, platform::regtype::kString);
-  EXPECT_EQ(setting.Location(), "x\\y");
-}
-
 }  // namespace
 }  // namespace cvn

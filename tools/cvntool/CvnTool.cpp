@@ -6,6 +6,8 @@
 
 #include "config/RunContext.h"
 #include "tools/cvntool/DumpCommand.h"
+#include "tools/cvntool/FdbCommand.h"
+#include "tools/cvntool/FileCommand.h"
 #include "tools/cvntool/Options.h"
 #include "tools/cvntool/ToolMachine.h"
 
@@ -17,7 +19,12 @@ int main(int argc, char** argv) {
     std::cerr << "cvntool: " << error << '\n' << kUsage;
     return 2;
   }
-  if (options->command != "dump") {
+  using Command = int (*)(cvn::RunContext&, const Options&, std::ostream&, std::ostream&);
+  Command command = nullptr;
+  if (options->command == "dump") command = RunDump;
+  if (options->command == "file") command = RunFile;
+  if (options->command == "fdb") command = RunFdb;
+  if (command == nullptr) {
     std::cerr << "cvntool: unknown command " << options->command << '\n' << kUsage;
     return 2;
   }
@@ -28,5 +35,5 @@ int main(int argc, char** argv) {
   }
   ToolMachine machine(std::move(inner), std::cerr, options->appFolder);
   cvn::RunContext context(machine);
-  return RunDump(context, *options, std::cout, std::cerr);
+  return command(context, *options, std::cout, std::cerr);
 }

@@ -6,6 +6,9 @@ const char* const kUsage =
     "usage: cvntool COMMAND [OPTIONS]\n"
     "commands:\n"
     "  dump FILE.cdb        print the database in canonical form\n"
+    "  file PATH            print a file's version, kind and dependencies\n"
+    "  fdb --cdb FILE.cdb DIR\n"
+    "                       write the .fdb beside FILE.cdb for its files in DIR\n"
     "options:\n"
     "  --machine IMAGE      the machine image to look at (Linux build)\n"
     "  --app DIR            answer the search for the application with DIR\n";

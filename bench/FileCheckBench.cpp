@@ -1,0 +1,105 @@
+// Checks every file of generated applications of 1,000 and 10,000 DLLs with
+// version resources and prints the time per CheckFile, beside a bare loop
+// over the same files that only looks each one up and reads its version
+// resource. CheckFile should stay within twice the bare loop, and the time
+// per file should not grow with the number of files. Other sizes can be
+// given as arguments.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "checks/FileCheck.h"
+#include "checks/PeModules.h"
+#include "config/ConfigDatabase.h"
+#include "config/RunContext.h"
+#include "platform/emulated/ImageBuilder.h"
+#include "tests/emulated/PeBuilder.h"
+#include "util/pe/ResourceTable.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+
+std::string DllName(size_t i) { return "F" + std::to_string(i) + ".DLL"; }
+
+cvn::test::Bytes VersionedDll() {
+  const auto block = cvn::test::VersionInfoBlock({0x00040000, 0x03B60000, 0, 0}, u"040904E4",
+                                                 {{u"FileVersion", u"4.0.950.0"}}, 0x409, 1252);
+  auto file = cvn::test::PeBuilder().Resource({cvn::pe::restype::kVersion, 1, 0x409, block.Encode()}).Build();
+  cvn::test::PutU16(file, 24, 64);
+  return file;
+}
+
+// The bare loop: find each file and read its version text.
+double BareLoop(cvn::platform::Machine& machine, size_t files) {
+  const auto start = Clock::now();
+  size_t read = 0;
+  for (size_t i = 0; i < files; ++i) {
+    const std::string path = "C:\\APP\\" + DllName(i);
+    cvn::platform::FindData data;
+    std::string version;
+    if (machine.Files().FindFirst(path, data) && cvn::ReadFileVersion(machine, path, version) == 0) ++read;
+  }
+  const double seconds = SecondsSince(start);
+  if (read != files) std::printf("  the bare loop read %zu of %zu versions\n", read, files);
+  return seconds;
+}
+
+double CheckAll(cvn::RunContext& context, cvn::ConfigDatabase& database, size_t files) {
+  const cvn::ConfigSection* section = database.GetSection(cvn::SectionId::DllInfo);
+  const auto start = Clock::now();
+  size_t fine = 0;
+  for (const auto& entry : section->Items()) {
+    auto& item = static_cast<cvn::FileItem&>(*entry);
+    cvn::FileCheckOutputs outputs;
+    cvn::CheckFile(context, item, database.FindFileInfo(item.Name()), outputs, true);
+    if (outputs.result == 0) ++fine;
+  }
+  const double seconds = SecondsSince(start);
+  if (fine != files) std::printf("  %zu of %zu files had a finding\n", files - fine, files);
+  return seconds;
+}
+
+void Measure(size_t files) {
+  cvn::emulated::ImageBuilder image;
+  const auto dll = VersionedDll();
+  std::string cdb = "[App Info]\nAppFileName=APP.EXE\n[Directory Info]\n[DLL Info]\n";
+  for (size_t i = 0; i < files; ++i) {
+    image.File("C:\\APP\\" + DllName(i), dll);
+    cdb += DllName(i) + ", 1, 1, Y, N, 4.0, -3.0\n";
+  }
+  image.File("C:\\APP\\APP.EXE", "MZ").File("C:\\APP\\Bench.cdb", cdb + "[End]\n");
+  auto machine = image.Open();
+  if (!machine) {
+    std::printf("cannot open the image: %s\n", image.Error().c_str());
+    return;
+  }
+  cvn::RunContext context(*machine);
+  cvn::ConfigDatabase database;
+  if (database.Load(context, "C:\\APP\\Bench.cdb") != 0) {
+    std::printf("  the load failed\n");
+    return;
+  }
+  const double bare = BareLoop(*machine, files);
+  const double check = CheckAll(context, database, files);
+  const double perFile = 1e6 / static_cast<double>(files);
+  std::printf("%zu files\n", files);
+  std::printf("  bare loop  %9.2f ms  %8.1f us per file\n", bare * 1e3, bare * perFile);
+  std::printf("  CheckFile  %9.2f ms  %8.1f us per file  (%.2fx the bare loop)\n", check * 1e3, check * perFile,
+              check / bare);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
+  std::vector<size_t> sizes = {1000, 10000};
+  if (argc > 1) sizes.clear();
+  for (int i = 1; i < argc; ++i) sizes.push_back(std::strtoul(argv[i], nullptr, 10));
+  for (const size_t files : sizes) Measure(files);
+  return 0;
+}

@@ -1,0 +1,159 @@
+#include "checks/PeModules.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <new>
+#include <optional>
+
+#include "config/Items.h"
+#include "config/TextCase.h"
+#include "util/pe/ImportTable.h"
+#include "util/pe/PeFile.h"
+
+namespace cvn {
+
+namespace {
+
+std::string FourParts(uint32_t ms, uint32_t ls) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%u.%u.%u.%u", ms >> 16, ms & 0xFFFFu, ls >> 16, ls & 0xFFFFu);
+  return text;
+}
+
+std::optional<std::string> FixedVersionText(const platform::FixedFileInfo& fixed) {
+  if (fixed.fileVersionMS != 0 || fixed.fileVersionLS != 0) return FourParts(fixed.fileVersionMS, fixed.fileVersionLS);
+  if (fixed.productVersionMS != 0 || fixed.productVersionLS != 0) {
+    return FourParts(fixed.productVersionMS, fixed.productVersionLS);
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> StringVersionText(platform::VersionInfo& versions, const platform::Bytes& block) {
+  const auto translations = versions.QueryTranslations(block);
+  if (translations.empty()) return std::nullopt;
+  char subBlock[64];
+  std::snprintf(subBlock, sizeof subBlock, "\\StringFileInfo\\%04x%04x\\FileVersion",
+                unsigned{translations.front().language}, unsigned{translations.front().codePage});
+  return versions.QueryString(block, subBlock);
+}
+
+std::string FileNameOf(const std::string& path) {
+  const size_t slash = path.find_last_of('\\');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The folder part of a path, without its last backslash unless it is a root.
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('\\');
+  if (slash == std::string::npos) return "";
+  return path.substr(0, slash == 2 && path[1] == ':' ? slash + 1 : slash);
+}
+
+// Restores the current folder when the walk is over, however it ends.
+class CurrentFolderScope {
+ public:
+  CurrentFolderScope(platform::FileSystem& files, const std::string& folder) : files_(files) {
+    if (folder.empty()) return;
+    previous_ = files.CurrentDirectory();
+    changed_ = files.SetCurrentDirectory(folder);
+  }
+  ~CurrentFolderScope() {
+    if (changed_) files_.SetCurrentDirectory(previous_);
+  }
+  CurrentFolderScope(const CurrentFolderScope&) = delete;
+  CurrentFolderScope& operator=(const CurrentFolderScope&) = delete;
+
+ private:
+  platform::FileSystem& files_;
+  std::string previous_;
+  bool changed_ = false;
+};
+
+class DependencyWalk {
+ public:
+  explicit DependencyWalk(platform::FileSystem& files) : files_(files) {}
+
+  // The status of reading `path`; on success the module and what it needs
+  // are in the list.
+  int Visit(const std::string& path, int depth) {
+    const auto bytes = files_.ReadFile(path);
+    if (!bytes) return depstatus::kCannotOpen;
+    if (pe::ClassifyExecutable(*bytes) != pe::ExeKind::Pe) return depstatus::kNotPe;
+    const auto parsed = pe::PeFile::Parse(*bytes);
+    if (!parsed) return depstatus::kNotPe;
+    const size_t index = modules_.size();
+    modules_.push_back({FileNameOf(path), path, depth, {}});
+    for (const auto& name : pe::ReadImportedModules(*parsed).modules) VisitImport(index, name, depth + 1);
+    return depstatus::kRead;
+  }
+
+  std::vector<ModuleDependency> TakeModules() {
+    std::reverse(modules_.begin(), modules_.end());
+    return std::move(modules_);
+  }
+
+ private:
+  bool Listed(const std::string& name) const {
+    return std::any_of(modules_.begin(), modules_.end(),
+                       [&](const ModuleDependency& m) { return EqualsNoCase(m.fileName, name); });
+  }
+
+  void VisitImport(size_t importer, const std::string& name, int depth) {
+    if (Listed(name)) return;
+    const std::string found = files_.SearchPath(name);
+    if (found.empty()) {
+      modules_[importer].missing.push_back({name, depth});
+      return;
+    }
+    Visit(found, depth);
+  }
+
+  platform::FileSystem& files_;
+  std::vector<ModuleDependency> modules_;
+};
+
+}  // namespace
+
+int32_t ReadFileVersion(platform::Machine& machine, const std::string& path, std::string& version) {
+  platform::VersionInfo& versions = machine.Versions();
+  if (versions.GetSize(path) == 0) return platform::kEFail;
+  const auto block = versions.GetInfo(path);
+  if (!block) return platform::kEFail;
+  std::optional<std::string> text;
+  if (const auto fixed = versions.QueryFixed(*block)) text = FixedVersionText(*fixed);
+  if (!text) text = StringVersionText(versions, *block);
+  if (!text) return platform::kEFail;
+  version = *text;
+  return platform::kSOk;
+}
+
+pe::ExeKind ExecutableKind(platform::Machine& machine, const std::string& path) {
+  const auto bytes = machine.Files().ReadFile(path);
+  return bytes ? pe::ClassifyExecutable(*bytes) : pe::ExeKind::Unknown;
+}
+
+int BitnessOfKind(pe::ExeKind kind) {
+  switch (pe::KindBits(kind)) {
+    case 16:
+      return bitness::k16;
+    case 32:
+      return bitness::k32;
+    default:
+      return bitness::kUnknown;
+  }
+}
+
+ModuleDependencies ListModuleDependencies(platform::Machine& machine, const std::string& path) {
+  ModuleDependencies result;
+  CurrentFolderScope scope(machine.Files(), FolderOf(path));
+  try {
+    DependencyWalk walk(machine.Files());
+    result.status = walk.Visit(path, 0);
+    result.modules = walk.TakeModules();
+  } catch (const std::bad_alloc&) {
+    result = {depstatus::kOutOfMemory, {}};
+  }
+  return result;
+}
+
+}  // namespace cvn

@@ -1,0 +1,55 @@
+// What the file checks read from an executable: its version text, its
+// kind and the modules it needs, directly and indirectly.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Machine.h"
+#include "util/pe/ExecutableKind.h"
+
+namespace cvn {
+
+// The version text of a file's version resource: the fixed file version,
+// else the fixed product version, else the FileVersion string of the first
+// translation. 0, or platform::kEFail when there is no usable resource.
+int32_t ReadFileVersion(platform::Machine& machine, const std::string& path, std::string& version);
+
+// The kind of the file at `path`; Unknown when it cannot be read.
+pe::ExeKind ExecutableKind(platform::Machine& machine, const std::string& path);
+
+// The bitness code of a kind (bitness::k16, k32 or kUnknown).
+int BitnessOfKind(pe::ExeKind kind);
+
+struct MissingImport {
+  std::string name;
+  int depth = 0;
+};
+
+struct ModuleDependency {
+  std::string fileName;
+  std::string path;
+  int depth = 0;  // 0 for the file asked about
+  std::vector<MissingImport> missing;
+};
+
+namespace depstatus {
+inline constexpr int kRead = 0;
+inline constexpr int kCannotOpen = 1;
+inline constexpr int kNotPe = 2;
+inline constexpr int kOutOfMemory = 3;
+}  // namespace depstatus
+
+struct ModuleDependencies {
+  int status = depstatus::kRead;
+  // Every module once, in reverse order of discovery.
+  std::vector<ModuleDependency> modules;
+};
+
+// Walks the imports from `path`, looking each module up with the system
+// search path from the file's own folder. A module already listed is not
+// visited again, so a cycle of imports ends.
+ModuleDependencies ListModuleDependencies(platform::Machine& machine, const std::string& path);
+
+}  // namespace cvn

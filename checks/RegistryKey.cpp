@@ -1,0 +1,44 @@
+#include "checks/RegistryKey.h"
+
+#include <algorithm>
+
+namespace cvn {
+
+OpenedKey::OpenedKey(platform::Registry& registry, platform::RegKey root, const std::string& subKey)
+    : registry_(registry) {
+  if (registry_.OpenKey(root, subKey, platform::Registry::Access::Read, key_) !=
+      platform::regerr::kSuccess) {
+    key_ = 0;
+  }
+}
+
+OpenedKey::~OpenedKey() {
+  if (key_ != 0) registry_.CloseKey(key_);
+}
+
+std::optional<platform::RegValue> OpenedKey::Query(const std::string& name) {
+  if (!IsOpen()) return std::nullopt;
+  platform::RegValue value;
+  if (registry_.QueryValue(key_, name, value) != platform::regerr::kSuccess) return std::nullopt;
+  return value;
+}
+
+std::string TextOfData(const platform::Bytes& data) {
+  const auto end = std::find(data.begin(), data.end(), uint8_t{0});
+  return std::string(data.begin(), end);
+}
+
+bool KeyExists(platform::Registry& registry, platform::RegKey root, const std::string& subKey) {
+  return OpenedKey(registry, root, subKey).IsOpen();
+}
+
+std::optional<std::string> ReadDefaultValue(platform::Registry& registry, platform::RegKey root,
+                                            const std::string& subKey) {
+  const std::optional<platform::RegValue> value = OpenedKey(registry, root, subKey).Query("");
+  if (!value) return std::nullopt;
+  std::string text = TextOfData(value->data);
+  if (text.size() >= kDefaultValueBuffer) text.resize(kDefaultValueBuffer - 1);
+  return text;
+}
+
+}  // namespace cvn

@@ -1,0 +1,41 @@
+// The INI and Registry checks: read the live value of one expected setting,
+// judge it against the acceptable values and compose the texts the pages,
+// fixes, usage database and report show. Outputs are cached in the item.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "config/ConfigSection.h"
+#include "config/Items.h"
+#include "config/RunContext.h"
+
+namespace cvn {
+
+struct SettingOutputs {
+  std::string actualDisplayText;   // "[blank]", the quoted string, or the data as text
+  std::string actualValueText;     // the raw live value
+  std::string expectedValuesText;  // the display form of the expected values
+  std::string actionText;
+  std::string explanationText;
+  int status = 0;
+};
+
+// The two text sections the checks take their action and explanation from;
+// either may be null.
+struct SettingTexts {
+  const ConfigSection* actionTexts = nullptr;
+  const ConfigSection* explanationTexts = nullptr;
+};
+
+// Both return 0; a checked item only gives its cached outputs.
+int32_t CheckIniSetting(RunContext& context, SettingItem& item, const SettingTexts& texts,
+                        SettingOutputs& outputs);
+int32_t CheckRegistrySetting(RunContext& context, SettingItem& item, const SettingTexts& texts,
+                             SettingOutputs& outputs);
+
+// True when `candidate` would pass the matching rules of the INI item.
+bool IsAcceptableIniValue(RunContext& context, const SettingItem& item, std::string_view candidate);
+
+}  // namespace cvn
