@@ -168,6 +168,7 @@ std::unique_ptr<platform::FileSearch> EmulatedFileSystem::FindFirst(const std::s
   }
   const auto folder = Existing(folderText);
   if (!folder || !folder->folder) return nullptr;
+  if (!HasWildcards(mask)) return FindExactly(*folder, mask, first);
 
   std::vector<FindData> found;
   if (!folder->path.IsRoot()) {
@@ -187,6 +188,25 @@ std::unique_ptr<platform::FileSearch> EmulatedFileSystem::FindFirst(const std::s
   first = found.front();
   found.erase(found.begin());
   return std::make_unique<ListedSearch>(std::move(found));
+}
+
+// A search for one name needs no listing of the folder: the checks look up
+// every file of an application this way, so this keeps them linear.
+std::unique_ptr<platform::FileSearch> EmulatedFileSystem::FindExactly(const Entry& folder,
+                                                                      const std::string& name,
+                                                                      FindData& first) {
+  const auto found = disk_.Find(folder.path.Child(name));
+  if (!found) return nullptr;
+  // The name may have been given in its short form: the entry is its long one.
+  const std::string longName = found->filename().string();
+  const Entry entry{folder.path.Child(longName), *found, DiskImage::IsFolder(*found)};
+  std::string shortName;
+  if (!IsShortName(longName)) {
+    shortName = metadata_.ShortName(entry.path.Key());
+    if (shortName.empty()) shortName = ShortNameIn(folder.path, longName);
+  }
+  first = DataOf(entry, longName, shortName);
+  return std::make_unique<ListedSearch>(std::vector<FindData>{});
 }
 
 bool EmulatedFileSystem::CopyContent(const Entry& from, const fs::path& to) {

@@ -72,6 +72,8 @@ class EmulatedFileSystem : public platform::FileSystem {
   // The entry of a folder that has this short name; nothing when none has.
   std::optional<std::string> LongNameOf(const WinPath& folder, const std::filesystem::path& host,
                                         const std::string& shortName) const;
+  std::unique_ptr<platform::FileSearch> FindExactly(const Entry& folder, const std::string& name,
+                                                    platform::FindData& first);
   platform::FindData DataOf(const Entry& entry, const std::string& name, const std::string& shortName) const;
   const DriveFacts* DriveOfRoot(const std::string& root) const;
   bool MoveNow(const Entry& from, const WinPath& to, uint32_t flags);
