@@ -1,0 +1,42 @@
+# Writes the file information database for a release folder: one line
+# "name, size, YYYYMMDDhhmm" (local time) for every file that the file
+# sections of the configuration database list.
+#   cmake -DCDB=Corvane.cdb -DRELEASE=dir -DFDB=Corvane.fdb -P WriteFdb.cmake
+
+set(file_sections "program info" "dll info" "active x/ocx/vbx info" "driver info")
+
+file(STRINGS ${CDB} lines)
+set(in_file_section FALSE)
+set(names)
+foreach(line IN LISTS lines)
+  string(STRIP "${line}" line)
+  if(line STREQUAL "" OR line MATCHES "^;")
+    continue()
+  endif()
+  if(line MATCHES "^\\[ *([^]]*)\\]")
+    string(TOLOWER "${CMAKE_MATCH_1}" section)
+    list(FIND file_sections "${section}" index)
+    if(NOT index EQUAL -1)
+      set(in_file_section TRUE)
+    else()
+      set(in_file_section FALSE)
+    endif()
+    continue()
+  endif()
+  if(in_file_section AND line MATCHES "^([^,]+),")
+    string(STRIP "${CMAKE_MATCH_1}" name)
+    list(APPEND names "${name}")
+  endif()
+endforeach()
+
+set(text "; sizes and dates of the shipped files, as the release build made them\n")
+foreach(name IN LISTS names)
+  set(path ${RELEASE}/${name})
+  if(NOT EXISTS ${path})
+    message(FATAL_ERROR "${name} is listed in ${CDB} but missing from ${RELEASE}")
+  endif()
+  file(SIZE ${path} size)
+  file(TIMESTAMP ${path} stamp "%Y%m%d%H%M")
+  string(APPEND text "${name}, ${size}, ${stamp}\n")
+endforeach()
+file(WRITE ${FDB} "${text}")
