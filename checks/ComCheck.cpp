@@ -91,11 +91,7 @@ class Judge {
   }
 
   // The folder of a location code, expanded, with its trailing backslash.
-  std::string CodeFolder(char code) {
-    PathSpec folder(context_, std::string{code, '|'});
-    folder.EnsureTrailingBackslash();
-    return folder.Text();
-  }
+  std::string CodeFolder(char code) { return LocationFolder(context_, code); }
 
  private:
   RunContext& context_;

@@ -23,12 +23,6 @@ enum class FolderFinding { None, Unexpected, MoreThanOne, Both };
 constexpr char kAlternativeCodes[] = {'1', 'S', 'W'};
 
 // The folder of a location code, expanded, with its trailing backslash.
-std::string CodeFolder(RunContext& context, char code) {
-  PathSpec folder(context, std::string{code, '|'});
-  folder.EnsureTrailingBackslash();
-  return folder.Text();
-}
-
 // The directory entry of an existing file; nothing for a folder or no file.
 std::optional<platform::FindData> FindFile(platform::FileSystem& files, const std::string& path) {
   platform::FindData data;
@@ -89,7 +83,7 @@ class FileCheckRun {
   // Finds the file at its expected place or on the search path; false
   // when it is nowhere.
   bool Locate() {
-    const std::string expectedFolder = CodeFolder(context_, item_.folderCode);
+    const std::string expectedFolder = LocationFolder(context_, item_.folderCode);
     item_.expectedFolder = DisplayForm(expectedFolder);
     path_ = expectedFolder + item_.Name();
     found_ = FindFile(files_, path_);
@@ -111,7 +105,7 @@ class FileCheckRun {
   void LookForSecondCopy() {
     for (const char code : kAlternativeCodes) {
       if (ToUpperChar(item_.folderCode) == code || (removable_ && code == '1')) continue;
-      const std::string folder = CodeFolder(context_, code);
+      const std::string folder = LocationFolder(context_, code);
       if (EqualsNoCase(DisplayForm(folder), item_.foundFolder)) continue;
       if (!FindFile(files_, folder + item_.Name())) continue;
       item_.otherFolder = DisplayForm(folder);

@@ -152,4 +152,10 @@ std::string ExpandedDisplayForm(RunContext& context, std::string_view path) {
   return DisplayForm(PathSpec(context, path).Text());
 }
 
+std::string LocationFolder(RunContext& context, char code) {
+  PathSpec folder(context, std::string{code, '|'});
+  folder.EnsureTrailingBackslash();
+  return folder.Text();
+}
+
 }  // namespace cvn

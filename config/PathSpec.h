@@ -29,6 +29,9 @@ class PathSpec {
   std::string text_;
 };
 
+// The folder of a location code, expanded, ending in a backslash.
+std::string LocationFolder(RunContext& context, char code);
+
 // Replaces location codes ("X|") and drive placeholders ("0:", "1:") in
 // place. Fills the location table on first use.
 void Expand(RunContext& context, std::string& path);
