@@ -8,6 +8,7 @@
 #include "checks/InstallMedia.h"
 #include "checks/Requirements.h"
 #include "checks/SystemProfileMeasure.h"
+#include "report/Report.h"
 #include "config/ConfigDatabase.h"
 #include "config/MessageText.h"
 #include "config/PathSpec.h"
@@ -30,7 +31,6 @@ struct Session {
 // for its step and does nothing yet, so the sequence stays visible here.
 void RunUsageDatabaseStep(RunContext&, const std::string& /*databasePath*/, ConfigDatabase&) {}
 WizardResult RunWizard(RunContext&, ConfigDatabase&, Session&) { return WizardResult::Cancelled; }
-void WriteReport(RunContext&, ConfigDatabase&, const Session&) {}
 // ---- End of the temporary seams.
 
 // The single .cdb beside the program, else the user's choice; nothing when
@@ -119,7 +119,8 @@ StartupOutcome RunStartup(RunContext& context, std::string_view commandLine) {
   if (RunWizard(context, *database, session) == WizardResult::Cancelled) {
     return StartupOutcome::Cancelled;
   }
-  WriteReport(context, *database, session);
+  std::string reportPath;
+  WriteReport(context, *database, session.answers, session.userInfo, reportPath);
   // 14. The database goes with this scope.
   return StartupOutcome::Finished;
 }

@@ -28,9 +28,10 @@ std::optional<FileMetadata> FileMetadata::Load(const std::filesystem::path& file
     if (section.name.empty()) continue;
     Record record;
     for (const auto& entry : section.entries) {
-      const auto value = entry.value ? ParseUnsigned(*entry.value) : std::nullopt;
-      if (EqualsNoCase(entry.name, "Attributes") && value && *value <= UINT32_MAX) {
-        record.attributes = static_cast<uint32_t>(*value);
+      // Past UINT32_MAX, also when the text is no number at all.
+      const uint64_t value = entry.value ? ParseUnsigned(*entry.value).value_or(UINT64_MAX) : UINT64_MAX;
+      if (EqualsNoCase(entry.name, "Attributes") && value <= UINT32_MAX) {
+        record.attributes = static_cast<uint32_t>(value);
       } else if (EqualsNoCase(entry.name, "ShortName") && entry.value) {
         record.shortName = *entry.value;
       } else {

@@ -1,0 +1,91 @@
+#include "report/Report.h"
+
+#include <optional>
+
+#include "checks/InstallMedia.h"
+#include "config/MessageText.h"
+#include "config/PathSpec.h"
+#include "report/ColumnWriter.h"
+#include "report/ReportBlocks.h"
+#include "report/ReportLayout.h"
+#include "report/ReportOptions.h"
+
+namespace cvn {
+
+namespace {
+
+constexpr int kCannotOpenFile = 10071;
+constexpr int kReportComplete = 10313;
+
+// Creates the empty report file in the application folder, else in the
+// temporary folder; the path of the one that took it.
+std::optional<std::string> CreateReportFile(RunContext& context, const std::string& name,
+                                            std::string& lastTried) {
+  platform::FileSystem& files = context.machine.Files();
+  for (const char* folder : {"1|", "T|"}) {
+    lastTried = PathSpec(context, folder).Append(name).Text();
+    if (files.WriteFile(lastTried, {})) return lastTried;
+  }
+  return std::nullopt;
+}
+
+void WriteBlocks(ReportScope& scope, const SavedAnswers& answers, const UserInfo& user) {
+  const ReportOptions& options = scope.options;
+  WriteTitle(scope);
+  WriteApplication(scope);
+  WriteLegend(scope);
+  WriteNotes(scope);
+  if (options.getUserInfo) WriteUserInformation(scope, user);
+  if (options.checkConfigurationDatabase) {
+    WriteRequirements(scope);
+    WriteReferenceInformation(scope);
+    WriteFileSections(scope);
+    WriteSettingSections(scope);
+    WriteRegistrationSections(scope);
+    if (options.showConfigInfo) WriteStartupFiles(scope);
+  }
+  if (options.askQuestions && options.askQuestionsOptions != 0) WriteUserResponses(scope, answers);
+  if (options.showTechSupportInfo && SectionListed(scope.database, SectionId::VendorInfo)) {
+    WriteTechnicalSupport(scope);
+  }
+}
+
+void Tell(RunContext& context, int textId, const std::string& path, platform::Icon icon) {
+  const std::string text = LoadText(context.machine.Texts(), textId, {DisplayForm(path)});
+  context.machine.Ask().MessageBox(text, platform::Buttons::Ok, icon);
+}
+
+}  // namespace
+
+int32_t WriteReport(RunContext& context, ConfigDatabase& database, const SavedAnswers& answers,
+                    const UserInfo& user, std::string& reportPath, CompletionMessage completion) {
+  const ReportOptions options = ReadReportOptions(database);
+  if (database.FileInfo().empty()) PrepareFileInfo(context, database);
+  context.locations.EnsureFilled(context.machine);
+
+  std::string lastTried;
+  const std::optional<std::string> path = CreateReportFile(context, options.reportName, lastTried);
+  if (!path) {
+    Tell(context, kCannotOpenFile, lastTried, platform::Icon::Warning);
+    return platform::kEFail;
+  }
+
+  TextFile text;
+  ColumnWriter writer;
+  writer.SetFile(&text);
+  writer.SetMarginAndWidth(0, options.reportWidth);
+  ReportLayout layout(writer, context.machine.Texts());
+  ReportScope scope{context, database, options, layout};
+  WriteBlocks(scope, answers, user);
+
+  const platform::Bytes bytes(text.begin(), text.end());
+  if (!context.machine.Files().WriteFile(*path, bytes)) {
+    Tell(context, kCannotOpenFile, *path, platform::Icon::Warning);
+    return platform::kEFail;
+  }
+  reportPath = *path;
+  if (completion == CompletionMessage::Show) Tell(context, kReportComplete, *path, platform::Icon::Information);
+  return platform::kSOk;
+}
+
+}  // namespace cvn

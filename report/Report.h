@@ -1,0 +1,25 @@
+// The technical-support report: one plain-text file, written when the
+// wizard finishes, that repeats everything the wizard found.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/Answers.h"
+#include "config/ConfigDatabase.h"
+#include "config/RunContext.h"
+
+namespace cvn {
+
+// Whether the user is told where the report went (message 10313); a tool
+// that prints the path itself leaves it out.
+enum class CompletionMessage { Show, Omit };
+
+// Writes the report into the application folder, else the temporary
+// folder, and gives its full path in `reportPath`. 0, or platform::kEFail
+// after message 10071 when neither folder takes the file.
+int32_t WriteReport(RunContext& context, ConfigDatabase& database, const SavedAnswers& answers,
+                    const UserInfo& user, std::string& reportPath,
+                    CompletionMessage completion = CompletionMessage::Show);
+
+}  // namespace cvn

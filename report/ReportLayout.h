@@ -1,0 +1,41 @@
+// The report's vocabulary over the column writer: tab layouts, headings,
+// column heads and lines made from the string table.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "platform/Strings.h"
+#include "report/ColumnWriter.h"
+
+namespace cvn {
+
+class ReportLayout {
+ public:
+  ReportLayout(ColumnWriter& writer, platform::Strings& texts) : writer_(writer), texts_(texts) {}
+
+  // Columns 0, 1, ... start at these positions.
+  void Tabs(std::initializer_list<int32_t> positions);
+  // The text underlined with "=" and one empty line, in one column at 0.
+  void Heading(int textId);
+  // The text underlined with "-" field by field, and one empty line.
+  void ColumnHead(int textId, std::initializer_list<int32_t> positions);
+  void Line(std::string text, int32_t emptyLines = 0);
+  // The string table text `textId` filled with `args`, as one line.
+  void Text(int textId, std::initializer_list<std::string_view> args = {}, int32_t emptyLines = 0);
+  void BlankLine() { writer_.NewLines(0); }
+  std::string Load(int textId) { return texts_.Load(textId); }
+
+ private:
+  void Underlined(int32_t mode, int textId);
+
+  ColumnWriter& writer_;
+  platform::Strings& texts_;
+};
+
+// A mark as the text argument of a "%c" conversion.
+inline std::string MarkText(char mark) { return std::string(1, mark); }
+
+}  // namespace cvn

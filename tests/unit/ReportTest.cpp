@@ -1,0 +1,105 @@
+#include "report/Report.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "report/ReportBlocks.h"
+#include "tests/unit/ConfigTestSupport.h"
+
+namespace cvn {
+namespace {
+
+class ReportTest : public test::ConfigMachineTest {
+ protected:
+  void LoadApp(const std::string& cdb) {
+    image_.File("C:\\CORVANE\\APP.EXE", "MZ");
+    ASSERT_EQ(Load("C:\\CORVANE\\APP.CDB", cdb), platform::kSOk);
+  }
+
+  int32_t Write() { return WriteReport(*context_, database_, answers_, user_, path_); }
+
+  std::string Written(const std::string& path) {
+    const auto bytes = machine_->Files().ReadFile(path);
+    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
+  }
+
+  SavedAnswers answers_;
+  UserInfo user_;
+  std::string path_;
+};
+
+constexpr const char* kAppInfo = "[App Info]\nAppName=Sample\nAppFileName=APP.EXE\n";
+constexpr const char* kQuiet = "[Corvane Info]\nGetUserInfo=N\nCheckConfigurationDatabase=N\nAskQuestions=N\n";
+
+TEST_F(ReportTest, WithoutAppInfoThereIsNoApplicationBlockAndTheDefaultName) {
+  LoadApp(std::string(kQuiet) + "[Vendor Info]\nVendorName=Vendor\n");
+  ASSERT_EQ(Write(), platform::kSOk);
+  EXPECT_EQ(path_.substr(path_.size() - 12), "\\corvane.txt");
+  const std::string text = Written(path_);
+  EXPECT_EQ(text.substr(0, 44), "Corvane Report\r\n==============\r\n\r\nLegend:\r\n*");
+  EXPECT_EQ(text.find("Application:"), std::string::npos);
+}
+
+TEST_F(ReportTest, ApplicationBlockNamesTheApplicationAndTheDate) {
+  LoadApp(std::string(kAppInfo) + kQuiet);
+  ASSERT_EQ(Write(), platform::kSOk);
+  EXPECT_EQ(DisplayForm(path_), "c:\\corvane\\corvane.txt");
+  EXPECT_NE(Written(path_).find("Corvane Report\r\n==============\r\n\r\n   Application:   Sample\r\n\r\n"
+                                "   Tuesday, July 01, 1997    12:00 PM\r\n\r\nLegend:"),
+            std::string::npos)
+      << Written(path_);
+}
+
+TEST_F(ReportTest, WidthOfTwentyWrapsAtForty) {
+  LoadApp(std::string(kAppInfo) + "ReportWidth=20\n" + kQuiet +
+          "[Vendor Info]\nTechSupportInstructions=Call us on any working day between nine and five "
+          "please\n");
+  ASSERT_EQ(Write(), platform::kSOk);
+  const std::string text = Written(path_);
+  EXPECT_NE(text.find("\r\n\r\n      Call us on any working day between\r\n"
+                      "      nine and five please\r\n"),
+            std::string::npos)
+      << text;
+}
+
+TEST_F(ReportTest, UnwritableApplicationFolderSendsTheReportToTheTemporaryFolder) {
+  image_.File("C:\\CORVANE\\corvane.txt", "old", {std::nullopt, platform::attr::kReadOnly});
+  LoadApp(std::string(kAppInfo) + kQuiet);
+  ASSERT_EQ(Write(), platform::kSOk);
+  EXPECT_EQ(DisplayForm(path_), "c:\\windows\\temp\\corvane.txt");
+  EXPECT_EQ(Written("C:\\CORVANE\\corvane.txt"), "old");
+  EXPECT_EQ(Written(path_).substr(0, 16), "Corvane Report\r\n");
+  ASSERT_FALSE(MessageTexts().empty());
+  EXPECT_EQ(MessageTexts().back(),
+            "The Corvane Report is complete!  Please check 'c:\\windows\\temp\\corvane.txt' for the results.");
+}
+
+TEST_F(ReportTest, NeitherFolderWritableFailsWithMessage10071) {
+  image_.File("C:\\CORVANE\\corvane.txt", "old", {std::nullopt, platform::attr::kReadOnly});
+  image_.File("C:\\WINDOWS\\TEMP\\corvane.txt", "old", {std::nullopt, platform::attr::kReadOnly});
+  LoadApp(std::string(kAppInfo) + kQuiet);
+  EXPECT_EQ(Write(), platform::kEFail);
+  ASSERT_FALSE(MessageTexts().empty());
+  EXPECT_EQ(MessageTexts().back(),
+            "Unable to open Configuration Database file 'c:\\windows\\temp\\corvane.txt'.");
+}
+
+TEST_F(ReportTest, SupportPhoneFallsBackToTheVendorsOnlyWhenItsKeyIsThere) {
+  LoadApp(std::string(kAppInfo) + kQuiet +
+          "[Vendor Info]\nVendorPhone=555-1\nTechSupportPhone=\nVendorFax=555-2\n");
+  ASSERT_EQ(Write(), platform::kSOk);
+  const std::string text = Written(path_);
+  EXPECT_NE(text.find("      Phone     555-1\r\n"), std::string::npos) << text;
+  EXPECT_EQ(text.find("555-2"), std::string::npos);
+}
+
+TEST_F(ReportTest, IniItemNamesShowFileSectionAndEntry) {
+  EXPECT_EQ(IniSettingName("APP\\Options\\Colour"), "APP.ini [Options] Colour");
+  EXPECT_EQ(IniSettingName("APP\\Sub\\Part\\Key"), "APP.ini [Sub\\Part] Key");
+  EXPECT_EQ(IniSettingName("APP\\Key"), "APP.ini [] Key");
+  EXPECT_EQ(IniSettingName("Plain"), "Plain");
+}
+
+}  // namespace
+}  // namespace cvn
