@@ -58,13 +58,16 @@ void Tell(RunContext& context, int textId, const std::string& path, platform::Ic
 }  // namespace
 
 int32_t WriteReport(RunContext& context, ConfigDatabase& database, const SavedAnswers& answers,
-                    const UserInfo& user, std::string& reportPath, CompletionMessage completion) {
+                    const UserInfo& user, std::string& reportPath, CompletionMessage completion,
+                    const std::optional<std::string>& chosenPath) {
   const ReportOptions options = ReadReportOptions(database);
   if (database.FileInfo().empty()) PrepareFileInfo(context, database);
   context.locations.EnsureFilled(context.machine);
 
-  std::string lastTried;
-  const std::optional<std::string> path = CreateReportFile(context, options.reportName, lastTried);
+  std::string lastTried = chosenPath.value_or("");
+  const std::optional<std::string> path =
+      chosenPath ? (context.machine.Files().WriteFile(*chosenPath, {}) ? chosenPath : std::nullopt)
+                 : CreateReportFile(context, options.reportName, lastTried);
   if (!path) {
     Tell(context, kCannotOpenFile, lastTried, platform::Icon::Warning);
     return platform::kEFail;

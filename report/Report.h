@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "app/Answers.h"
@@ -17,9 +18,11 @@ enum class CompletionMessage { Show, Omit };
 
 // Writes the report into the application folder, else the temporary
 // folder, and gives its full path in `reportPath`. 0, or platform::kEFail
-// after message 10071 when neither folder takes the file.
+// after message 10071 when neither folder takes the file. A `chosenPath`
+// (cvntool's --out) is the only place tried.
 int32_t WriteReport(RunContext& context, ConfigDatabase& database, const SavedAnswers& answers,
                     const UserInfo& user, std::string& reportPath,
-                    CompletionMessage completion = CompletionMessage::Show);
+                    CompletionMessage completion = CompletionMessage::Show,
+                    const std::optional<std::string>& chosenPath = std::nullopt);
 
 }  // namespace cvn

@@ -9,6 +9,7 @@
 #include "tools/cvntool/FdbCommand.h"
 #include "tools/cvntool/FileCommand.h"
 #include "tools/cvntool/Options.h"
+#include "tools/cvntool/ReportCommand.h"
 #include "tools/cvntool/ToolMachine.h"
 
 int main(int argc, char** argv) {
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   if (options->command == "dump") command = RunDump;
   if (options->command == "file") command = RunFile;
   if (options->command == "fdb") command = RunFdb;
+  if (options->command == "report") command = RunReport;
   if (command == nullptr) {
     std::cerr << "cvntool: unknown command " << options->command << '\n' << kUsage;
     return 2;

@@ -9,6 +9,8 @@ const char* const kUsage =
     "  file PATH            print a file's version, kind and dependencies\n"
     "  fdb --cdb FILE.cdb DIR\n"
     "                       write the .fdb beside FILE.cdb for its files in DIR\n"
+    "  report FILE.cdb [--out PATH]\n"
+    "                       run every check and write the support report\n"
     "options:\n"
     "  --machine IMAGE      the machine image to look at (Linux build)\n"
     "  --app DIR            answer the search for the application with DIR\n";

@@ -1,0 +1,37 @@
+#include "tools/cvntool/ReportCommand.h"
+
+#include "app/Answers.h"
+#include "checks/InstallMedia.h"
+#include "checks/Requirements.h"
+#include "checks/SystemProfileMeasure.h"
+#include "config/ConfigDatabase.h"
+#include "report/Report.h"
+
+namespace cvn::tool {
+
+int RunReport(RunContext& context, const Options& options, std::ostream& out, std::ostream& errors) {
+  if (options.operands.size() != 1) {
+    errors << kUsage;
+    return 2;
+  }
+  ConfigDatabase database;
+  Measure(context, database.systemInfo);
+  if (database.Load(context, options.operands[0]) != platform::kSOk) {
+    errors << "cvntool: cannot load " << options.operands[0] << '\n';
+    return 1;
+  }
+  PrepareFileInfo(context, database);
+  ReadRequirements(database, database.minimumRequirements);
+  const SavedAnswers answers = LoadAnswers(context);
+  const UserInfo user = LoadUserInfo(context);
+  std::string path;
+  if (WriteReport(context, database, answers, user, path, CompletionMessage::Omit, options.outPath) !=
+      platform::kSOk) {
+    errors << "cvntool: cannot write the report\n";
+    return 1;
+  }
+  out << path << '\n';
+  return 0;
+}
+
+}  // namespace cvn::tool
