@@ -39,8 +39,8 @@ std::array<Checker, 2> CheckersInOrder(RunContext& context, const ConfigDatabase
 
 // Both checkers must be there; the first one missing is named to the user.
 bool CheckersPresent(RunContext& context) {
-  for (const char* spec : {"X|Lodvex32.exe", "X|Lodvex16.exe"}) {
-    const PathSpec program(context, spec);
+  for (const char* checker : {"X|Lodvex32.exe", "X|Lodvex16.exe"}) {
+    const PathSpec program(context, checker);
     if (context.machine.Files().GetAttributes(program) == platform::attr::kInvalid) {
       context.machine.Ask().MessageBox(
           LoadText(context.machine.Texts(), text::kCheckerMissing, {program.Text()}),
