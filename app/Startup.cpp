@@ -12,6 +12,7 @@
 #include "config/ConfigDatabase.h"
 #include "config/MessageText.h"
 #include "config/PathSpec.h"
+#include "usage/UsageDatabase.h"
 
 namespace cvn {
 namespace {
@@ -29,7 +30,6 @@ struct Session {
 
 // ---- Temporary seams: the steps that later work fills in. Each is named
 // for its step and does nothing yet, so the sequence stays visible here.
-void RunUsageDatabaseStep(RunContext&, const std::string& /*databasePath*/, ConfigDatabase&) {}
 WizardResult RunWizard(RunContext&, ConfigDatabase&, Session&) { return WizardResult::Cancelled; }
 // ---- End of the temporary seams.
 
@@ -107,7 +107,7 @@ StartupOutcome RunStartup(RunContext& context, std::string_view commandLine) {
   // 7–9. File information, the usage database, the minimum requirements.
   // Their failures are the steps' own to report; start-up goes on.
   PrepareFileInfo(context, *database);
-  RunUsageDatabaseStep(context, path, *database);
+  UpdateUsageDatabase(context, path, database.get());
   ReadRequirements(*database, database->minimumRequirements);
   // 10. Saved answers, then user information.
   Session session;

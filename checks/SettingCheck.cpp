@@ -167,6 +167,12 @@ int32_t CheckRegistrySetting(RunContext& context, SettingItem& item, const Setti
   return platform::kSOk;
 }
 
+int32_t CheckSetting(RunContext& context, SettingItem& item, SectionType type, const SettingTexts& texts,
+                     SettingOutputs& outputs) {
+  if (type == SectionType::RegistrySetting) return CheckRegistrySetting(context, item, texts, outputs);
+  return CheckIniSetting(context, item, texts, outputs);
+}
+
 bool IsAcceptableIniValue(RunContext& context, const SettingItem& item, std::string_view candidate) {
   const LiveValue live{std::string(candidate), std::nullopt};
   return MatchSetting(context, item, live) == MatchResult::Accepted;

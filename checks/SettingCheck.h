@@ -35,6 +35,11 @@ int32_t CheckIniSetting(RunContext& context, SettingItem& item, const SettingTex
 int32_t CheckRegistrySetting(RunContext& context, SettingItem& item, const SettingTexts& texts,
                              SettingOutputs& outputs);
 
+// The check of the section type: CheckRegistrySetting for Registry
+// settings, CheckIniSetting otherwise.
+int32_t CheckSetting(RunContext& context, SettingItem& item, SectionType type, const SettingTexts& texts,
+                     SettingOutputs& outputs);
+
 // True when `candidate` would pass the matching rules of the INI item.
 bool IsAcceptableIniValue(RunContext& context, const SettingItem& item, std::string_view candidate);
 

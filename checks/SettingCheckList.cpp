@@ -16,12 +16,6 @@ SectionId CategoryOf(const ConfigSection& settings) {
   return settings.Type() == SectionType::RegistrySetting ? SectionId::RegistryInfo : SectionId::IniInfo;
 }
 
-int32_t CheckSetting(RunContext& context, SettingItem& item, SectionType type,
-                     const SettingTexts& texts, SettingOutputs& outputs) {
-  if (type == SectionType::RegistrySetting) return CheckRegistrySetting(context, item, texts, outputs);
-  return CheckIniSetting(context, item, texts, outputs);
-}
-
 }  // namespace
 
 int32_t ListSettings(RunContext& context, const ConfigSection& settings, const SettingTexts& texts,

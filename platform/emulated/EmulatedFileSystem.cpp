@@ -258,6 +258,9 @@ bool EmulatedFileSystem::MoveFile(const std::string& from, const std::string& to
   const auto source = Existing(from);
   const auto target = Resolve(to);
   if (!source || source->path.IsRoot() || InUse(source->path) || !target || target->IsRoot()) return false;
+  if (Injected(source->path, InjectedFailure::CannotMove) || Injected(*target, InjectedFailure::CannotMove)) {
+    return false;
+  }
   return MoveNow(*source, *target, flags);
 }
 
@@ -343,10 +346,13 @@ bool EmulatedFileSystem::WriteFile(const std::string& path, const Bytes& data) {
   if (!resolved || resolved->IsRoot() || !IsValidFileName(resolved->Leaf())) return false;
   const auto old = Existing(path);
   if (old && (old->folder || IsReadOnly(*old) || InUse(old->path))) return false;
+  if (Injected(*resolved, InjectedFailure::CannotCreate)) return false;
   const auto host = disk_.Place(*resolved);
   if (!host) return false;
-  const std::string_view bytes(reinterpret_cast<const char*>(data.data()), data.size());
-  if (!WriteHostFile(*host, bytes)) return false;
+  std::string_view bytes(reinterpret_cast<const char*>(data.data()), data.size());
+  const bool failPartWay = !bytes.empty() && Injected(*resolved, InjectedFailure::WritePartWay);
+  if (failPartWay) bytes = bytes.substr(0, bytes.size() / 2);
+  if (!WriteHostFile(*host, bytes) || failPartWay) return false;
   if (old) {
     const auto stored = metadata_.Attributes(old->path.Key());
     if (stored) metadata_.SetAttributes(old->path.Key(), *stored | attr::kArchive);
@@ -356,6 +362,15 @@ bool EmulatedFileSystem::WriteFile(const std::string& path, const Bytes& data) {
   }
   metadata_.Save();
   return true;
+}
+
+void EmulatedFileSystem::InjectFailure(const std::string& path, InjectedFailure failure) {
+  if (const auto resolved = Resolve(path)) injected_[resolved->Key()] = failure;
+}
+
+bool EmulatedFileSystem::Injected(const WinPath& path, InjectedFailure failure) const {
+  const auto found = injected_.find(path.Key());
+  return found != injected_.end() && found->second == failure;
 }
 
 bool EmulatedFileSystem::IsFileInUse(const std::string& path) {

@@ -15,6 +15,13 @@
 
 namespace cvn::emulated {
 
+// A failure a test makes one file meet, as a full disk or a crash would.
+enum class InjectedFailure {
+  CannotCreate,  // writing the file fails before anything is written
+  WritePartWay,  // a write of content stores its first half, then fails
+  CannotMove,    // moving the file, or moving another file onto it, fails
+};
+
 class EmulatedFileSystem : public platform::FileSystem {
  public:
   EmulatedFileSystem(const MachineFacts& facts, DiskImage& disk, FileMetadata& metadata, PendingRenames& pending);
@@ -47,6 +54,8 @@ class EmulatedFileSystem : public platform::FileSystem {
 
   // Another process holds the file open (or lets it go again).
   void MarkInUse(const std::string& path, bool inUse);
+  // From now on the file at `path` meets `failure`.
+  void InjectFailure(const std::string& path, InjectedFailure failure);
   // The host entry of a Windows path, for tests that look behind the image.
   std::optional<std::filesystem::path> HostPath(const std::string& path);
 
@@ -78,12 +87,14 @@ class EmulatedFileSystem : public platform::FileSystem {
   const DriveFacts* DriveOfRoot(const std::string& root) const;
   bool MoveNow(const Entry& from, const WinPath& to, uint32_t flags);
   bool CopyContent(const Entry& from, const std::filesystem::path& to);
+  bool Injected(const WinPath& path, InjectedFailure failure) const;
 
   const MachineFacts& facts_;
   DiskImage& disk_;
   FileMetadata& metadata_;
   PendingRenames& pending_;
   std::set<std::string> inUse_;
+  std::map<std::string, InjectedFailure> injected_;  // by path key
   WinPath current_;
 };
 

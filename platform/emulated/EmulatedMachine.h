@@ -48,6 +48,7 @@ class EmulatedMachine : public platform::Machine {
   void SetShiftKey(bool down) { prompts_->SetShiftKey(down); }
   void MarkInUse(const std::string& path, bool inUse = true) { files_->MarkInUse(path, inUse); }
   void SetExitCode(const std::string& commandLine, uint32_t exitCode) { processes_->SetExitCode(commandLine, exitCode); }
+  void InjectFailure(const std::string& path, InjectedFailure failure) { files_->InjectFailure(path, failure); }
 
   // ---- what a test looks at ----
   const std::vector<RecordedMessage>& Messages() const { return prompts_->Messages(); }

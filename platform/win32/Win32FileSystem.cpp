@@ -147,7 +147,8 @@ bool Win32FileSystem::WriteFile(const std::string& path, const Bytes& data) {
     }
     written += chunk;
   }
-  return true;
+  // On disk before the caller moves it over a file it replaces.
+  return ::FlushFileBuffers(file.get()) != 0;
 }
 
 bool Win32FileSystem::IsFileInUse(const std::string& path) {

@@ -1,0 +1,20 @@
+#include "usage/UsageDatabase.h"
+#include "usage/UsageFiles.h"
+#include "usage/UsageMessages.h"
+
+namespace cvn {
+
+int32_t UpdateUsageDatabase(RunContext& context, const std::string& configPath, ConfigDatabase* database,
+                            UsageTally* tally) {
+  const std::optional<std::string> usagePath = UsageDatabasePath(configPath);
+  if (!usagePath) {
+    TellUsageProblem(context, usagetext::kCannotLocate, configPath);
+    return platform::kEFail;
+  }
+  if (context.machine.Files().GetAttributes(*usagePath) == platform::attr::kInvalid) {
+    return CreateUsageDatabase(context, configPath, *usagePath, database, tally);
+  }
+  return RefreshUsageDatabase(context, *usagePath, database, tally);
+}
+
+}  // namespace cvn
