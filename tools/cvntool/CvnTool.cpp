@@ -11,6 +11,7 @@
 #include "tools/cvntool/Options.h"
 #include "tools/cvntool/ReportCommand.h"
 #include "tools/cvntool/ToolMachine.h"
+#include "tools/cvntool/UsageCommands.h"
 
 int main(int argc, char** argv) {
   using namespace cvn::tool;
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
   if (options->command == "file") command = RunFile;
   if (options->command == "fdb") command = RunFdb;
   if (options->command == "report") command = RunReport;
+  if (options->command == "udb") command = RunUdb;
+  if (options->command == "changes") command = RunChanges;
   if (command == nullptr) {
     std::cerr << "cvntool: unknown command " << options->command << '\n' << kUsage;
     return 2;

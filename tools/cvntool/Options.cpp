@@ -11,6 +11,9 @@ const char* const kUsage =
     "                       write the .fdb beside FILE.cdb for its files in DIR\n"
     "  report FILE.cdb [--out PATH]\n"
     "                       run every check and write the support report\n"
+    "  udb FILE.cdb         create or refresh the usage database as start-up does\n"
+    "  changes FILE.cdb [--since YYYYMMDDhhmm] [--all]\n"
+    "                       list the dates, or the recent changes since one\n"
     "options:\n"
     "  --machine IMAGE      the machine image to look at (Linux build)\n"
     "  --app DIR            answer the search for the application with DIR\n";
@@ -22,6 +25,7 @@ std::optional<std::string>* ValueSlot(Options& options, const std::string& name)
   if (name == "--app") return &options.appFolder;
   if (name == "--out") return &options.outPath;
   if (name == "--cdb") return &options.cdbPath;
+  if (name == "--since") return &options.since;
   return nullptr;
 }
 
@@ -37,6 +41,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       } else {
         options.operands.push_back(arg);
       }
+      continue;
+    }
+    if (arg == "--all") {
+      options.all = true;
       continue;
     }
     if (i + 1 >= args.size()) {

@@ -15,6 +15,8 @@ struct Options {
   std::optional<std::string> appFolder;   // --app DIR
   std::optional<std::string> outPath;     // --out PATH
   std::optional<std::string> cdbPath;     // --cdb FILE.cdb
+  std::optional<std::string> since;       // --since YYYYMMDDhhmm
+  bool all = false;                       // --all
 };
 
 // Nothing, with `error` set, for an unknown option or a missing value.
