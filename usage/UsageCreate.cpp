@@ -26,6 +26,13 @@ int VendorFrequency(const ConfigDatabase& database) {
   return word ? ReadFrequency(*word) : frequency::kAlways;
 }
 
+std::string HeaderLine(SectionId id) {
+  std::string line(1, '[');
+  line.append(StandardSectionName(id));
+  line.push_back(']');
+  return line;
+}
+
 bool RunsFromCdRom(RunContext& context) {
   context.locations.EnsureFilled(context.machine);
   return ToUpperChar(context.locations.applicationDrive) == ToUpperChar(context.locations.cdromDrive);
@@ -52,7 +59,7 @@ class UsageWriter {
 
  private:
   void WriteDirectoryInfo() {
-    out_.Line("[" + std::string(StandardSectionName(SectionId::DirectoryInfo)) + "]");
+    out_.Line(HeaderLine(SectionId::DirectoryInfo));
     if (const ConfigSection* section = database_.GetSection(SectionId::DirectoryInfo)) {
       for (size_t i = 0; i < section->Count(); ++i) {
         if (const auto* entry = section->ItemAs<DirectoryItem>(i)) out_.Line(entry->Name() + "=" + entry->value);
@@ -64,7 +71,7 @@ class UsageWriter {
   void WriteSection(SectionId id) {
     const ConfigSection* section = database_.GetSection(id);
     if (section == nullptr || section->Count() == 0) return;
-    out_.Line("[" + std::string(StandardSectionName(id)) + "]");
+    out_.Line(HeaderLine(id));
     for (size_t i = 0; i < section->Count(); ++i) {
       if (auto* file = section->ItemAs<FileItem>(i)) WriteFile(*file);
       if (auto* setting = section->ItemAs<SettingItem>(i)) WriteSetting(*setting, section->Type());
