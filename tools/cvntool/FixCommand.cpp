@@ -80,8 +80,10 @@ std::vector<Finding> CollectFindings(RunContext& context, ConfigDatabase& databa
 }
 
 std::string Heading(const Finding& finding) {
-  return "[" + std::string(StandardSectionName(static_cast<SectionId>(finding.sectionIndex))) + "] " +
-         finding.name + ": ";
+  std::string heading = "[";
+  heading.append(StandardSectionName(static_cast<SectionId>(finding.sectionIndex)));
+  heading.append("] ").append(finding.name).append(": ");
+  return heading;
 }
 
 const char* kNoFixForFolder = "skipped (the file is in another folder than expected; no fix is offered)";
