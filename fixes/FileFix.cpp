@@ -160,11 +160,6 @@ bool KeepBackup(FixSession& session, const FileFixSource& found) {
   return session.AskYesNo(failure + "  " + session.Text(kReplaceWithoutBackup, {DisplayForm(found.item->Name())}));
 }
 
-int32_t Finish(FixSession& session, FixOutcome outcome, int32_t result) {
-  session.lastOutcome = outcome;
-  return result;
-}
-
 }  // namespace
 
 int32_t FindFileFixSource(FixSession& session, const FileFixRequest& request, FileFixSource& found) {
@@ -183,11 +178,11 @@ int32_t FixFile(FixSession& session, const FileFixRequest& request, bool& cancel
   FileFixSource found;
   const int32_t located = FindFileFixSource(session, request, found);
   cancelled = found.cancelled;
-  if (found.item == nullptr) return Finish(session, FixOutcome::NotApplicable, platform::kEFail);
+  if (found.item == nullptr) return session.Finish(FixOutcome::NotApplicable, platform::kEFail);
   FileItem& item = *found.item;
   if (located != platform::kSOk) {
     session.Tell(session.Text(kNoReplacement, {DisplayForm(item.Name())}));
-    return Finish(session, FixOutcome::NoSource, platform::kEFail);
+    return session.Finish(FixOutcome::NoSource, platform::kEFail);
   }
   const bool exists = item.status != filestatus::kNotFound;
   const std::string backupPath = BackupFolder(session.context, found.target) + "\\" + item.Name();
@@ -195,24 +190,24 @@ int32_t FixFile(FixSession& session, const FileFixRequest& request, bool& cancel
       MakeFileConfirmation(session.context, item, {found.target, found.source, backupPath, found.sourceFacts});
   if (!session.confirmations.ConfirmFile(confirmation) || (exists && !KeepBackup(session, found))) {
     cancelled = true;
-    return Finish(session, FixOutcome::Declined, platform::kEFail);
+    return session.Finish(FixOutcome::Declined, platform::kEFail);
   }
   const bool revert = request.mode == FixMode::Revert;
   if (!IsFileInUse(session.context, found.target)) {
-    if (!CopyNow(session, found)) return Finish(session, FixOutcome::Refused, platform::kEAbort);
+    if (!CopyNow(session, found)) return session.Finish(FixOutcome::Refused, platform::kEAbort);
     ++(revert ? session.counters.revertsMade : session.counters.fixesMade);
     if (revert) item.reverted = true;
     item.checked = false;
     cancelled = false;
     session.MarkStale(request.mode, request.sectionIndex);
-    return Finish(session, FixOutcome::Done, platform::kSOk);
+    return session.Finish(FixOutcome::Done, platform::kSOk);
   }
-  if (!CopyAtRestart(session, found)) return Finish(session, FixOutcome::Refused, platform::kEAbort);
+  if (!CopyAtRestart(session, found)) return session.Finish(FixOutcome::Refused, platform::kEAbort);
   ++(revert ? session.counters.revertsPendingRestart : session.counters.fixesPendingRestart);
   if (revert) item.reverted = true;
   item.fixPendingRestart = true;
   session.Tell(session.Text(kRestartNeeded) + session.Text(kWaitBeforeRestart), platform::Icon::Information);
-  return Finish(session, FixOutcome::AtRestart, platform::kSOk);
+  return session.Finish(FixOutcome::AtRestart, platform::kSOk);
 }
 
 }  // namespace cvn

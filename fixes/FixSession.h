@@ -65,6 +65,12 @@ class FixSession {
   // An insert-media prompt with OK and Cancel; true for OK.
   bool AskMedia(const std::string& text);
 
+  // Records what a repair did and passes its result on.
+  int32_t Finish(FixOutcome outcome, int32_t result) {
+    lastOutcome = outcome;
+    return result;
+  }
+
   // Marks the lists a completed change makes out of date.
   void MarkStale(FixMode mode, int sectionIndex);
 };

@@ -24,11 +24,6 @@ SectionType TypeOf(int sectionIndex) {
                                                               : SectionType::RegistrySetting;
 }
 
-int32_t Finish(FixSession& session, FixOutcome outcome, int32_t result) {
-  session.lastOutcome = outcome;
-  return result;
-}
-
 void TellRefused(FixSession& session, const SettingItem& item, const std::string& reason) {
   session.Tell(session.Text(kCannotWrite, {item.Location(), reason}));
 }
@@ -103,7 +98,7 @@ int32_t FixSetting(FixSession& session, const SettingFixRequest& request, bool& 
   session.lastMessage.clear();
   cancelled = false;
   SettingItem* item = FindSettingItem(session, request);
-  if (item == nullptr) return Finish(session, FixOutcome::NotApplicable, platform::kEFail);
+  if (item == nullptr) return session.Finish(FixOutcome::NotApplicable, platform::kEFail);
   const SectionType type = TypeOf(request.sectionIndex);
   CheckSetting(session, *item, type);
   platform::Strings& texts = session.context.machine.Texts();
@@ -115,21 +110,21 @@ int32_t FixSetting(FixSession& session, const SettingFixRequest& request, bool& 
       session.confirmations.ConfirmSetting(MakeSettingConfirmation(session.context, *item, type), check);
   if (!confirmed) {
     cancelled = true;
-    return Finish(session, FixOutcome::Declined, platform::kEFail);
+    return session.Finish(FixOutcome::Declined, platform::kEFail);
   }
   if (confirmed->size() > kMaxValueLength) confirmed->resize(kMaxValueLength);
   const bool written = type == SectionType::IniSetting ? WriteIni(session, *item, *confirmed)
                                                        : WriteRegistry(session, *item, *confirmed);
   if (!written) {
     const FixOutcome outcome = session.lastMessage.empty() ? FixOutcome::NotApplicable : FixOutcome::Refused;
-    return Finish(session, outcome, platform::kEFail);
+    return session.Finish(outcome, platform::kEFail);
   }
   const bool revert = request.mode == FixMode::Revert;
   ++(revert ? session.counters.revertsMade : session.counters.fixesMade);
   if (revert) item->reverted = true;
   item->checked = false;
   session.MarkStale(request.mode, request.sectionIndex);
-  return Finish(session, FixOutcome::Done, platform::kSOk);
+  return session.Finish(FixOutcome::Done, platform::kSOk);
 }
 
 }  // namespace cvn

@@ -34,12 +34,12 @@ class FileFixTest : public test::ConfigMachineTest {
  protected:
   // The application in `folder` wants MYLIB.DLL at 2.0 or later, never 3.0,
   // shipped in \SETUP of the CD labelled APPCD.
-  void LoadApp(const std::string& folder = kApp) {
+  void LoadApp(const std::string& folder = kApp, const std::string& dll = "MYLIB.DLL") {
     image_.File(folder + "\\APP.EXE", "MZ");
     ASSERT_EQ(Load(folder + "\\APP.CDB",
                    "[App Info]\nAppName=App\nAppFileName=APP.EXE\nCDVolumeLabel=APPCD\n"
                    "[Directory Info]\nC=1:\\SETUP\n"
-                   "[DLL Info]\nMYLIB.DLL, 1, C, Y, N, 2.0.0.0, -3.0.0.0\n[End]\n"),
+                   "[DLL Info]\n" + dll + ", 1, C, Y, N, 2.0.0.0, -3.0.0.0\n[End]\n"),
               platform::kSOk);
     session_ = std::make_unique<FixSession>(*context_, database_, confirm_);
   }
@@ -185,6 +185,19 @@ TEST_F(FileFixTest, AFileInUseOnWindows95IsStagedBesideItAndNamedInWininit) {
   EXPECT_EQ(MessageTexts(), (std::vector<std::string>{
                                 "You will need to restart Windows for the change to take effect.  You should wait "
                                 "until all other changes have been made before restarting."}));
+}
+
+TEST_F(FileFixTest, AStagedNameNeverLeavesTheTargetsFolder) {
+  // The '.' of a folder name must not cut the staged name of a file
+  // without an extension ("C:\\V1.0\\MYLIB" would stage "C:\\V1.001").
+  image_.File("C:\\V1.0\\MYLIB", Dll(1, 0)).FileInUse("C:\\V1.0\\MYLIB");
+  image_.Drive('E', DriveType::CdRom, "APPCD").File("E:\\SETUP\\MYLIB", Dll(2, 0));
+  LoadApp("C:\\V1.0", "MYLIB");
+  bool cancelled = false;
+  EXPECT_EQ(FixFile(*session_, {static_cast<int>(SectionId::DllInfo), "MYLIB", FixMode::Fix, {}}, cancelled),
+            platform::kSOk);
+  EXPECT_EQ(Content("C:\\V1.0\\MYLIB.001"), Dll(2, 0));
+  EXPECT_FALSE(Exists("C:\\V1.001"));
 }
 
 TEST_F(FileFixTest, AFileInUseOnNtIsMovedAtTheNextStart) {

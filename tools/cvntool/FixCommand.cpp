@@ -5,9 +5,7 @@
 
 #include "app/Answers.h"
 #include "checks/FileCheck.h"
-#include "checks/InstallMedia.h"
 #include "checks/SettingCheck.h"
-#include "checks/SystemProfileMeasure.h"
 #include "config/ConfigDatabase.h"
 #include "config/ItemStatus.h"
 #include "config/PathSpec.h"
@@ -16,6 +14,7 @@
 #include "fixes/ScriptedFixConfirmations.h"
 #include "fixes/SettingConfirmationFields.h"
 #include "fixes/SettingFix.h"
+#include "tools/cvntool/LoadDatabase.h"
 
 namespace cvn::tool {
 
@@ -158,12 +157,7 @@ int RunFix(RunContext& context, const Options& options, std::ostream& out, std::
     return 2;
   }
   ConfigDatabase database;
-  Measure(context, database.systemInfo);
-  if (database.Load(context, options.operands[0]) != platform::kSOk) {
-    errors << "cvntool: cannot load " << options.operands[0] << '\n';
-    return 1;
-  }
-  PrepareFileInfo(context, database);
+  if (!LoadForChecks(context, database, options.operands[0], errors)) return 1;
   bool allDone = true;
   for (const auto& name : UnknownItems(database, options)) {
     out << name << ": skipped (no such item in the file and setting sections)\n";
