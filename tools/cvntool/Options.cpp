@@ -11,6 +11,7 @@ const char* const kUsage =
     "                       write the .fdb beside FILE.cdb for its files in DIR\n"
     "  report FILE.cdb [--out PATH]\n"
     "                       run every check and write the support report\n"
+    "  lint FILE.cdb        report what the loader reads otherwise than meant\n"
     "options:\n"
     "  --machine IMAGE      the machine image to look at (Linux build)\n"
     "  --app DIR            answer the search for the application with DIR\n";
