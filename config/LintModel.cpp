@@ -121,9 +121,22 @@ bool IsStandardSectionName(std::string_view name) {
   return false;
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+namespace {
 
-std::string Bracketed(std::string_view name) { return "[" + std::string(name) + "]"; }
+std::string Enclosed(char open, std::string_view text, char close) {
+  std::string enclosed;
+  enclosed.reserve(text.size() + 2);
+  enclosed += open;
+  enclosed.append(text);
+  enclosed += close;
+  return enclosed;
+}
+
+}  // namespace
+
+std::string Quoted(std::string_view text) { return Enclosed('"', text, '"'); }
+
+std::string Bracketed(std::string_view name) { return Enclosed('[', name, ']'); }
 
 std::vector<LintFinding> LintDatabase(std::string_view bytes, const LintFileInfo* fileInfo) {
   LintModel model;

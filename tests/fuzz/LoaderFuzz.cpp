@@ -45,9 +45,11 @@ size_t LineCount(std::string_view text) {
 
 void LintWithinTheFile(std::string_view text) {
   const size_t lines = LineCount(text);
+  // An .fdb that lists the files of even-length names, so that both
+  // answers occur.
   const cvn::LintFileInfo fileInfo{"Fuzz.fdb", [](std::string_view name) { return name.size() % 2 == 0; }};
   for (const cvn::LintFinding& finding : cvn::LintDatabase(text, &fileInfo)) {
-    if (finding.line > lines || (finding.line == 0 && lines != 0)) std::abort();
+    if (finding.line > lines) std::abort();
   }
 }
 
