@@ -22,8 +22,8 @@ struct LintFinding {
 
 // The file information database beside the .cdb, when there is one.
 struct LintFileInfo {
-  std::string title;                              // its file name, for the texts
-  std::function<bool(std::string_view)> lists;   // true when it lists that file
+  std::string title;                            // its file name, for the texts
+  std::function<bool(std::string_view)> lists;  // true when it lists that file
 };
 
 // The findings of the .cdb `bytes`, in line order. `fileInfo` may be null.

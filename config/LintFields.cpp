@@ -29,8 +29,8 @@ constexpr FieldInfo kFileFields[] = {
     {"source code", FieldKind::Code},        {"required flag", FieldKind::Flag},
     {"size-and-date flag", FieldKind::Flag}, {"versions", FieldKind::Versions, true}};
 constexpr FieldInfo kSettingFields[] = {
-    {"location", FieldKind::Key},         {"expected values", FieldKind::Values},
-    {"required flag", FieldKind::Flag},   {"tracked flag", FieldKind::Flag},
+    {"location", FieldKind::Key},          {"expected values", FieldKind::Values},
+    {"required flag", FieldKind::Flag},    {"tracked flag", FieldKind::Flag},
     {"action key", FieldKind::Text, true}, {"explanation key", FieldKind::Text, true}};
 constexpr FieldInfo kServerFields[] = {
     {"name", FieldKind::Text},          {"server file", FieldKind::Name},
@@ -99,8 +99,9 @@ class EntryFields {
   void Check() {
     if (entry_.spans.size() != fields_.size() || CheckSecondLine()) return;
     if (fields_[0].kind == FieldKind::Key && text_.find('=') == std::string_view::npos) {
-      report_.Error(entry_.line, "the entry has no \"=\": all of it is read as the location, and its values, "
-                                 "flags and keys as empty");
+      report_.Error(entry_.line,
+                    "the entry has no \"=\": all of it is read as the location, and its values, "
+                    "flags and keys as empty");
       return;
     }
     const bool shifted = CheckShift();
@@ -153,13 +154,15 @@ class EntryFields {
     const size_t equals = entry_.first.find('=');
     if (equals != std::string_view::npos && equals + 1 < entry_.first.size()) return false;
     if (entry_.secondLine == 0) {
-      report_.Error(entry_.line, "the file ends before the second line of this entry: its values, flags and "
-                                 "keys are read as empty");
+      report_.Error(entry_.line,
+                    "the file ends before the second line of this entry: its values, flags and "
+                    "keys are read as empty");
       return true;
     }
     if (entry_.second.empty()) {
-      report_.Error(entry_.line, "the second line of this entry is empty: its values, flags and keys are read "
-                                 "as empty");
+      report_.Error(entry_.line,
+                    "the second line of this entry is empty: its values, flags and keys are read "
+                    "as empty");
       return true;
     }
     return false;
@@ -170,15 +173,17 @@ class EntryFields {
   bool CheckShift() {
     for (size_t i = 0; i + 1 < fields_.size(); ++i) {
       const FieldKind kind = fields_[i].kind;
-      const bool canStopEarly = kind == FieldKind::Name || kind == FieldKind::Code || kind == FieldKind::Flag ||
-                                kind == FieldKind::Guid || (kind == FieldKind::Text && Field(i).starts_with('"'));
+      const bool canStopEarly = kind == FieldKind::Name || kind == FieldKind::Code ||
+                                kind == FieldKind::Flag || kind == FieldKind::Guid ||
+                                (kind == FieldKind::Text && Field(i).starts_with('"'));
       if (!canStopEarly || fields_[i + 1].kind == FieldKind::Versions || !Present(i)) continue;
       size_t after = entry_.spans[i].end;
       while (after < text_.size() && IsBlank(text_[after])) ++after;
       if (after >= text_.size() || text_[after] == ',') continue;
       const std::string_view rest = text_.substr(after);
-      report_.Error(entry_.line, "the " + Label(i) + " stops before " + Quoted(Trimmed(rest.substr(0, rest.find(',')))) +
-                                     ": that is read as the " + Label(i + 1) + " and the fields after it shift");
+      report_.Error(entry_.line,
+                    "the " + Label(i) + " stops before " + Quoted(Trimmed(rest.substr(0, rest.find(',')))) +
+                        ": that is read as the " + Label(i + 1) + " and the fields after it shift");
       return true;
     }
     return false;
@@ -196,8 +201,8 @@ class EntryFields {
 
   void CheckCode(size_t i, std::string_view field) {
     if (field.size() > 1) {
-      report_.Warning(entry_.line, Label(i) + " " + Quoted(field) + " is read as " + Quoted(field.substr(0, 1)) +
-                                       ": a location code is one character");
+      report_.Warning(entry_.line, Label(i) + " " + Quoted(field) + " is read as " +
+                                       Quoted(field.substr(0, 1)) + ": a location code is one character");
     }
     const char code = field.empty() ? ',' : field.front();
     if (auto problem = LocationCodeProblem(fields_[i].label, code, directoryInfo_)) {
@@ -210,17 +215,20 @@ class EntryFields {
     for (const std::string_view word : kWords) {
       if (EqualsNoCase(field, word)) return;
     }
-    const bool readAs = std::string_view("1TYty").find(field.empty() ? ',' : field.front()) != std::string_view::npos;
-    const std::string written = field.empty() ? "the " + Label(i) + " is empty and" : Label(i) + " " + Quoted(field);
-    report_.Warning(entry_.line, written + " is read as " + Quoted(FormatYesNo(readAs)) + ": a flag is Y or N");
+    const bool readAs =
+        std::string_view("1TYty").find(field.empty() ? ',' : field.front()) != std::string_view::npos;
+    const std::string written =
+        field.empty() ? "the " + Label(i) + " is empty and" : Label(i) + " " + Quoted(field);
+    report_.Warning(entry_.line,
+                    written + " is read as " + Quoted(FormatYesNo(readAs)) + ": a flag is Y or N");
   }
 
   void CheckGuid(size_t i, std::string_view field) {
     if (field.empty()) return;
     const std::string readBack = FormatGuid(ParseGuid(field));
     if (EqualsNoCase(readBack, field)) return;
-    report_.Error(entry_.line, Label(i) + " " + Quoted(field) + " does not read back as written: it is read as " +
-                                   readBack);
+    report_.Error(entry_.line, Label(i) + " " + Quoted(field) +
+                                   " does not read back as written: it is read as " + readBack);
   }
 
   // Text after the last field that no reader takes.
@@ -233,8 +241,8 @@ class EntryFields {
     if (after < text_.size() && text_[after] == ',') ++after;
     const std::string_view rest = Trimmed(text_.substr(std::min(after, text_.size())));
     if (rest.empty()) return;
-    report_.Error(entry_.line, "too many fields for " + Section() + ": " + Quoted(rest) + " after its " + Label(last) +
-                                   " is ignored");
+    report_.Error(entry_.line, "too many fields for " + Section() + ": " + Quoted(rest) + " after its " +
+                                   Label(last) + " is ignored");
   }
 
   const LintEntry& entry_;
@@ -258,8 +266,8 @@ bool IsFourNumberVersion(std::string_view version) {
 }
 
 std::string VersionText(const VersionNumber& version) {
-  return std::to_string(version[0]) + "." + std::to_string(version[1]) + "." + std::to_string(version[2]) + "." +
-         std::to_string(version[3]);
+  return std::to_string(version[0]) + "." + std::to_string(version[1]) + "." + std::to_string(version[2]) +
+         "." + std::to_string(version[3]);
 }
 
 void CheckVersion(const LintEntry& entry, std::string_view version, LintReport& report) {

@@ -22,10 +22,10 @@ struct LintHeader {
 
 struct LintEntry {
   size_t line = 0;
-  size_t secondLine = 0;             // of a two-line entry; 0 when the file ended first
-  std::string_view first;            // the cleaned lines
+  size_t secondLine = 0;   // of a two-line entry; 0 when the file ended first
+  std::string_view first;  // the cleaned lines
   std::string_view second;
-  std::string text;                  // what was parsed: the lines joined
+  std::string text;  // what was parsed: the lines joined
   const ConfigSection* section = nullptr;
   const ConfigItem* item = nullptr;  // owned by the section
   std::vector<FieldSpan> spans;      // one per field reader, in reading order

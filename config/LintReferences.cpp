@@ -18,7 +18,8 @@ constexpr std::string_view kToApplicationFolder = "it resolves to the applicatio
 class References {
  public:
   References(const LintModel& model, LintReport& report)
-      : report_(report), database_(model.database),
+      : report_(report),
+        database_(model.database),
         directory_(model.database.GetSection(SectionId::DirectoryInfo)) {}
 
   void Check(const LintEntry& entry) {
@@ -29,13 +30,17 @@ class References {
     } else if (const auto* folder = dynamic_cast<const DirectoryItem*>(entry.item)) {
       CheckDirectoryEntry(*folder);
     } else if (const auto* text = dynamic_cast<const TextItem*>(entry.item)) {
-      if (EqualsNoCase(entry.section->Name(), StandardSectionName(SectionId::AppInfo))) CheckPathCode(text->value);
+      if (EqualsNoCase(entry.section->Name(), StandardSectionName(SectionId::AppInfo))) {
+        CheckPathCode(text->value);
+      }
     }
   }
 
  private:
   void CheckCode(std::string_view label, char code) {
-    if (auto problem = LocationCodeProblem(label, code, directory_)) report_.Error(line_, std::move(*problem));
+    if (auto problem = LocationCodeProblem(label, code, directory_)) {
+      report_.Error(line_, std::move(*problem));
+    }
   }
 
   // A value in location notation ("Q|sub") names a code too.
@@ -44,9 +49,11 @@ class References {
   }
 
   void CheckSetting(const SettingItem& setting, SectionType type) {
-    CheckLocation(setting.Location(), type == SectionType::RegistrySetting, "the check finds the entry invalid");
+    CheckLocation(setting.Location(), type == SectionType::RegistrySetting,
+                  "the check finds the entry invalid");
     for (const std::string& value : setting.expectedValues) CheckPathCode(value);
-    CheckTextKey("action key", setting.actionKey, SectionId::ActionTextInfo, "the check shows no action text");
+    CheckTextKey("action key", setting.actionKey, SectionId::ActionTextInfo,
+                 "the check shows no action text");
     CheckTextKey("explanation key", setting.explanationKey, SectionId::ExplanationTextInfo,
                  "the check shows no explanation");
   }
@@ -54,11 +61,14 @@ class References {
   void CheckLocation(std::string_view location, bool registry, std::string_view otherwise) {
     const std::string kind = registry ? "Registry" : "INI";
     if (location.find('\\') == std::string_view::npos) {
-      report_.Error(line_, kind + " location " + Quoted(location) + " has no backslash: " + std::string(otherwise));
+      report_.Error(line_,
+                    kind + " location " + Quoted(location) + " has no backslash: " + std::string(otherwise));
     } else if (registry && !ParseRegistryLocation(location)) {
-      report_.Error(line_, "Registry root " + Quoted(location.substr(0, location.find('\\'))) +
-                               " is none of HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS, "
-                               "HKEY_CURRENT_CONFIG in their exact case: " + std::string(otherwise));
+      report_.Error(line_,
+                    "Registry root " + Quoted(location.substr(0, location.find('\\'))) +
+                        " is none of HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS, "
+                        "HKEY_CURRENT_CONFIG in their exact case: " +
+                        std::string(otherwise));
     }
   }
 
@@ -72,10 +82,11 @@ class References {
   void CheckDirectoryEntry(const DirectoryItem& folder) {
     const std::string& key = folder.Name();
     if (key.size() != 1) {
-      report_.Warning(line_, "[Directory Info] key " + Quoted(key) + " is not one character: no location code names it");
+      report_.Warning(
+          line_, "[Directory Info] key " + Quoted(key) + " is not one character: no location code names it");
     } else if (const char upper = ToUpperChar(key[0]); Locations::IsBuiltIn(upper) && upper != '1') {
-      report_.Warning(line_, "[Directory Info] code " + Quoted(key) +
-                                 " is built in: paths with it never use this value");
+      report_.Warning(
+          line_, "[Directory Info] code " + Quoted(key) + " is built in: paths with it never use this value");
     }
     const std::string_view value = folder.value;
     if (value.size() > 2 && value.front() == '[') {

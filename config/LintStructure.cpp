@@ -40,7 +40,8 @@ void CheckHeaders(const LintModel& model, LintReport& report) {
   }
   for (const LintHeader& header : model.headers) {
     if (IsStandardSectionName(header.name)) continue;
-    std::string text = "section " + Bracketed(header.name) + " is read by no part of Corvane: its entries are ignored";
+    std::string text =
+        "section " + Bracketed(header.name) + " is read by no part of Corvane: its entries are ignored";
     const std::string_view meant = MeantSection(header.name);
     if (!meant.empty()) text += " (did you mean " + Bracketed(meant) + "?)";
     report.Warning(header.line, std::move(text));
@@ -48,7 +49,8 @@ void CheckHeaders(const LintModel& model, LintReport& report) {
 }
 
 void CheckSectionEnds(const LintModel& model, LintReport& report) {
-  const bool endsInsideDirectory = !model.endHeader && IsSection(model.lastSectionName, SectionId::DirectoryInfo);
+  const bool endsInsideDirectory =
+      !model.endHeader && IsSection(model.lastSectionName, SectionId::DirectoryInfo);
   if (!model.endHeader && IsSection(model.lastSectionName, SectionId::AppInfo)) {
     report.Error(model.lineCount,
                  "the file ends inside [App Info]: AppName and AppWin32 are never taken; end the section "
@@ -77,8 +79,8 @@ void CheckDuplicates(const LintModel& model, LintReport& report) {
         firstLines.emplace(std::make_pair(entry.section, ToLower(entry.item->Name())), entry.line);
     if (inserted) continue;
     report.Warning(entry.line, "second " + Quoted(entry.item->Name()) + " in " +
-                                   Bracketed(entry.section->Name()) + ": lookups by name find the one on line " +
-                                   std::to_string(first->second));
+                                   Bracketed(entry.section->Name()) +
+                                   ": lookups by name find the one on line " + std::to_string(first->second));
   }
 }
 

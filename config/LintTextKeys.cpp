@@ -72,7 +72,9 @@ constexpr KnownKey kKnownKeys[] = {
 constexpr SectionId kKeyedSections[] = {SectionId::AppInfo, SectionId::VendorInfo, SectionId::CvnInfo,
                                         SectionId::MinimumRequirementsInfo};
 
-bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+bool Contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
 
 std::string ReadAs(std::string_view value, std::string_view readAs) {
   return Quoted(value) + " is read as " + Quoted(readAs) + ": ";
@@ -97,9 +99,12 @@ std::optional<std::string> YesNoProblem(std::string_view value) {
 std::optional<std::string> FrequencyProblem(std::string_view value) {
   const std::string lower = ToLower(value);
   const int code = ReadFrequency(value);
-  if (ReadFrequency(lower) != code) return ReadAs(value, FormatFrequency(code)) + "frequency words are lower case";
+  if (ReadFrequency(lower) != code) {
+    return ReadAs(value, FormatFrequency(code)) + "frequency words are lower case";
+  }
   if (code == frequency::kAlways && !Contains(value, "always")) {
-    return ReadAs(value, FormatFrequency(code)) + "the frequency words are never, always, daily, weekly and monthly";
+    return ReadAs(value, FormatFrequency(code)) +
+           "the frequency words are never, always, daily, weekly and monthly";
   }
   return std::nullopt;
 }
@@ -107,7 +112,12 @@ std::optional<std::string> FrequencyProblem(std::string_view value) {
 std::optional<std::string> WindowsVersionProblem(std::string_view value) {
   const int code = ReadWindowsVersion(value);
   const std::string readAs = FormatWindowsVersion(code);
-  if (ReadWindowsVersion(ToUpperText(value)) != code) return ReadAs(value, readAs) + "NT is written in capitals";
+  if (ReadWindowsVersion(ToUpperText(value)) != code) {
+    return ReadAs(value, readAs) + "NT is written in capitals";
+  }
+  if (code == winver::kWin31 && Contains(value, "3.11")) {
+    return ReadAs(value, readAs) + "Windows 3.11 is written 3.1.1 or 311";
+  }
   if (code == winver::kWin30 && !Contains(value, "3.0") && !Contains(value, "30")) {
     return ReadAs(value, readAs) + "it names no Windows version (Win 3.1, Win 95, Win NT 4.0, ...)";
   }
@@ -116,12 +126,15 @@ std::optional<std::string> WindowsVersionProblem(std::string_view value) {
 
 std::optional<std::string> ProcessorProblem(std::string_view value) {
   if (ReadProcessor(value) != cpu::k8086 || Contains(value, "8086")) return std::nullopt;
-  return ReadAs(value, FormatProcessor(cpu::k8086)) + "a processor is written 286, 386, 486, 586, 686, P5 or P6";
+  return ReadAs(value, FormatProcessor(cpu::k8086)) +
+         "a processor is written 286, 386, 486, 586, 686, P5 or P6";
 }
 
 std::optional<std::string> ColorsProblem(std::string_view value) {
   const int code = ReadColors(value);
-  if (ReadColors(ToLower(value)) != code) return ReadAs(value, FormatColors(code)) + "colour words are lower case";
+  if (ReadColors(ToLower(value)) != code) {
+    return ReadAs(value, FormatColors(code)) + "colour words are lower case";
+  }
   const bool named = Contains(value, "million") || Contains(value, "true") || Contains(value, "thousand") ||
                      Contains(value, "high");
   if (named || StartsWithNumber(value)) return std::nullopt;
@@ -177,13 +190,16 @@ void CheckTextKeys(const LintModel& model, LintReport& report) {
     if (!IsKeyedSection(*entry.section)) continue;
     const KnownKey* known = FindKnownKey(*entry.section, entry.item->Name());
     if (known == nullptr) {
-      report.Warning(entry.line, "key " + Quoted(entry.item->Name()) + " of " + Bracketed(entry.section->Name()) +
+      report.Warning(entry.line, "key " + Quoted(entry.item->Name()) + " of " +
+                                     Bracketed(entry.section->Name()) +
                                      " is read by no part of Corvane: it is ignored");
       continue;
     }
     // Only the first item of a key is ever read.
     const auto* item = dynamic_cast<const TextItem*>(entry.item);
-    if (item == nullptr || entry.section->FindItem(item->Name(), CaseSensitivity::Insensitive) != item) continue;
+    if (item == nullptr || entry.section->FindItem(item->Name(), CaseSensitivity::Insensitive) != item) {
+      continue;
+    }
     if (const auto problem = ValueProblem(known->kind, item->value)) report.Warning(entry.line, *problem);
   }
 }
