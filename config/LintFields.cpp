@@ -96,13 +96,15 @@ class EntryFields {
               LintReport& report)
       : entry_(entry), fields_(fields), directoryInfo_(directoryInfo), report_(report), text_(entry.text) {}
 
-  void Check() {
-    if (entry_.spans.size() != fields_.size() || CheckSecondLine()) return;
+  // False when the entry is read so far from what was written (its second
+  // line, its '=' or a shifted field) that its values say nothing more.
+  bool Check() {
+    if (entry_.spans.size() != fields_.size() || CheckSecondLine()) return false;
     if (fields_[0].kind == FieldKind::Key && text_.find('=') == std::string_view::npos) {
       report_.Error(entry_.line,
                     "the entry has no \"=\": all of it is read as the location, and its values, "
                     "flags and keys as empty");
-      return;
+      return false;
     }
     const bool shifted = CheckShift();
     for (size_t i = 0; i < fields_.size(); ++i) {
@@ -111,13 +113,14 @@ class EntryFields {
           report_.Error(entry_.line, "too few fields for " + Section() + ": the entry ends before its " +
                                          std::string(fields_[i].label) + ", which is read as " +
                                          std::string(MissingReadAs(fields_[i].kind)));
-          return;
+          return !shifted;
         }
         continue;
       }
       if (!shifted) CheckValue(i);
     }
     if (!shifted) CheckTrailingText();
+    return !shifted;
   }
 
  private:
@@ -294,8 +297,7 @@ void CheckEntryFields(const LintModel& model, LintReport& report) {
   for (const LintEntry& entry : model.entries) {
     const std::span<const FieldInfo> fields = FieldsOf(entry.section->Type());
     if (fields.empty()) continue;
-    EntryFields(entry, fields, directoryInfo, report).Check();
-    CheckVersions(entry, report);
+    if (EntryFields(entry, fields, directoryInfo, report).Check()) CheckVersions(entry, report);
   }
 }
 

@@ -58,9 +58,7 @@ class Walker {
     }
     EntryReader reader(entry.text);
     reader.NoteSpansIn(&entry.spans);
-    // Values stay as written: lint points at codes, it does not resolve them.
-    const PathResolver keep = [](const std::string& path) { return path; };
-    current_->Append(ParseItem(current_->Type(), reader, keep));
+    current_->Append(ParseItem(current_->Type(), reader, keepPaths_));
     entry.section = current_;
     entry.item = current_->Items().back().get();
     model_.entries.push_back(std::move(entry));
@@ -90,6 +88,9 @@ class Walker {
 
   LineSplitter lines_;
   LintModel& model_;
+  // Values stay as written: lint points at location codes, it does not
+  // resolve them.
+  const PathResolver keepPaths_ = [](const std::string& path) { return path; };
   ConfigSection* current_ = nullptr;
   std::string currentName_;
 };
