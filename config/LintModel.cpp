@@ -72,7 +72,7 @@ class Walker {
     current_ = model_.database.FindSection(name);
     if (current_ == nullptr) current_ = &model_.database.AddSection(std::string(name));
     currentName_ = name;
-    model_.headers.push_back({model_.lineCount, currentName_, current_});
+    model_.headers.push_back({model_.lineCount, currentName_});
     return true;
   }
 

@@ -16,8 +16,7 @@ namespace cvn {
 
 struct LintHeader {
   size_t line = 0;
-  std::string name;                        // as the loader reads it
-  const ConfigSection* section = nullptr;  // the section it selects
+  std::string name;  // as the loader reads it
 };
 
 struct LintEntry {
