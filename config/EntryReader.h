@@ -27,7 +27,9 @@ struct ValueList {
 };
 
 // Where a reader found its token in the entry: from the token's first
-// character to just after its last, the separator after it excluded.
+// character to just after its last, the separator after it excluded (a
+// value list's span takes in that separator; a version list's runs from
+// the cursor to where the list stops).
 struct FieldSpan {
   size_t begin = 0;
   size_t end = 0;
@@ -64,7 +66,6 @@ class EntryReader {
 
   bool AtEnd() const { return pos_ >= text_.size(); }
   size_t Position() const { return pos_; }
-  std::string_view Text() const { return text_; }
 
   // Every reader called from now on adds the span of its token to `spans`
   // (for tools that point at a field; the loader does not ask).
