@@ -14,6 +14,9 @@ const char* const kUsage =
     "  udb FILE.cdb         create or refresh the usage database as start-up does\n"
     "  changes FILE.cdb [--since YYYYMMDDhhmm] [--all]\n"
     "                       list the dates, or the recent changes since one\n"
+    "  fix FILE.cdb [--item NAME]... [--yes]\n"
+    "                       list what Fix would repair; carry it out with --yes\n"
+    "  lint FILE.cdb        report what the loader reads otherwise than meant\n"
     "options:\n"
     "  --machine IMAGE      the machine image to look at (Linux build)\n"
     "  --app DIR            answer the search for the application with DIR\n";
@@ -47,6 +50,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       options.all = true;
       continue;
     }
+    if (arg == "--yes") {
+      options.yes = true;
+      continue;
+    }
     if (i + 1 >= args.size()) {
       error = "option " + arg + " needs a value";
       return std::nullopt;
@@ -54,6 +61,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     const std::string& value = args[++i];
     if (arg == "--machine") {
       options.machineImage = value;
+    } else if (arg == "--item") {
+      options.items.push_back(value);
     } else if (auto* slot = ValueSlot(options, arg)) {
       *slot = value;
     } else {

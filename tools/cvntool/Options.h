@@ -17,6 +17,8 @@ struct Options {
   std::optional<std::string> cdbPath;     // --cdb FILE.cdb
   std::optional<std::string> since;       // --since YYYYMMDDhhmm
   bool all = false;                       // --all
+  std::vector<std::string> items;         // --item NAME, repeatable
+  bool yes = false;                       // --yes
 };
 
 // Nothing, with `error` set, for an unknown option or a missing value.

@@ -4,7 +4,7 @@
 #include "checks/Requirements.h"
 #include "config/ConfigDatabase.h"
 #include "report/Report.h"
-#include "tools/cvntool/ToolDatabase.h"
+#include "tools/cvntool/LoadDatabase.h"
 
 namespace cvn::tool {
 
@@ -14,7 +14,7 @@ int RunReport(RunContext& context, const Options& options, std::ostream& out, st
     return 2;
   }
   ConfigDatabase database;
-  if (!LoadLikeStartup(context, options.operands[0], database, errors)) return 1;
+  if (!LoadForChecks(context, database, options.operands[0], errors)) return 1;
   ReadRequirements(database, database.minimumRequirements);
   const SavedAnswers answers = LoadAnswers(context);
   const UserInfo user = LoadUserInfo(context);

@@ -3,7 +3,7 @@
 #include "checks/FileCheckFigures.h"
 #include "config/ValueFormats.h"
 #include "tools/cvntool/DumpFormat.h"
-#include "tools/cvntool/ToolDatabase.h"
+#include "tools/cvntool/LoadDatabase.h"
 #include "usage/RecentChanges.h"
 #include "usage/UsageDatabase.h"
 #include "usage/UsageLines.h"
@@ -16,7 +16,7 @@ int RunUdb(RunContext& context, const Options& options, std::ostream& out, std::
     return 2;
   }
   ConfigDatabase database;
-  if (!LoadLikeStartup(context, options.operands[0], database, errors)) return 1;
+  if (!LoadForChecks(context, database, options.operands[0], errors)) return 1;
   UsageTally tally;
   if (UpdateUsageDatabase(context, options.operands[0], &database, &tally) != platform::kSOk) {
     errors << "cvntool: cannot update the usage database\n";
@@ -33,7 +33,7 @@ int RunChanges(RunContext& context, const Options& options, std::ostream& out, s
     return 2;
   }
   ConfigDatabase database;
-  if (!LoadLikeStartup(context, options.operands[0], database, errors)) return 1;
+  if (!LoadForChecks(context, database, options.operands[0], errors)) return 1;
   RecentChanges changes;
   const RecentChangesRequest request{options.all, options.since.value_or(kNoStampChosen), ScanExtent::AllRows};
   if (CollectRecentChanges(context, database, request, changes) != platform::kSOk) {

@@ -1,11 +1,11 @@
-#include "tools/cvntool/ToolDatabase.h"
+#include "tools/cvntool/LoadDatabase.h"
 
 #include "checks/InstallMedia.h"
 #include "checks/SystemProfileMeasure.h"
 
 namespace cvn::tool {
 
-bool LoadLikeStartup(RunContext& context, const std::string& path, ConfigDatabase& database, std::ostream& errors) {
+bool LoadForChecks(RunContext& context, ConfigDatabase& database, const std::string& path, std::ostream& errors) {
   Measure(context, database.systemInfo);
   if (database.Load(context, path) != platform::kSOk) {
     errors << "cvntool: cannot load " << path << '\n';
