@@ -56,7 +56,13 @@ const char* UsageText() {
          "  ok, cancel, yes, no   press that button of a message box (cancel: also of\n"
          "                        an open-file dialog)\n"
          "  file:PATH             type PATH into an open-file dialog and press OK\n"
-         "  close                 send WM_CLOSE to any other dialog\n"
+         "  close                 send WM_CLOSE to any other dialog (ok: press its OK)\n"
+         "  next, back, finish    press that wizard button (cancel: Cancel)\n"
+         "  click:ID              click control ID of the active wizard page, which\n"
+         "                        moves to another page (press:ID: which stays)\n"
+         "  type:ID=TEXT          put TEXT into control ID of the active page\n"
+         "  read:ID               print the text of control ID of the active page\n"
+         "  sysmenu:COMMAND       send the wizard a system menu command\n"
          "Exit status: 0 passed, 1 could not run, 2 a dialog had no answer left,\n"
          "3 timeout (default 60 s), 4 answers left over, 5 an answer did not fit.\n";
 }
