@@ -74,4 +74,12 @@ Answer DismissAnswer(const DialogView& dialog) {
   return Answer{FindVerb("close"), {}, "close"};
 }
 
+Answer WalkAnswer(const DialogView& dialog) {
+  for (std::string_view name : {"finish", "next"}) {
+    Answer answer{FindVerb(name), {}, std::string(name)};
+    if (Fits(answer, dialog)) return answer;
+  }
+  return DismissAnswer(dialog);
+}
+
 }  // namespace cvn::uidriver

@@ -59,4 +59,8 @@ bool Fits(const Answer& answer, const DialogView& dialog);
 // goes on: Cancel, else No, else OK, else closing the dialog.
 Answer DismissAnswer(const DialogView& dialog);
 
+// The way on through a dialog with the default answers: Finish, else Next
+// on a wizard page; any other dialog is dismissed.
+Answer WalkAnswer(const DialogView& dialog);
+
 }  // namespace cvn::uidriver

@@ -87,6 +87,10 @@ TEST(AnswerFitTest, VerbsFitOnlyTheirKindsOfDialog) {
   EXPECT_FALSE(Fits(Parsed("back"), wizard));  // disabled
   EXPECT_TRUE(Fits(Parsed("click:1005"), wizard));
   EXPECT_FALSE(Fits(Parsed("next"), otherWithOk));
+  EXPECT_EQ(WalkAnswer(wizard).text, "next");
+  wizard.buttons.push_back({kIdFinish, "Finish"});
+  EXPECT_EQ(WalkAnswer(wizard).text, "finish");
+  EXPECT_EQ(WalkAnswer(otherWithOk).text, "ok");
 }
 
 TEST(AnswerDismissTest, TheCautiousButtonOrClosing) {

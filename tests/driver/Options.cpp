@@ -24,6 +24,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& arguments) {
   bool haveCommandLine = false;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& name = arguments[i];
+    if (name == "--walk") {
+      options.walk = true;
+      continue;
+    }
     if (i + 1 == arguments.size()) return Failure(name + " needs a value");
     const std::string& value = arguments[++i];
     if (name == "--timeout") {
@@ -50,7 +54,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& arguments) {
 }
 
 const char* UsageText() {
-  return "usage: uidriver [--timeout SECONDS] [--answer ANSWER]... [--screenshot-dir DIR]\n"
+  return "usage: uidriver [--timeout SECONDS] [--answer ANSWER]... [--walk] [--screenshot-dir DIR]\n"
          "                --cmdline \"COMMAND LINE\"\n"
          "Starts the command line and answers its dialogs in order. ANSWER is one of\n"
          "  ok, cancel, yes, no   press that button of a message box (cancel: also of\n"
@@ -63,6 +67,8 @@ const char* UsageText() {
          "  type:ID=TEXT          put TEXT into control ID of the active page\n"
          "  read:ID               print the text of control ID of the active page\n"
          "  sysmenu:COMMAND       send the wizard a system menu command\n"
+         "With --walk, the dialogs after the last answer get the default ones: Finish,\n"
+         "else Next on a wizard page; any other dialog is dismissed.\n"
          "Exit status: 0 passed, 1 could not run, 2 a dialog had no answer left,\n"
          "3 timeout (default 60 s), 4 answers left over, 5 an answer did not fit.\n";
 }

@@ -126,6 +126,7 @@ void Session::Handle(HWND dialog, HWND target) {
 // The test's next answer when it fits; otherwise the dialog is dismissed
 // so that the program goes on, and the transcript says why.
 Answer Session::ChooseAnswer(const DialogView& view) {
+  if (nextAnswer_ == options_.answers.size() && options_.walk) return WalkAnswer(view);
   if (nextAnswer_ == options_.answers.size()) {
     Answer dismiss = DismissAnswer(view);
     Say("unanswered: " + dismiss.text);
