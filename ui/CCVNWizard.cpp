@@ -50,6 +50,27 @@ void CCVNWizard::FindRecentChanges() {
   recentChangesFound_ = context_.machine.Files().GetAttributes(usagePath) != platform::attr::kInvalid;
 }
 
+int32_t CCVNWizard::FixItem(const ListedItem& item) {
+  return fixItemSeam ? fixItemSeam(item) : platform::kEFail;
+}
+
+void CCVNWizard::ShowItemDetails(const ListedItem& item) {
+  if (itemDetailsSeam) itemDetailsSeam(item);
+}
+
+void CCVNWizard::MarkChecksOutOfDate(int category) {
+  CCheckBase* const files[] = {&check3Page, &check4Page, &check5Page, &check6Page};
+  CCheckBase* const settings[] = {&check7Page, &check8Page};
+  const bool file = category >= 0 && category <= 3;
+  const bool setting = category == 4 || category == 5;
+  if (file) {
+    for (CCheckBase* page : files) page->MarkOutOfDate();
+  }
+  if (setting) {
+    for (CCheckBase* page : settings) page->MarkOutOfDate();
+  }
+}
+
 void CCVNWizard::ReadScreenFont() {
   if (const auto metrics = host_.ScreenFontMetrics()) {
     avgCharWidth = metrics->avgCharWidth;
@@ -102,12 +123,12 @@ void CCVNWizard::AddPages() {
     AddWizardPage(check2Page, false);
     CCheckBase* const files[] = {&check3Page, &check4Page, &check5Page, &check6Page};
     for (CCheckBase* page : files) {
-      if (HasEntries(database, static_cast<SectionId>(page->Category()))) AddWizardPage(*page, false);
+      if (HasEntries(database, static_cast<SectionId>(page->category))) AddWizardPage(*page, false);
     }
     CCheckBase* const settings[] = {&check7Page, &check8Page, &check9Page, &check10Page,
                                     &check11Page};
     for (CCheckBase* page : settings) {
-      if (ApplicationInstalled() && HasEntries(database, static_cast<SectionId>(page->Category()))) {
+      if (ApplicationInstalled() && HasEntries(database, static_cast<SectionId>(page->category))) {
         AddWizardPage(*page, false);
       }
     }

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -109,6 +111,27 @@ class CCVNWizard {
   PageLogic* firstPage = nullptr;
   PageLogic* lastPage = nullptr;
   std::array<PageLogic*, kSectionSlots> sectionStarts{};
+
+  // The item a check page's Details or Fix acts on: its list category, the
+  // name in the row's first column and the row's entry index.
+  struct ListedItem {
+    int category = 0;
+    std::string name;
+    int itemIndex = 0;
+  };
+  // Temporary seam: the fix session and the item details dialogs come with
+  // the fixes issue. Until the wizard owns them, a check page's Fix and
+  // Details go to these handlers; without one, Fix declines (E_FAIL) and
+  // Details shows nothing. A handler that fixes counts in fixesMade or
+  // fixesPendingRestart.
+  std::function<int32_t(const ListedItem&)> fixItemSeam;
+  std::function<void(const ListedItem&)> itemDetailsSeam;
+  int32_t FixItem(const ListedItem& item);
+  void ShowItemDetails(const ListedItem& item);
+
+  // A revert made the check list of `category` out of date: a file revert
+  // marks the four file lists, a setting revert the INI and Registry lists.
+  void MarkChecksOutOfDate(int category);
 
   // The pages added to the sheet, in order.
   const std::vector<PageLogic*>& Pages() const { return pages_; }

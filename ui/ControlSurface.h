@@ -67,6 +67,11 @@ class ControlSurface {
   virtual ListSurface* Rows(int id) = 0;
   // The client width of a control, in pixels.
   virtual int ClientWidth(int id) const = 0;
+  // The width `text` takes in the control's font, in pixels.
+  virtual int TextWidth(int id, const std::string& text) const = 0;
+  // Gives list `id` a small-image list made of these icon resources, so
+  // that a row's image index picks one.
+  virtual void SetSmallImages(int id, const std::vector<int>& iconIds) = 0;
 
   // List boxes: one line each, and the width they scroll over.
   virtual void AddLine(int id, const std::string& line) = 0;

@@ -9,6 +9,15 @@
 
 namespace cvn {
 
+// What happened in a list view of a page.
+struct ListEvent {
+  enum class Kind { RowChanged, ColumnClick, DoubleClick };
+  Kind kind = Kind::RowChanged;
+  int listId = 0;
+  int row = -1;     // the changed row, or the row under the mouse (-1: none)
+  int column = -1;  // the clicked column
+};
+
 class PageLogic {
  public:
   explicit PageLogic(int dialogId) : dialogId_(dialogId) {}
@@ -30,6 +39,11 @@ class PageLogic {
   virtual PageResult OnWizardNext(ControlSurface&) { return PageResult::GoOn(); }
   virtual PageResult OnWizardBack(ControlSurface&) { return PageResult::GoOn(); }
   virtual void OnCommand(ControlSurface&, int /*id*/) {}
+  // A list view of the page told of a change (LVN_ITEMCHANGED, LVN_COLUMNCLICK,
+  // NM_DBLCLK).
+  virtual void OnListEvent(ControlSurface&, const ListEvent&) {}
+  // The page's window is being destroyed; its controls still exist.
+  virtual void OnDestroy(ControlSurface&) {}
 
  private:
   int dialogId_;

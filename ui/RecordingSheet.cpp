@@ -100,6 +100,10 @@ void RecordingSheet::Press(int controlId) {
   if (PageLogic* page = Active()) page->OnCommand(surfaces_[page], controlId);
 }
 
+void RecordingSheet::Notify(const ListEvent& event) {
+  if (PageLogic* page = Active()) page->OnListEvent(surfaces_[page], event);
+}
+
 WizardResult RecordingWizardRunner::Run(CCVNWizard& wizard) {
   RecordingSheet sheet(wizard);
   wizard.ShowIntroductionIfWanted();

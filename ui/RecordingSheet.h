@@ -11,6 +11,7 @@
 
 #include "ui/CCVNWizard.h"
 #include "ui/RecordingSurface.h"
+#include "ui/ScriptedProgressDialog.h"
 #include "ui/UiHost.h"
 #include "ui/WizardRunner.h"
 
@@ -23,6 +24,7 @@ class RecordingUiHost : public UiHost {
   DialogEnd RunModal(DialogLogic& dialog) override;
   void RunPropertySheet(const std::string& caption, const std::vector<PageLogic*>& pages) override;
   std::optional<FontMetrics> ScreenFontMetrics() override { return metrics; }
+  ProgressDialogs& Progress() override { return progress; }
 
   // The next dialog `dialogId` gets these commands, in order.
   void QueueCommands(int dialogId, std::vector<int> commands);
@@ -30,6 +32,7 @@ class RecordingUiHost : public UiHost {
   std::vector<int> shown;  // dialog numbers, in the order they were run
   std::map<int, RecordingSurface> surfaces;  // the last surface of each dialog
   std::optional<FontMetrics> metrics;
+  ScriptedProgressDialogs progress;
 
  private:
   std::map<int, std::vector<int>> queued_;
@@ -50,6 +53,8 @@ class RecordingSheet : public SheetControl {
   // Finish on the last page; true when the wizard finished.
   bool Finish();
   void Press(int controlId);
+  // A list view of the active page tells of a change.
+  void Notify(const ListEvent& event);
 
   // The active page; null when none could be activated.
   PageLogic* Active() const;

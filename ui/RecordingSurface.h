@@ -26,6 +26,7 @@ struct RecordedControl {
   std::vector<std::string> lines;
   int horizontalExtent = 0;
   int clientWidth = 0;
+  std::vector<int> smallImages;
   ControlRect rect;
 };
 
@@ -50,6 +51,10 @@ class RecordingSurface : public ControlSurface {
   void SetColumns(int id, const std::vector<ListColumn>& columns) override;
   ListSurface* Rows(int id) override;
   int ClientWidth(int id) const override;
+  int TextWidth(int, const std::string& text) const override {
+    return static_cast<int>(text.size()) * textCharWidth;
+  }
+  void SetSmallImages(int id, const std::vector<int>& iconIds) override { Control(id).smallImages = iconIds; }
   void AddLine(int id, const std::string& line) override { Control(id).lines.push_back(line); }
   void SetHorizontalExtent(int id, int pixels) override { Control(id).horizontalExtent = pixels; }
   ControlRect RectOf(int id) const override;
@@ -63,6 +68,8 @@ class RecordingSurface : public ControlSurface {
   // The control's record, or null when nothing touched it.
   const RecordedControl* Find(int id) const;
 
+  // The width of every character in TextWidth; 0 measures nothing.
+  int textCharWidth = 0;
   std::vector<int> timers;
   std::vector<ControlRect> invalidated;
   std::vector<DrawnIcon> drawn;

@@ -9,6 +9,7 @@
 
 #include "ui/DialogLogic.h"
 #include "ui/PageLogic.h"
+#include "ui/ProgressDialog.h"
 
 namespace cvn {
 
@@ -41,6 +42,8 @@ class UiHost {
   virtual void RunPropertySheet(const std::string& caption, const std::vector<PageLogic*>& pages) = 0;
   // The screen font's metrics; nothing when they cannot be read.
   virtual std::optional<FontMetrics> ScreenFontMetrics() = 0;
+  // The progress dialogs of long work over the wizard.
+  virtual ProgressDialogs& Progress() = 0;
 };
 
 }  // namespace cvn

@@ -32,6 +32,38 @@ LONG_PTR NavigationAnswer(HWND page, const PageResult& result) {
   return 0;
 }
 
+// The row of list `list` under the mouse position of the current message.
+int RowUnderMouse(HWND list) {
+  const DWORD position = ::GetMessagePos();
+  LVHITTESTINFO hit{};
+  hit.pt.x = static_cast<short>(LOWORD(position));
+  hit.pt.y = static_cast<short>(HIWORD(position));
+  ::ScreenToClient(list, &hit.pt);
+  return static_cast<int>(::SendMessageA(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+}
+
+INT_PTR OnListNotify(PageLogic& logic, Win32Surface& surface, const NMHDR& header) {
+  ListEvent event;
+  event.listId = static_cast<int>(header.idFrom);
+  switch (header.code) {
+    case LVN_ITEMCHANGED:
+      event.kind = ListEvent::Kind::RowChanged;
+      event.row = reinterpret_cast<const NMLISTVIEW&>(header).iItem;
+      break;
+    case LVN_COLUMNCLICK:
+      event.kind = ListEvent::Kind::ColumnClick;
+      event.column = reinterpret_cast<const NMLISTVIEW&>(header).iSubItem;
+      break;
+    case NM_DBLCLK:
+      event.kind = ListEvent::Kind::DoubleClick;
+      event.row = RowUnderMouse(header.hwndFrom);
+      break;
+    default: return FALSE;
+  }
+  logic.OnListEvent(surface, event);
+  return FALSE;
+}
+
 INT_PTR OnPageNotify(HWND page, PageBinding& binding, const NMHDR& header) {
   PageLogic& logic = *binding.logic;
   Win32Surface& surface = *binding.surface;
@@ -51,7 +83,7 @@ INT_PTR OnPageNotify(HWND page, PageBinding& binding, const NMHDR& header) {
     case PSN_HELP:
       if (binding.help) binding.help(logic.HelpContext());
       return TRUE;
-    default: return FALSE;
+    default: return OnListNotify(logic, surface, header);
   }
 }
 
@@ -74,6 +106,7 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_HELP:
       if (binding->help) binding->help(binding->logic->HelpContext());
       return TRUE;
+    case WM_DESTROY: binding->logic->OnDestroy(*binding->surface); return FALSE;
     case WM_NCDESTROY:
       ::SetWindowLongPtrA(page, DWLP_USER, 0);
       binding->surface.reset();

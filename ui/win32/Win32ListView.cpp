@@ -96,4 +96,18 @@ void Win32ListView::DeleteAllItems() {
   owned_.clear();
 }
 
+namespace {
+
+int CALLBACK CompareRowData(LPARAM first, LPARAM second, LPARAM compare) {
+  const auto& order = *reinterpret_cast<const ListSurface::RowCompare*>(compare);
+  return order(reinterpret_cast<const RowData*>(first), reinterpret_cast<const RowData*>(second));
+}
+
+}  // namespace
+
+void Win32ListView::SortItems(const RowCompare& compare) {
+  ::SendMessageA(list_, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&compare),
+                 reinterpret_cast<LPARAM>(&CompareRowData));
+}
+
 }  // namespace cvn::win32ui

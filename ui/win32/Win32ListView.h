@@ -28,6 +28,7 @@ class Win32ListView final : public ListSurface {
   RowData* GetItemData(int index) const override;
   bool SetItemData(int index, std::unique_ptr<RowData> data) override;
   void DeleteAllItems() override;
+  void SortItems(const RowCompare& compare) override;
 
  private:
   // Keeps a record alive until its row goes; returns its address for LPARAM.

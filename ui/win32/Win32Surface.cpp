@@ -105,6 +105,24 @@ int Win32Surface::ClientWidth(int id) const {
   return static_cast<int>(rect.right - rect.left);
 }
 
+int Win32Surface::TextWidth(int id, const std::string& text) const {
+  return static_cast<int>(
+      ::SendMessageA(Control(id), LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+void Win32Surface::SetSmallImages(int id, const std::vector<int>& iconIds) {
+  // The list view owns the image list and destroys it with itself.
+  const HIMAGELIST images = ::ImageList_Create(16, 16, ILC_MASK | ILC_COLOR32, 6, 2);
+  if (images == nullptr) return;
+  for (const int iconId : iconIds) {
+    const auto icon = static_cast<HICON>(
+        ::LoadImageA(instance_, MAKEINTRESOURCEA(static_cast<WORD>(iconId)), IMAGE_ICON, 16, 16, 0));
+    ::ImageList_AddIcon(images, icon);
+    if (icon != nullptr) ::DestroyIcon(icon);
+  }
+  ::SendMessageA(Control(id), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+}
+
 void Win32Surface::AddLine(int id, const std::string& line) {
   ::SendMessageA(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
 }

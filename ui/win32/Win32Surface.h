@@ -32,6 +32,8 @@ class Win32Surface final : public ControlSurface {
   void SetColumns(int id, const std::vector<ListColumn>& columns) override;
   ListSurface* Rows(int id) override;
   int ClientWidth(int id) const override;
+  int TextWidth(int id, const std::string& text) const override;
+  void SetSmallImages(int id, const std::vector<int>& iconIds) override;
   void AddLine(int id, const std::string& line) override;
   void SetHorizontalExtent(int id, int pixels) override;
   ControlRect RectOf(int id) const override;

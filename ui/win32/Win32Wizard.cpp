@@ -42,6 +42,12 @@ void Win32Wizard::RunPropertySheet(const std::string& caption, const std::vector
   RunModalSheet(instance_, Owner(), caption, pages, help_);
 }
 
+ProgressDialogs& Win32Wizard::Progress() {
+  // Made on first use, when the sheet exists to own the dialogs.
+  if (!progress_) progress_ = std::make_unique<Win32ProgressDialogs>(instance_, Owner());
+  return *progress_;
+}
+
 std::optional<FontMetrics> Win32Wizard::ScreenFontMetrics() {
   FontMetrics metrics;
   if (!ReadScreenFontMetrics(metrics.avgCharWidth, metrics.lineHeight)) return std::nullopt;

@@ -6,12 +6,14 @@
 
 #include "platform/win32/Win32Api.h"
 
+#include <memory>
 #include <vector>
 
 #include "config/RunContext.h"
 #include "ui/CCVNWizard.h"
 #include "ui/UiHost.h"
 #include "ui/WizardRunner.h"
+#include "ui/win32/ProgressDialogWin32.h"
 #include "ui/win32/Win32Dialogs.h"
 
 namespace cvn::win32ui {
@@ -26,6 +28,7 @@ class Win32Wizard final : public WizardRunner, public UiHost, public SheetContro
   DialogEnd RunModal(DialogLogic& dialog) override;
   void RunPropertySheet(const std::string& caption, const std::vector<PageLogic*>& pages) override;
   std::optional<FontMetrics> ScreenFontMetrics() override;
+  ProgressDialogs& Progress() override;
 
   void SetWizardButtons(unsigned buttons) override;
   void SetActivePage(int index) override;
@@ -46,6 +49,7 @@ class Win32Wizard final : public WizardRunner, public UiHost, public SheetContro
   WNDPROC sheetProc_ = nullptr;
   HICON appIcon_ = nullptr;
   bool finished_ = false;
+  std::unique_ptr<Win32ProgressDialogs> progress_;
 };
 
 }  // namespace cvn::win32ui
