@@ -202,7 +202,30 @@ TEST_F(CheckPagesTest, AFixRefillsMarksChangesMadeAndShowsTheRetryPage) {
 
   while (sheet_->Active() != &wizard_->check12Page && sheet_->Next()) {
   }
-  EXPECT_EQ(sheet_->Active(), &wizard_->check12Page);
+  ASSERT_EQ(sheet_->Active(), &wizard_->check12Page);
+  RecordingSurface& retry = sheet_->Surface(wizard_->check12Page);
+  EXPECT_EQ(retry.Control(IDC_PICTURE).iconId, icon::kSystemExclamation);
+  EXPECT_FALSE(retry.Control(IDC_RESTART_TEXT).shown);
+  EXPECT_FALSE(retry.Control(IDC_RESTART_WINDOWS).shown);
+}
+
+TEST_F(CheckPagesTest, TheRetryPageOffersARestartWhenAFixWaitsForOne) {
+  Make(kDlls);
+  wizard_->fixesMade = 1;
+  wizard_->fixesPendingRestart = 1;
+  sheet_->SetActivePage(wizard_->IndexOf(wizard_->check12Page));
+  ASSERT_EQ(sheet_->Active(), &wizard_->check12Page);
+  RecordingSurface& retry = sheet_->Surface(wizard_->check12Page);
+  EXPECT_EQ(retry.Control(IDC_PICTURE).iconId, icon::kSystemStop);
+  EXPECT_TRUE(retry.Control(IDC_RESTART_TEXT).shown);
+  EXPECT_TRUE(retry.Control(IDC_RESTART_WINDOWS).shown);
+  machine_->QueueAnswer(platform::Answer::No);
+  machine_->QueueAnswer(platform::Answer::Yes);
+  sheet_->Press(IDC_RESTART_WINDOWS);
+  EXPECT_TRUE(machine_->RestartRequests().empty());
+  sheet_->Press(IDC_RESTART_WINDOWS);
+  EXPECT_EQ(machine_->Messages().back().text, "Restart Windows now?");
+  EXPECT_EQ(machine_->RestartRequests(), std::vector<uint32_t>{platform::exitwin::kReboot});
 }
 
 TEST_F(CheckPagesTest, TheRetryPageIsPassedOverWhenTheOnlyFixWaitsForARestart) {
