@@ -69,7 +69,9 @@ no_intro() { printf '[Skylark Notes]\r\nShowIntro=0\r\n' >"$ini"; }
 rm -f "$ini" "$report"
 nexts() { local i; for ((i = 0; i < $1; ++i)); do echo next; done; }
 mapfile -t walk < <(
-  echo ok; echo next; echo next; echo ok; echo next; echo ok; nexts 4
+  echo ok; echo next; echo next; echo ok; echo next; echo ok; echo next
+  # Yes to "Does the application load successfully?": no DLL load check.
+  echo press:1100; nexts 3
   nexts 10       # the configuration check: introduction and nine lists
   nexts 2        # recent changes: introduction and the (seam) list
   nexts 4        # when all else fails, with the Windows NT pages
@@ -80,6 +82,7 @@ expected='Describe The Problem
 Does restarting Windows change the behavior of the application?
 Is the problem consistent and repeatable?
 Is this the only application that is misbehaving?
+Does the application load successfully?
 Does the application load successfully?
 Did the application work correctly in the past and just recently start having problems?
 What are the symptoms of the problem?
