@@ -1,7 +1,10 @@
 #include "checks/SettingCheckList.h"
 
+#include <optional>
+
 #include "config/ConfigDatabase.h"
 #include "config/ItemStatus.h"
+#include "config/SettingLocation.h"
 
 namespace cvn {
 
@@ -28,18 +31,29 @@ int32_t ListSettings(RunContext& context, const ConfigSection& settings, const S
     CheckSetting(context, *item, settings.Type(), texts, outputs);
     if (outputs.status != settingstatus::kOk) ++problemCount;
     const int level = ProblemLevel(*item);
-    if (show == ShowRows::Problems && level <= 1) continue;
-    RowData data;
-    data.status = level;
-    data.category = static_cast<int>(CategoryOf(settings));
-    data.rowNumber = static_cast<int>(rows.size());
+    if (!RowShown(show, level)) continue;
+    RowData data = ListedRowData(level, static_cast<int>(CategoryOf(settings)), static_cast<int>(rows.size()));
     data.itemIndex = static_cast<int>(index);
-    data.hasDetails = true;
     data.canFix = outputs.status != settingstatus::kOk;
     rows.push_back({SettingName(item->Location()), outputs.actualValueText,
                     outputs.expectedValuesText, outputs.explanationText, data});
   }
   return platform::kSOk;
+}
+
+std::string SettingFullName(const SettingItem& item, SectionType type) {
+  if (type == SectionType::RegistrySetting) return item.Location();
+  const std::optional<IniLocation> ini = ParseIniLocation(item.Location());
+  if (!ini) return item.Location();
+  return ini->file + " [" + ini->section + "] " + ini->key;
+}
+
+SettingTexts SettingTextsOf(const ConfigDatabase& database) {
+  const auto present = [&](SectionId id) -> const ConfigSection* {
+    const ConfigSection* section = database.GetSection(id);
+    return section != nullptr && section->Count() > 0 ? section : nullptr;
+  };
+  return {present(SectionId::ActionTextInfo), present(SectionId::ExplanationTextInfo)};
 }
 
 }  // namespace cvn

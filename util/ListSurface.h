@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -46,6 +47,11 @@ class ListSurface {
   virtual bool SetItemData(int index, std::unique_ptr<RowData> data) = 0;
   // Removes every row with its data.
   virtual void DeleteAllItems() = 0;
+  // Orders the rows by their data as LVM_SORTITEMS does: `compare` returns
+  // below 0 when the first row goes before the second. Rows that compare
+  // equal keep their order.
+  using RowCompare = std::function<int(const RowData*, const RowData*)>;
+  virtual void SortItems(const RowCompare& compare) = 0;
 };
 
 }  // namespace cvn

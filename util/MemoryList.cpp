@@ -65,6 +65,12 @@ bool MemoryList::SetItemData(int index, std::unique_ptr<RowData> data) {
 
 void MemoryList::DeleteAllItems() { rows_.clear(); }
 
+void MemoryList::SortItems(const RowCompare& compare) {
+  std::stable_sort(rows_.begin(), rows_.end(), [&compare](const Row& a, const Row& b) {
+    return compare(a.data.get(), b.data.get()) < 0;
+  });
+}
+
 const MemoryList::Row* MemoryList::RowAt(int index) const {
   if (index < 0 || static_cast<size_t>(index) >= rows_.size()) return nullptr;
   return &rows_[static_cast<size_t>(index)];

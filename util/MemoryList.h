@@ -30,6 +30,7 @@ class MemoryList : public ListSurface {
   RowData* GetItemData(int index) const override;
   bool SetItemData(int index, std::unique_ptr<RowData> data) override;
   void DeleteAllItems() override;
+  void SortItems(const RowCompare& compare) override;
 
   // The whole row, for tests; null when it does not exist.
   const Row* RowAt(int index) const;

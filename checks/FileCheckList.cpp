@@ -1,0 +1,34 @@
+#include "checks/FileCheckList.h"
+
+#include "checks/FileCheck.h"
+#include "config/ItemStatus.h"
+
+namespace cvn {
+
+bool IsFileCategory(int category) {
+  return category >= static_cast<int>(SectionId::ProgramInfo) &&
+         category <= static_cast<int>(SectionId::DriverInfo);
+}
+
+int32_t ListFiles(RunContext& context, const ConfigDatabase& database, int category, ShowRows show,
+                  std::vector<FileRow>& rows, int& problemCount) {
+  const ConfigSection* files = IsFileCategory(category) ? database.GetSection(category) : nullptr;
+  if (files == nullptr || files->Count() == 0) return platform::kEFail;
+  for (size_t index = 0; index < files->Count(); ++index) {
+    FileItem* item = files->ItemAs<FileItem>(index);
+    if (item == nullptr) continue;
+    FileCheckOutputs outputs;
+    CheckFile(context, *item, database.FindFileInfo(item->Name()), outputs, database.appWin32);
+    const bool problem = outputs.result != filestatus::kOk;
+    if (problem) ++problemCount;
+    const int level = ProblemLevel(*item);
+    if (!RowShown(show, level)) continue;
+    RowData data = ListedRowData(level, category, static_cast<int>(rows.size()));
+    // A folder finding is not repaired by copying a file over it.
+    data.canFix = problem && FileFixAllowed(outputs.result);
+    rows.push_back({item->Name(), outputs.actualVersion, outputs.requiredVersion, outputs.notes, data});
+  }
+  return platform::kSOk;
+}
+
+}  // namespace cvn

@@ -1,0 +1,35 @@
+// Listing a section of files for the check pages: every item is checked,
+// counted when it has a problem, and shown as a row with its severity and
+// whether Fix can repair it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "checks/ListedRows.h"
+#include "config/ConfigDatabase.h"
+#include "config/RunContext.h"
+
+namespace cvn {
+
+struct FileRow {
+  std::string name;
+  std::string actualVersion;
+  std::string requiredVersion;
+  std::string notes;
+  RowData data;
+};
+
+// True for the sections whose items are files (Program, DLL, Active
+// X/OCX/VBX and Driver Info).
+bool IsFileCategory(int category);
+
+// Checks the items of the file section `category` in database order, adds
+// one to `problemCount` for every item with a result and appends the rows
+// shown. platform::kEFail, with no row, for a category that is not a file
+// section or a section without entries.
+int32_t ListFiles(RunContext& context, const ConfigDatabase& database, int category, ShowRows show,
+                  std::vector<FileRow>& rows, int& problemCount);
+
+}  // namespace cvn

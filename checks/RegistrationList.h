@@ -1,0 +1,27 @@
+// Listing a section of COM registrations for the check pages: classes of
+// "Active X/OCX Registry Info" and "OLE Server Info", libraries of "Type
+// Library Info". Every item is checked, counted when an aspect failed, and
+// shown as a row that names the failed aspects. No row can be fixed.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "checks/ListedRows.h"
+#include "checks/RegistrationText.h"
+#include "config/ConfigDatabase.h"
+#include "config/RunContext.h"
+
+namespace cvn {
+
+// True for the sections whose items are registrations.
+bool IsRegistrationCategory(int category);
+
+// Checks the items of the registration section `category` in database
+// order, adds one to `problemCount` for every item with a failed aspect and
+// appends the rows shown. platform::kEFail, with no row, for a category
+// that is not a registration section or a section without entries.
+int32_t ListRegistrations(RunContext& context, const ConfigDatabase& database, int category, ShowRows show,
+                          std::vector<RegistrationRow>& rows, int& problemCount);
+
+}  // namespace cvn
