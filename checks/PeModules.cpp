@@ -127,9 +127,17 @@ int32_t ReadFileVersion(platform::Machine& machine, const std::string& path, std
   return platform::kSOk;
 }
 
+// Reads only the MS-DOS header and the signature it points at, so that a
+// large file costs two small reads.
 pe::ExeKind ExecutableKind(platform::Machine& machine, const std::string& path) {
-  const auto bytes = machine.Files().ReadFile(path);
-  return bytes ? pe::ClassifyExecutable(*bytes) : pe::ExeKind::Unknown;
+  platform::FileSystem& files = machine.Files();
+  const auto header = files.ReadFilePart(path, 0, pe::kDosHeaderSize);
+  if (!header) return pe::ExeKind::Unknown;
+  pe::ExeKind kind = pe::ExeKind::Unknown;
+  const std::optional<uint32_t> offset = pe::NewHeaderOffset(*header, kind);
+  if (!offset) return kind;
+  const auto signature = files.ReadFilePart(path, *offset, pe::kSignatureSize);
+  return signature ? pe::KindOfSignature(*signature) : pe::ExeKind::Unknown;
 }
 
 int BitnessOfKind(pe::ExeKind kind) {

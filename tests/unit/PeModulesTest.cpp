@@ -3,6 +3,7 @@
 // search, depths, missing imports and cycles.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,13 @@ INSTANTIATE_TEST_SUITE_P(
         KindCase{"SignatureFarOutside", WithLfanew(test::OldStyleExecutable("NE"), 0xFFFFFFFE),
                  pe::ExeKind::Unknown, bitness::kUnknown}),
     [](const auto& p) { return std::string(p.param.name); });
+
+// Only the header is read: a file too large to read whole still has a kind.
+TEST_F(PeModulesTest, AFileOfFiveGigabytesIsClassifiedByItsHeader) {
+  image_.File("C:\\BIG.DLL", test::PlainDll());
+  std::filesystem::resize_file(image_.HostPath("C:\\BIG.DLL"), 5ull << 30);
+  EXPECT_EQ(ExecutableKind(Open(), "C:\\BIG.DLL"), pe::ExeKind::Pe);
+}
 
 TEST_F(PeModulesTest, AMissingFileHasAnUnknownKind) {
   EXPECT_EQ(ExecutableKind(Open(), "C:\\NONE.EXE"), pe::ExeKind::Unknown);

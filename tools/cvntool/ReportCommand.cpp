@@ -1,9 +1,9 @@
 #include "tools/cvntool/ReportCommand.h"
 
 #include "app/Answers.h"
+#include "app/Startup.h"
 #include "checks/InstallMedia.h"
 #include "checks/Requirements.h"
-#include "checks/SystemProfileMeasure.h"
 #include "config/ConfigDatabase.h"
 #include "report/Report.h"
 
@@ -15,8 +15,7 @@ int RunReport(RunContext& context, const Options& options, std::ostream& out, st
     return 2;
   }
   ConfigDatabase database;
-  Measure(context, database.systemInfo);
-  if (database.Load(context, options.operands[0]) != platform::kSOk) {
+  if (MeasureAndLoad(context, database, options.operands[0]) != platform::kSOk) {
     errors << "cvntool: cannot load " << options.operands[0] << '\n';
     return 1;
   }
