@@ -16,7 +16,7 @@ if(CORVANE_FUZZ)
 endif()
 
 if(WIN32)
-  # 32-bit programs that need no runtime DLL; the A functions of Win32.
+  # Programs that need no runtime DLL; the A functions of Win32.
   add_link_options(-static -static-libgcc -static-libstdc++)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0400 WINVER=0x0400)
 endif()

@@ -1,8 +1,15 @@
-# Builds a small 32-bit PE file for tests with the MinGW-w64 cross tools, in
-# the host build and the Windows build alike, so both test the same bytes.
+# Builds a small PE file for tests with the MinGW-w64 cross tools. The host
+# build makes 32-bit files; each Windows build makes files of its own bitness,
+# since a process can load only modules of its own bitness.
 #
 # corvane_pe_fixture(NAME ver_fixed.dll KIND dll SOURCES stub.c [RC ver.rc])
 # The file lands in ${CORVANE_FIXTURE_DIR}; the target pe_fixtures builds them all.
+
+if(WIN32 AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(CORVANE_MINGW_TRIPLE x86_64-w64-mingw32)
+else()
+  set(CORVANE_MINGW_TRIPLE i686-w64-mingw32)
+endif()
 
 set(CORVANE_FIXTURE_DIR ${CMAKE_BINARY_DIR}/fixtures)
 file(MAKE_DIRECTORY ${CORVANE_FIXTURE_DIR})
@@ -20,7 +27,7 @@ function(corvane_pe_fixture)
   set(commands)
   if(PF_RC)
     set(res ${CMAKE_CURRENT_BINARY_DIR}/${PF_NAME}.res.o)
-    list(APPEND commands COMMAND i686-w64-mingw32-windres -O coff
+    list(APPEND commands COMMAND ${CORVANE_MINGW_TRIPLE}-windres -O coff
          -I ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/${PF_RC} -o ${res})
     list(APPEND inputs ${res})
   endif()
@@ -35,7 +42,7 @@ function(corvane_pe_fixture)
   endforeach()
   add_custom_command(OUTPUT ${out}
     ${commands}
-    COMMAND i686-w64-mingw32-gcc ${kind} -s -static -o ${out} ${inputs} ${libs}
+    COMMAND ${CORVANE_MINGW_TRIPLE}-gcc ${kind} -s -static -o ${out} ${inputs} ${libs}
     DEPENDS ${PF_SOURCES} ${PF_RC}
     WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
     COMMENT "PE fixture ${PF_NAME}"

@@ -15,7 +15,8 @@ if [ $# -lt 6 ]; then
 fi
 uidriver=$1 probe=$2 expected=$3 want_status=$4 shots=$5 probe_args=$6
 shift 6
-wine_run=$(cd "$(dirname "$0")/../../scripts" && pwd)/wine-run
+scripts=$(cd "$(dirname "$0")/../../scripts" && pwd)
+wine_run=$scripts/wine-run
 
 # Wine maps drive Z: to the root of the Unix file system.
 windows_path() { local path=$1; printf 'Z:%s' "${path//\//\\}"; }
@@ -27,7 +28,7 @@ export LC_ALL=C
 # of the program that starts it. Let one left from an earlier test end, so
 # this test's programs start one on this display; and let it end before the
 # display does. The waits are bounded in case other programs hold the prefix.
-wait_for_prefix() { timeout 20 wineserver -w; }
+wait_for_prefix() { "$scripts/wine-prefix" wait "$WINEPREFIX"; }
 wait_for_prefix
 
 # Windows that no window manager manages: Wine draws their frames itself, so

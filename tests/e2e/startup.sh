@@ -9,7 +9,8 @@
 # Needs WINEPREFIX (scripts/wine-prefix) and DISPLAY (scripts/with-display).
 set -u
 corvane=$1 uidriver=$2
-wine_run=$(cd "$(dirname "$0")/../../scripts" && pwd)/wine-run
+scripts=$(cd "$(dirname "$0")/../../scripts" && pwd)
+wine_run=$scripts/wine-run
 export LC_ALL=C
 
 work=$(mktemp -d /tmp/cvnstart.XXXXXX)
@@ -45,7 +46,7 @@ run() {
   forget_types
   transcript=$("$wine_run" "$uidriver" --timeout 60 "$@" --cmdline "$cmdline" | tr -d '\r')
   status=$?
-  timeout 20 wineserver -w
+  "$scripts/wine-prefix" wait "$WINEPREFIX"
   case "$transcript" in
     *"exit: 0") ;;
     *) fail "$name: corvane.exe did not end with 0: $transcript" ;;
