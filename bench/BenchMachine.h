@@ -16,7 +16,7 @@ class BenchMachine {
   virtual platform::Machine& Machine() = 0;
   // A folder of its own for the benchmark's files, with a trailing backslash.
   virtual const std::string& Folder() const = 0;
-  // "emulated machine" or "Windows".
+  // "emulated machine" or "Windows machine".
   virtual const char* Name() const = 0;
 };
 

@@ -20,7 +20,7 @@ class Win32BenchMachine : public BenchMachine {
   }
   platform::Machine& Machine() override { return *machine_; }
   const std::string& Folder() const override { return folder_; }
-  const char* Name() const override { return "Windows"; }
+  const char* Name() const override { return "Windows machine"; }
 
  private:
   std::unique_ptr<platform::Machine> machine_;

@@ -27,7 +27,11 @@ using Clock = std::chrono::steady_clock;
 
 double SecondsSince(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
 
-std::string DllName(size_t i) { return "F" + std::to_string(i) + ".DLL"; }
+std::string DllName(size_t i) {
+  char name[32];
+  std::snprintf(name, sizeof name, "F%zu.DLL", i);
+  return name;
+}
 
 cvn::test::Bytes VersionedDll() {
   const auto block = cvn::test::VersionInfoBlock({0x00040000, 0x03B60000, 0, 0}, u"040904E4",

@@ -90,6 +90,15 @@ Bytes WithLfanew(Bytes bytes, uint32_t offset) {
   return bytes;
 }
 
+// A "PE\0\0" signature at `offset`, after a stub of zeros.
+Bytes SignatureAt(uint32_t offset) {
+  Bytes bytes = WithLfanew(test::OldStyleExecutable("NE"), offset);
+  bytes.resize(offset + 4, 0);
+  bytes[offset] = 'P';
+  bytes[offset + 1] = 'E';
+  return bytes;
+}
+
 Bytes WithRelocationsAt(Bytes bytes, uint16_t offset) {
   test::PutU16(bytes, 24, offset);
   return bytes;
@@ -118,6 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
         KindCase{"NoMz", Bytes(128, 0), pe::ExeKind::Unknown, bitness::kUnknown},
         KindCase{"Empty", Bytes{}, pe::ExeKind::Unknown, bitness::kUnknown},
         KindCase{"ShorterThanTheHeader", Bytes{'M', 'Z', 0, 0}, pe::ExeKind::Unknown, bitness::kUnknown},
+        KindCase{"SignatureBeyondTheFirstKilobyte", SignatureAt(3000), pe::ExeKind::Pe, bitness::k32},
+        KindCase{"SignatureAtTheEndOfTheFirstKilobyte", SignatureAt(1020), pe::ExeKind::Pe, bitness::k32},
         KindCase{"SignaturePastTheEnd", WithLfanew(test::OldStyleExecutable("NE"), 126), pe::ExeKind::Unknown,
                  bitness::kUnknown},
         KindCase{"SignatureFarOutside", WithLfanew(test::OldStyleExecutable("NE"), 0xFFFFFFFE),
