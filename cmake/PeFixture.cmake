@@ -2,7 +2,8 @@
 # build makes 32-bit files; each Windows build makes files of its own bitness,
 # since a process can load only modules of its own bitness.
 #
-# corvane_pe_fixture(NAME ver_fixed.dll KIND dll SOURCES stub.c [RC ver.rc])
+# corvane_pe_fixture(NAME ver_fixed.dll KIND dll SOURCES stub.c [RC ver.rc] [TRIPLE t])
+# TRIPLE names the cross tools when a fixture needs a fixed bitness.
 # The file lands in ${CORVANE_FIXTURE_DIR}; the target pe_fixtures builds them all.
 
 if(WIN32 AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
@@ -18,7 +19,10 @@ if(NOT TARGET pe_fixtures)
 endif()
 
 function(corvane_pe_fixture)
-  cmake_parse_arguments(PF "" "NAME;KIND;RC" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(PF "" "NAME;KIND;RC;TRIPLE" "SOURCES;LIBS" ${ARGN})
+  if(NOT PF_TRIPLE)
+    set(PF_TRIPLE ${CORVANE_MINGW_TRIPLE})
+  endif()
   set(out ${CORVANE_FIXTURE_DIR}/${PF_NAME})
   set(inputs)
   foreach(src ${PF_SOURCES})
@@ -27,7 +31,7 @@ function(corvane_pe_fixture)
   set(commands)
   if(PF_RC)
     set(res ${CMAKE_CURRENT_BINARY_DIR}/${PF_NAME}.res.o)
-    list(APPEND commands COMMAND ${CORVANE_MINGW_TRIPLE}-windres -O coff
+    list(APPEND commands COMMAND ${PF_TRIPLE}-windres -O coff
          -I ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/${PF_RC} -o ${res})
     list(APPEND inputs ${res})
   endif()
@@ -42,7 +46,7 @@ function(corvane_pe_fixture)
   endforeach()
   add_custom_command(OUTPUT ${out}
     ${commands}
-    COMMAND ${CORVANE_MINGW_TRIPLE}-gcc ${kind} -s -static -o ${out} ${inputs} ${libs}
+    COMMAND ${PF_TRIPLE}-gcc ${kind} -s -static -o ${out} ${inputs} ${libs}
     DEPENDS ${PF_SOURCES} ${PF_RC}
     WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
     COMMENT "PE fixture ${PF_NAME}"

@@ -3,7 +3,10 @@
 // search, depths, missing imports and cycles.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -184,6 +187,26 @@ TEST_F(PeModulesTest, TheStatusSaysWhyNothingWasRead) {
 TEST_F(PeModulesTest, AnImportedModuleThatIsNoPeFileIsLeftOut) {
   image_.File("C:\\APP\\A.DLL", test::ImportingDll({"NE.DLL"})).File("C:\\APP\\NE.DLL", test::OldStyleExecutable("NE"));
   EXPECT_EQ(Describe(ListModuleDependencies(Open(), "C:\\APP\\A.DLL")), (std::vector<std::string>{"A.DLL@0"}));
+}
+
+// A 64-bit module (PE32+) made by the x86_64 cross compiler is a Windows
+// program of the same bitness code as a 32-bit one, and its imports, found
+// through the larger optional header, are read.
+TEST_F(PeModulesTest, A64BitModuleIsAWindowsProgramWithItsImportsRead) {
+  std::ifstream in(CORVANE_FIXTURE_DIR "/stub_x64.dll", std::ios::binary);
+  ASSERT_TRUE(in) << "fixture stub_x64.dll not built";
+  const Bytes module{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  image_.File("C:\\APP\\X64.DLL", module);
+  platform::Machine& machine = Open();
+  const pe::ExeKind kind = ExecutableKind(machine, "C:\\APP\\X64.DLL");
+  EXPECT_EQ(kind, pe::ExeKind::Pe);
+  EXPECT_EQ(BitnessOfKind(kind), bitness::k32);
+  const auto deps = ListModuleDependencies(machine, "C:\\APP\\X64.DLL");
+  ASSERT_EQ(deps.status, depstatus::kRead);
+  ASSERT_EQ(deps.modules.size(), 1u);
+  std::vector<std::string> missing;
+  for (const auto& m : deps.modules[0].missing) missing.push_back(m.name);
+  EXPECT_NE(std::find(missing.begin(), missing.end(), "KERNEL32.dll"), missing.end());
 }
 
 // One malformed variant per check of the import reader.
