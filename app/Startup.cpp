@@ -82,6 +82,14 @@ std::string DatabasePathFromCommandLine(std::string_view commandLine) {
   return std::string(commandLine);
 }
 
+int32_t MeasureAndLoad(RunContext& context, ConfigDatabase& database, const std::string& path) {
+  Measure(context, database.systemInfo);
+  const int32_t loaded = database.Load(context, path);
+  // Measuring ran before the application was located, on the program's drive.
+  if (loaded == platform::kSOk) MeasureDiskSpace(context, database.systemInfo);
+  return loaded;
+}
+
 StartupOutcome RunStartup(RunContext& context, std::string_view commandLine, WizardRunner& wizard) {
   // 1. The database, empty, with its standard sections.
   auto database = std::make_unique<ConfigDatabase>();
@@ -98,10 +106,8 @@ StartupOutcome RunStartup(RunContext& context, std::string_view commandLine, Wiz
   } else {
     return StartupOutcome::NoDatabaseChosen;
   }
-  // 5. System information.
-  Measure(context, database->systemInfo);
-  // 6. The database itself.
-  if (database->Load(context, path) != platform::kSOk) {
+  // 5–6. System information, then the database itself.
+  if (MeasureAndLoad(context, *database, path) != platform::kSOk) {
     ReportLoadFailure(context, path);
     return StartupOutcome::LoadFailed;
   }

@@ -3,6 +3,7 @@
 // report.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,14 @@ std::string ArgumentsAfterProgram(std::string_view fullCommandLine);
 // The database path the command line names: the line itself, or the text
 // between its enclosing double quotes.
 std::string DatabasePathFromCommandLine(std::string_view commandLine);
+
+class ConfigDatabase;
+
+// Measures the machine into the database's measured profile, then loads the
+// .cdb at `path`, which locates the application, and measures the free
+// space of the application drive again now that it is known. The result of
+// the load (0, or platform::kEFail after its message).
+int32_t MeasureAndLoad(RunContext& context, ConfigDatabase& database, const std::string& path);
 
 // Runs the wizard through `wizard`: the property sheet on Windows.
 StartupOutcome RunStartup(RunContext& context, std::string_view commandLine, WizardRunner& wizard);

@@ -3,7 +3,9 @@
 // over the same files that only looks each one up and reads its version
 // resource. CheckFile should stay within twice the bare loop, and the time
 // per file should not grow with the number of files. Other sizes can be
-// given as arguments.
+// given as arguments. The host build measures the emulated machine; the
+// Windows build real files in the temporary folder (FindFirstFile and
+// GetFileVersionInfo against CheckFile).
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -11,10 +13,11 @@
 #include <vector>
 
 #include "checks/FileCheck.h"
+#include "checks/FolderListings.h"
 #include "checks/PeModules.h"
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
-#include "platform/emulated/ImageBuilder.h"
+#include "bench/BenchMachine.h"
 #include "tests/emulated/PeBuilder.h"
 #include "util/pe/ResourceTable.h"
 
@@ -24,7 +27,11 @@ using Clock = std::chrono::steady_clock;
 
 double SecondsSince(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
 
-std::string DllName(size_t i) { return "F" + std::to_string(i) + ".DLL"; }
+std::string DllName(size_t i) {
+  char name[32];
+  std::snprintf(name, sizeof name, "F%zu.DLL", i);
+  return name;
+}
 
 cvn::test::Bytes VersionedDll() {
   const auto block = cvn::test::VersionInfoBlock({0x00040000, 0x03B60000, 0, 0}, u"040904E4",
@@ -35,11 +42,11 @@ cvn::test::Bytes VersionedDll() {
 }
 
 // The bare loop: find each file and read its version text.
-double BareLoop(cvn::platform::Machine& machine, size_t files) {
+double BareLoop(cvn::platform::Machine& machine, const std::string& folder, size_t files) {
   const auto start = Clock::now();
   size_t read = 0;
   for (size_t i = 0; i < files; ++i) {
-    const std::string path = "C:\\APP\\" + DllName(i);
+    const std::string path = folder + DllName(i);
     cvn::platform::FindData data;
     std::string version;
     if (machine.Files().FindFirst(path, data) && cvn::ReadFileVersion(machine, path, version) == 0) ++read;
@@ -52,6 +59,8 @@ double BareLoop(cvn::platform::Machine& machine, size_t files) {
 double CheckAll(cvn::RunContext& context, cvn::ConfigDatabase& database, size_t files) {
   const cvn::ConfigSection* section = database.GetSection(cvn::SectionId::DllInfo);
   const auto start = Clock::now();
+  // As a check page or the report checks a section: with shared listings.
+  const cvn::SharedFolderListings listings(context);
   size_t fine = 0;
   for (const auto& entry : section->Items()) {
     auto& item = static_cast<cvn::FileItem&>(*entry);
@@ -64,33 +73,47 @@ double CheckAll(cvn::RunContext& context, cvn::ConfigDatabase& database, size_t 
   return seconds;
 }
 
-void Measure(size_t files) {
-  cvn::emulated::ImageBuilder image;
+// The application's files and its database, written through the machine.
+bool WriteApplication(cvn::platform::FileSystem& files, const std::string& folder, size_t count) {
   const auto dll = VersionedDll();
   std::string cdb = "[App Info]\nAppFileName=APP.EXE\n[Directory Info]\n[DLL Info]\n";
-  for (size_t i = 0; i < files; ++i) {
-    image.File("C:\\APP\\" + DllName(i), dll);
+  bool written = files.WriteFile(folder + "APP.EXE", {'M', 'Z'});
+  for (size_t i = 0; i < count; ++i) {
+    written = written && files.WriteFile(folder + DllName(i), dll);
     cdb += DllName(i) + ", 1, 1, Y, N, 4.0, -3.0\n";
   }
-  image.File("C:\\APP\\APP.EXE", "MZ").File("C:\\APP\\Bench.cdb", cdb + "[End]\n");
-  auto machine = image.Open();
-  if (!machine) {
-    std::printf("cannot open the image: %s\n", image.Error().c_str());
+  cdb += "[End]\n";
+  return written && files.WriteFile(folder + "Bench.cdb", cvn::platform::Bytes(cdb.begin(), cdb.end()));
+}
+
+void RemoveApplication(cvn::platform::FileSystem& files, const std::string& folder, size_t count) {
+  for (size_t i = 0; i < count; ++i) files.DeleteFile(folder + DllName(i));
+  files.DeleteFile(folder + "APP.EXE");
+  files.DeleteFile(folder + "Bench.cdb");
+}
+
+void Measure(cvn::bench::BenchMachine& bench, size_t files) {
+  cvn::platform::Machine& machine = bench.Machine();
+  const std::string& folder = bench.Folder();
+  if (!WriteApplication(machine.Files(), folder, files)) {
+    std::printf("cannot write the files in %s\n", folder.c_str());
+    RemoveApplication(machine.Files(), folder, files);
     return;
   }
-  cvn::RunContext context(*machine);
+  cvn::RunContext context(machine);
   cvn::ConfigDatabase database;
-  if (database.Load(context, "C:\\APP\\Bench.cdb") != 0) {
+  if (database.Load(context, folder + "Bench.cdb") != 0) {
     std::printf("  the load failed\n");
-    return;
+  } else {
+    const double bare = BareLoop(machine, folder, files);
+    const double check = CheckAll(context, database, files);
+    const double perFile = 1e6 / static_cast<double>(files);
+    std::printf("%zu files on the %s\n", files, bench.Name());
+    std::printf("  bare loop  %9.2f ms  %8.1f us per file\n", bare * 1e3, bare * perFile);
+    std::printf("  CheckFile  %9.2f ms  %8.1f us per file  (%.2fx the bare loop)\n", check * 1e3, check * perFile,
+                check / bare);
   }
-  const double bare = BareLoop(*machine, files);
-  const double check = CheckAll(context, database, files);
-  const double perFile = 1e6 / static_cast<double>(files);
-  std::printf("%zu files\n", files);
-  std::printf("  bare loop  %9.2f ms  %8.1f us per file\n", bare * 1e3, bare * perFile);
-  std::printf("  CheckFile  %9.2f ms  %8.1f us per file  (%.2fx the bare loop)\n", check * 1e3, check * perFile,
-              check / bare);
+  RemoveApplication(machine.Files(), folder, files);
 }
 
 }  // namespace
@@ -100,6 +123,12 @@ int main(int argc, char** argv) {
   std::vector<size_t> sizes = {1000, 10000};
   if (argc > 1) sizes.clear();
   for (int i = 1; i < argc; ++i) sizes.push_back(std::strtoul(argv[i], nullptr, 10));
-  for (const size_t files : sizes) Measure(files);
+  std::string error;
+  const auto bench = cvn::bench::OpenBenchMachine(error);
+  if (bench == nullptr) {
+    std::printf("cannot open the machine: %s\n", error.c_str());
+    return 1;
+  }
+  for (const size_t files : sizes) Measure(*bench, files);
   return 0;
 }

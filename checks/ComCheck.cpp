@@ -119,6 +119,25 @@ void AddProgIdReading(std::vector<Reading>& readings, const std::string& progId,
 
 // ---- class registration ----
 
+// The program a LocalServer32 command line names: the text inside its
+// quotes, else the text up to ".exe" or to the first blank before an
+// argument ("/automation", "-Embedding").
+std::string ServerProgramOf(std::string_view command) {
+  if (command.size() > 1 && command.front() == '"') {
+    const size_t close = command.find('"', 1);
+    return std::string(command.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+  }
+  const std::string lower = ToLower(command);
+  const size_t exe = lower.find(".exe ");
+  if (exe != std::string::npos) return std::string(command.substr(0, exe + 4));
+  for (size_t blank = command.find(' '); blank != std::string_view::npos; blank = command.find(' ', blank + 1)) {
+    if (blank + 1 < command.size() && (command[blank + 1] == '/' || command[blank + 1] == '-')) {
+      return std::string(command.substr(0, blank));
+    }
+  }
+  return std::string(command);
+}
+
 class ServerCheck {
  public:
   ServerCheck(RunContext& context, ServerItem& item)
@@ -141,7 +160,10 @@ class ServerCheck {
   Aspect ServerLocation() {
     item_.expectedServerPath = judge_.CodeFolder(item_.folderCode) + item_.serverFile;
     std::optional<std::string> registered = judge_.Read(classKey_ + "\\InprocServer32");
-    if (!registered) registered = judge_.Read(classKey_ + "\\LocalServer32");
+    if (!registered) {
+      registered = judge_.Read(classKey_ + "\\LocalServer32");
+      if (registered) registered = ServerProgramOf(*registered);
+    }
     if (!registered) return judge_.NotFound();
     const std::string& expected = item_.expectedServerPath;
     if (EqualsNoCase(DisplayForm(*registered), DisplayForm(expected))) {

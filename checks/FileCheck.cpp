@@ -6,7 +6,9 @@
 
 #include "checks/FileCheckFigures.h"
 #include "checks/FileCheckVersions.h"
+#include "checks/FolderListings.h"
 #include "checks/PeModules.h"
+#include "checks/Requirements.h"
 #include "config/ItemStatus.h"
 #include "config/MessageText.h"
 #include "config/PathSpec.h"
@@ -29,17 +31,6 @@ std::optional<platform::FindData> FindFile(platform::FileSystem& files, const st
   if (path.empty() || !files.FindFirst(path, data)) return std::nullopt;
   if ((data.attributes & platform::attr::kDirectory) != 0) return std::nullopt;
   return data;
-}
-
-// The application runs from removable media: its drive is the CD-ROM
-// drive, A or B.
-bool RunsFromRemovableMedia(RunContext& context) {
-  Locations& locations = context.locations;
-  locations.EnsureFilled(context.machine);
-  const char drive = ToUpperChar(locations.applicationDrive);
-  if (drive == 'A' || drive == 'B') return true;
-  return drive == locations.cdromDrive &&
-         context.machine.Files().GetDriveType(std::string{drive, ':', '\\'}) == platform::DriveType::CdRom;
 }
 
 void AppendFinding(std::string& notes, std::string_view text) {
@@ -107,11 +98,16 @@ class FileCheckRun {
       if (ToUpperChar(item_.folderCode) == code || (removable_ && code == '1')) continue;
       const std::string folder = LocationFolder(context_, code);
       if (EqualsNoCase(DisplayForm(folder), item_.foundFolder)) continue;
-      if (!FindFile(files_, folder + item_.Name())) continue;
+      if (!HoldsFile(folder)) continue;
       item_.otherFolder = DisplayForm(folder);
       finding_ = finding_ == FolderFinding::Unexpected ? FolderFinding::Both : FolderFinding::MoreThanOne;
       return;
     }
+  }
+
+  bool HoldsFile(const std::string& folder) {
+    if (context_.folderListings != nullptr) return context_.folderListings->HoldsFile(folder, item_.Name());
+    return FindFile(files_, folder + item_.Name()).has_value();
   }
 
   bool ListsVersions() const { return !item_.acceptedVersions.empty() || !item_.rejectedVersions.empty(); }

@@ -102,7 +102,7 @@ int32_t RunDllLoadCheck(RunContext& context, ConfigDatabase& database, ProgressD
     return platform::kEFail;
   }
   platform::Strings& texts = context.machine.Texts();
-  const auto progress = dialogs.Open({}, LoadText(texts, text::kPerforming));
+  const auto progress = dialogs.Open(LoadText(texts, text::kPerforming), {});
   const std::array<Checker, 2> checkers = CheckersInOrder(context, database);
   const std::vector<FileItem*> items = ItemsToCheck(database);
   for (size_t done = 0; done < items.size(); ++done) {

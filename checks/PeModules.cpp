@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <new>
 #include <optional>
+#include <span>
 
 #include "config/Items.h"
 #include "config/TextCase.h"
@@ -127,9 +128,24 @@ int32_t ReadFileVersion(platform::Machine& machine, const std::string& path, std
   return platform::kSOk;
 }
 
+// Reads only the headers: the first kilobyte, which holds the MS-DOS header
+// and, in files that linkers write, the signature it points at; the four
+// bytes of a signature further on are read by themselves. A large file
+// therefore costs one or two small reads.
 pe::ExeKind ExecutableKind(platform::Machine& machine, const std::string& path) {
-  const auto bytes = machine.Files().ReadFile(path);
-  return bytes ? pe::ClassifyExecutable(*bytes) : pe::ExeKind::Unknown;
+  constexpr size_t kFirstRead = 1024;
+  platform::FileSystem& files = machine.Files();
+  const auto first = files.ReadFilePart(path, 0, kFirstRead);
+  if (!first) return pe::ExeKind::Unknown;
+  pe::ExeKind kind = pe::ExeKind::Unknown;
+  const std::optional<uint32_t> offset = pe::NewHeaderOffset(*first, kind);
+  if (!offset) return kind;
+  if (*offset < first->size() && first->size() - *offset >= pe::kSignatureSize) {
+    return pe::KindOfSignature(std::span(*first).subspan(*offset, pe::kSignatureSize));
+  }
+  if (first->size() < kFirstRead) return pe::ExeKind::Unknown;  // the file ends before the signature
+  const auto signature = files.ReadFilePart(path, *offset, pe::kSignatureSize);
+  return signature ? pe::KindOfSignature(*signature) : pe::ExeKind::Unknown;
 }
 
 int BitnessOfKind(pe::ExeKind kind) {

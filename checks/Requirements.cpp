@@ -88,8 +88,8 @@ int32_t ReadRequirements(const ConfigDatabase& database, SystemProfile& minimum)
   // The standard sections always exist; an empty one is a database without it.
   if (section == nullptr || section->Count() == 0) return platform::kEFail;
   ReadKey(section, "WindowsVersion", [&](auto& v) { minimum.windowsVersion = ReadWindowsVersion(v); });
-  ReadKey(section, "ConfigFiles", [&](auto& v) { minimum.configFiles = ReadInteger(v); });
-  ReadKey(section, "ConfigBuffers", [&](auto& v) { minimum.configBuffers = ReadInteger(v); });
+  ReadKey(section, "ConfigFiles", [&](auto& v) { minimum.configFiles = ReadCountWithK(v); });
+  ReadKey(section, "ConfigBuffers", [&](auto& v) { minimum.configBuffers = ReadCountWithK(v); });
   ReadKey(section, "AppDiskSpace", [&](auto& v) { minimum.appDiskSpace = ReadSize(v); });
   ReadKey(section, "WinDiskSpace", [&](auto& v) { minimum.winDiskSpace = ReadSize(v); });
   ReadKey(section, "Processor", [&](auto& v) { minimum.processor = ReadProcessor(v); });
@@ -110,9 +110,9 @@ int32_t ReadRequirements(const ConfigDatabase& database, SystemProfile& minimum)
   return platform::kSOk;
 }
 
-bool RunsFromRemovableMedia(const RunContext& context) {
-  const char drive = context.locations.applicationDrive;
-  return drive == context.locations.cdromDrive || drive == 'A' || drive == 'B';
+bool RunsFromRemovableMedia(RunContext& context) {
+  context.locations.EnsureFilled(context.machine);
+  return context.locations.AppOnRemovableMedia();
 }
 
 std::vector<RequirementRow> EvaluateRequirements(RunContext& context, const SystemProfile& measured,

@@ -46,8 +46,9 @@ struct RequirementRow {
 std::vector<RequirementRow> EvaluateRequirements(RunContext& context, const SystemProfile& measured,
                                                  const SystemProfile& minimum);
 
-// True when the application drive is the first CD-ROM drive, A or B.
-bool RunsFromRemovableMedia(const RunContext& context);
+// True when the application drive is the first CD-ROM drive (by letter
+// and type), A or B.
+bool RunsFromRemovableMedia(RunContext& context);
 
 // Appends the rows to `list` (all of them with `showAll`, else only the
 // failed ones) with their RowData; `problemCount` counts every failed

@@ -10,9 +10,34 @@ namespace cvn {
 
 namespace {
 
+// The first Windows 11 build; Windows 11 still reports version 10.0.
+constexpr uint32_t kFirstWindows11Build = 22000;
+
+// Windows NT 5.0 and later, by version number; a release newer than the
+// newest known one counts as that one.
+int LaterNtCode(const platform::OsVersion& version) {
+  struct Release {
+    uint32_t major;
+    uint32_t minor;
+    int code;
+  };
+  static constexpr Release kReleases[] = {{10, 0, winver::kWin10}, {6, 3, winver::kWin81},
+                                          {6, 2, winver::kWin8},   {6, 1, winver::kWin7},
+                                          {6, 0, winver::kVista},  {5, 1, winver::kWinXp},
+                                          {5, 0, winver::kWin2000}};
+  for (const Release& release : kReleases) {
+    if (version.major > release.major || (version.major == release.major && version.minor >= release.minor)) {
+      const bool eleven = release.code == winver::kWin10 && (version.major > 10 || version.build >= kFirstWindows11Build);
+      return eleven ? winver::kWin11 : release.code;
+    }
+  }
+  return winver::kNt30;
+}
+
 int OsCodeOf(const platform::OsVersion& version) {
   if (version.platformId == platform::kPlatformWindows) return winver::kWin95;
   if (version.platformId != platform::kPlatformNt) return winver::kWin31;
+  if (version.major >= 5) return LaterNtCode(version);
   if (version.major == 4) return winver::kNt40;
   if (version.major == 3 && version.minor == 50) return winver::kNt35;
   if (version.major == 3 && version.minor == 51) return winver::kNt351;

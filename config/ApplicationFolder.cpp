@@ -51,14 +51,15 @@ void SetApplicationFolder(RunContext& context, std::string_view folder) {
   Locations& locations = context.locations;
   locations.SetFolder('1', folder);
   locations.applicationDrive = folder.empty() ? 'c' : ToUpperChar(folder.front());
-  if (DirectoryItem* entry = DirectoryEntry(locations.directoryInfo, '1')) {
+  if (DirectoryItem* entry = DirectoryEntry(locations.DirectoryInfo(), '1')) {
     entry->value = locations.Folder('1');
   }
 }
 
-void AttachDirectorySection(RunContext& context, ConfigSection* section) {
+void AttachDirectorySection(RunContext& context, std::weak_ptr<ConfigSection> watched) {
   Locations& locations = context.locations;
-  locations.directoryInfo = section;
+  locations.SetDirectoryInfo(std::move(watched));
+  ConfigSection* section = locations.DirectoryInfo();
   if (section == nullptr) return;
   locations.EnsureFilled(context.machine);
   for (const LocationCode code : {'W', 'S', 'T', '1', '2'}) {
@@ -72,7 +73,7 @@ bool LocateApplication(RunContext& context, ConfigDatabase& database) {
   ConfigSection* directoryInfo = database.GetSection(SectionId::DirectoryInfo);
   const std::string* vendorValue = FindValue(directoryInfo, "1");
   const std::string vendorFolder = vendorValue != nullptr ? *vendorValue : std::string();
-  AttachDirectorySection(context, directoryInfo);
+  AttachDirectorySection(context, database.Watched(directoryInfo));
 
   if (const ConfigSection* appInfo = database.GetSection(SectionId::AppInfo)) {
     std::vector<std::string> candidates = {DirectoryForm(database.path),

@@ -49,11 +49,9 @@ ConfigDatabase::ConfigDatabase() {
   }
 }
 
-ConfigDatabase::~ConfigDatabase() {
-  if (context_ != nullptr && context_->locations.directoryInfo != nullptr &&
-      context_->locations.directoryInfo == GetSection(SectionId::DirectoryInfo)) {
-    context_->locations.directoryInfo = nullptr;
-  }
+std::weak_ptr<ConfigSection> ConfigDatabase::Watched(ConfigSection* section) const {
+  // Shares the lifetime token's count: every watcher expires with us.
+  return std::shared_ptr<ConfigSection>(lifetime_, section);
 }
 
 ConfigSection& ConfigDatabase::AddSection(std::string name, SectionType type, int linesPerEntry) {

@@ -48,7 +48,6 @@ class ConfigDatabase {
  public:
   // The sixteen standard sections exist from construction on.
   ConfigDatabase();
-  ~ConfigDatabase();
   ConfigDatabase(const ConfigDatabase&) = delete;
   ConfigDatabase& operator=(const ConfigDatabase&) = delete;
 
@@ -70,6 +69,10 @@ class ConfigDatabase {
   static ConfigItem* FindItem(const ConfigSection* section, std::string_view name,
                               CaseSensitivity sensitivity);
 
+  // A pointer to one of our sections that a run may keep: it reads as null
+  // once this database is gone, whichever of the two goes first.
+  std::weak_ptr<ConfigSection> Watched(ConfigSection* section) const;
+
   // The expected sizes and dates of the shipped files.
   void AddFileInfo(FileInfoEntry entry);
   const FileInfoEntry* FindFileInfo(std::string_view fileName) const;
@@ -89,9 +92,8 @@ class ConfigDatabase {
   std::unordered_map<std::string, size_t> sectionIndex_;  // case-folded name
   std::vector<FileInfoEntry> fileInfo_;
   std::unordered_map<std::string, size_t> fileInfoIndex_;
-  // The run this database was loaded into; it must not keep pointing at
-  // our Directory Info after we are gone.
-  RunContext* context_ = nullptr;
+  // Owned by this database alone: what Watched() hands out expires with it.
+  std::shared_ptr<const char> lifetime_ = std::make_shared<const char>('\0');
 };
 
 }  // namespace cvn

@@ -105,7 +105,6 @@ class Loader {
 }  // namespace
 
 int32_t ConfigDatabase::Load(RunContext& context, const std::string& databasePath) {
-  context_ = &context;
   platform::Machine& machine = context.machine;
   if (databasePath.empty()) {
     machine.Ask().MessageBox(LoadText(machine.Texts(), kNoDatabaseText), platform::Buttons::Ok,

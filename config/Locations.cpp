@@ -42,6 +42,13 @@ void Locations::SetFolder(LocationCode code, std::string_view folder) {
   if (std::string* slot = Slot(*this, code)) *slot = folder.substr(0, kFolderCapacity - 1);
 }
 
+bool Locations::AppOnCdRom() const { return cdromFound && ToUpperChar(applicationDrive) == cdromDrive; }
+
+bool Locations::AppOnFloppy() const {
+  const char drive = ToUpperChar(applicationDrive);
+  return drive == 'A' || drive == 'B';
+}
+
 void Locations::EnsureFilled(platform::Machine& machine) {
   if (filled_) return;
   filled_ = true;
@@ -64,6 +71,7 @@ void Locations::EnsureFilled(platform::Machine& machine) {
   for (char drive = 'c'; drive <= 'z'; ++drive) {
     if (files.GetDriveType(std::string(1, drive) + ":\\") == platform::DriveType::CdRom) {
       cdromDrive = ToUpperChar(drive);
+      cdromFound = true;
       break;
     }
   }

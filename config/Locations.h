@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -38,14 +39,27 @@ class Locations {
   char ownDrive = 'C';
   char windowsDrive = 'C';
   char cdromDrive = 'D';
-  // Directory Info once attached; it defines the further codes.
-  ConfigSection* directoryInfo = nullptr;
+  // A drive of type CD-ROM was found; cdromDrive is then its letter.
+  bool cdromFound = false;
+
+  // The application runs from the first CD-ROM drive: its letter, and a
+  // drive of that type (a fixed D: of a machine without CD-ROM is not it).
+  bool AppOnCdRom() const;
+  bool AppOnFloppy() const;
+  // From the CD-ROM or a floppy: the application counts as not installed.
+  bool AppOnRemovableMedia() const { return AppOnCdRom() || AppOnFloppy(); }
+  // Directory Info of the loaded database, which defines the further codes;
+  // null before one is attached and once its database is gone, so a run
+  // never reaches into a destroyed database.
+  ConfigSection* DirectoryInfo() const { return directoryInfo_.lock().get(); }
+  void SetDirectoryInfo(std::weak_ptr<ConfigSection> section) { directoryInfo_ = std::move(section); }
 
  private:
   // The folder string of a built-in code, const or not; null otherwise.
   template <class Self>
   static auto* Slot(Self& self, LocationCode code);
 
+  std::weak_ptr<ConfigSection> directoryInfo_;
   bool filled_ = false;
   std::string windows_;
   std::string system_;

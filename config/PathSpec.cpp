@@ -80,7 +80,7 @@ std::string SystemFolderFor(const RunContext& context) {
 std::optional<std::string> BaseFolder(RunContext& context, LocationCode code) {
   if (code == 'S') return SystemFolderFor(context);
   if (Locations::IsBuiltIn(code)) return context.locations.Folder(code);
-  const ConfigSection* directoryInfo = context.locations.directoryInfo;
+  const ConfigSection* directoryInfo = context.locations.DirectoryInfo();
   if (code == '?' || directoryInfo == nullptr) return std::nullopt;
   const std::string* value = FindValue(directoryInfo, std::string_view(&code, 1));
   if (value == nullptr) return context.locations.Folder('1');

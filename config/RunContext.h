@@ -10,6 +10,8 @@
 
 namespace cvn {
 
+class FolderListings;
+
 struct RunContext {
   explicit RunContext(platform::Machine& m) : machine(m) {}
 
@@ -21,6 +23,8 @@ struct RunContext {
   bool loadCheckPending = true;  // the DLL load check has not been tried yet
   int32_t configFiles = -1;    // FILES of CONFIG.SYS; -1 until read
   int32_t configBuffers = -1;  // BUFFERS of CONFIG.SYS; -1 until read
+  // Shared by the file checks while a SharedFolderListings lives.
+  FolderListings* folderListings = nullptr;
 };
 
 }  // namespace cvn

@@ -24,6 +24,16 @@ inline constexpr int kNt30 = 4;
 inline constexpr int kNt35 = 5;
 inline constexpr int kNt351 = 6;
 inline constexpr int kNt40 = 7;
+// Later Windows NT releases; a server release counts as the client of its
+// version number (Server 2008 R2 as Windows 7).
+inline constexpr int kWin2000 = 8;
+inline constexpr int kWinXp = 9;
+inline constexpr int kVista = 10;
+inline constexpr int kWin7 = 11;
+inline constexpr int kWin8 = 12;
+inline constexpr int kWin81 = 13;
+inline constexpr int kWin10 = 14;
+inline constexpr int kWin11 = 15;
 }  // namespace winver
 
 // Processor codes.

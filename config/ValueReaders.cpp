@@ -1,4 +1,5 @@
 // The readers of value formats: text to code or number.
+#include <cctype>
 #include <limits>
 
 #include "config/NumberScanner.h"
@@ -14,6 +15,19 @@ bool Contains(std::string_view text, std::string_view part) {
 
 bool ContainsAnyOf(std::string_view text, std::string_view chars) {
   return text.find_first_of(chars) != std::string_view::npos;
+}
+
+bool IsWordCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
+
+// `word` occurs with no letter or digit right before or after it.
+bool ContainsWord(std::string_view text, std::string_view word) {
+  for (size_t at = text.find(word); at != std::string_view::npos; at = text.find(word, at + 1)) {
+    const size_t end = at + word.size();
+    if ((at == 0 || !IsWordCharacter(text[at - 1])) && (end == text.size() || !IsWordCharacter(text[end]))) {
+      return true;
+    }
+  }
+  return false;
 }
 
 struct WordCode {
@@ -62,7 +76,19 @@ int ReadWindowsVersion(std::string_view text) {
   static constexpr WordCode kWords[] = {{"95", winver::kWin95},  {"3.1.1", winver::kWin311},
                                         {"311", winver::kWin311}, {"3.1", winver::kWin31},
                                         {"31", winver::kWin31}};
-  return FirstContained(text, kWords, winver::kWin30);
+  // The names of the later releases ("Win 2000" ... "Win 11"), as whole
+  // words, are tried only after every older word, so a text that read as
+  // one of those still does ("Win 3.10" stays 3.1, "1987" is no Windows 8).
+  static constexpr WordCode kLater[] = {{"2000", winver::kWin2000}, {"XP", winver::kWinXp},
+                                        {"Vista", winver::kVista},  {"11", winver::kWin11},
+                                        {"10", winver::kWin10},     {"8.1", winver::kWin81},
+                                        {"8", winver::kWin8},       {"7", winver::kWin7}};
+  const int older = FirstContained(text, kWords, winver::kWin30);
+  if (older != winver::kWin30) return older;
+  for (const WordCode& w : kLater) {
+    if (ContainsWord(text, w.word)) return w.code;
+  }
+  return winver::kWin30;
 }
 
 int ReadProcessor(std::string_view text) {

@@ -38,7 +38,8 @@ std::string Hex2(uint8_t byte) {
 
 std::string FormatWindowsVersion(int code) {
   return Pick({"Win 3.0", nullptr, "Win 3.11", "Win 95", "Win NT 3.0", "Win NT 3.5",
-               "Win NT 3.51", "Win NT 4.0"},
+               "Win NT 3.51", "Win NT 4.0", "Win 2000", "Win XP", "Win Vista", "Win 7", "Win 8",
+               "Win 8.1", "Win 10", "Win 11"},
               code, "Win 3.1");
 }
 

@@ -74,6 +74,9 @@ class FileSystem {
 
   // Whole-file access (the core maps or reads files whole; none is large).
   virtual std::optional<Bytes> ReadFile(const std::string& path) = 0;
+  // Up to `length` bytes from `offset` on: fewer at the end of the file,
+  // none past it. Nothing when the file cannot be opened or read.
+  virtual std::optional<Bytes> ReadFilePart(const std::string& path, uint64_t offset, size_t length) = 0;
   // Creates or truncates the file.
   virtual bool WriteFile(const std::string& path, const Bytes& data) = 0;
   // True when another process holds the file open so that it cannot be

@@ -9,7 +9,9 @@
 
 namespace cvn::platform {
 
-// GetVersionEx. platformId: 0 Win32s, 1 Windows 95/98, 2 Windows NT.
+// GetVersionEx, with the true numbers on Windows NT even where the program's
+// manifest does not name the release. platformId: 0 Win32s, 1 Windows 95/98,
+// 2 Windows NT.
 struct OsVersion {
   uint32_t major = 0;
   uint32_t minor = 0;
@@ -63,9 +65,9 @@ class SystemInfo {
   virtual DisplayCaps GetDisplayCaps() = 0;
 
   virtual SystemTime LocalTime() = 0;
-  // GetDateFormat with the user's short or long date format.
+  // GetDateFormat with the system default locale's short or long date format.
   virtual std::string FormatDate(const SystemTime& time, DateStyle style) = 0;
-  // GetTimeFormat with TIME_NOSECONDS.
+  // GetTimeFormat of the system default locale with TIME_NOSECONDS.
   virtual std::string FormatTime(const SystemTime& time) = 0;
 };
 

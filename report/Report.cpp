@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "checks/FolderListings.h"
 #include "checks/InstallMedia.h"
 #include "config/MessageText.h"
 #include "config/PathSpec.h"
@@ -79,7 +80,11 @@ int32_t WriteReport(RunContext& context, ConfigDatabase& database, const SavedAn
   writer.SetMarginAndWidth(0, options.reportWidth);
   ReportLayout layout(writer, context.machine.Texts());
   ReportScope scope{context, database, options, layout};
-  WriteBlocks(scope, answers, user);
+  {
+    // Writing the report changes no file: the checks may share listings.
+    const SharedFolderListings listings(context);
+    WriteBlocks(scope, answers, user);
+  }
 
   const platform::Bytes bytes(text.begin(), text.end());
   if (!context.machine.Files().WriteFile(*path, bytes)) {

@@ -83,14 +83,11 @@ void WriteLegend(ReportScope& scope) {
 void WriteNotes(ReportScope& scope) {
   ReportLayout& out = scope.out;
   const Locations& places = scope.context.locations;
-  const char drive = places.applicationDrive;
   std::vector<std::string> notes;
   if (scope.database.loadCheckIncomplete) notes.push_back(out.Load(kLoadCheckIncomplete));
   if (scope.database.FileInfo().empty()) notes.push_back(out.Load(kNoFileInformation));
-  if (drive == places.cdromDrive) notes.push_back(out.Load(kFromCdRom) + out.Load(kNotInstalled));
-  if (drive == 'A' || drive == 'B') {
-    notes.push_back(out.Load(kFromFloppy) + out.Load(kNotInstalled));
-  }
+  if (places.AppOnCdRom()) notes.push_back(out.Load(kFromCdRom) + out.Load(kNotInstalled));
+  if (places.AppOnFloppy()) notes.push_back(out.Load(kFromFloppy) + out.Load(kNotInstalled));
   if (notes.empty()) return;
   out.Tabs({0, 6});
   out.Text(kNotes);

@@ -40,7 +40,7 @@ constexpr int64_t kTempSpaceWarning = 10 * 1048576;
 
 // The line formats of the rows EvaluateRequirements gives, which leaves
 // out the application disk when the application is not installed.
-std::vector<int> RequirementLineIds(const RunContext& context) {
+std::vector<int> RequirementLineIds(RunContext& context) {
   std::vector<int> ids(kRequirementLines.begin(), kRequirementLines.end());
   if (RunsFromRemovableMedia(context)) std::erase(ids, kAppDiskLine);
   return ids;

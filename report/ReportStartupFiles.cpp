@@ -2,8 +2,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "config/TextLines.h"
 #include "report/ReportBlocks.h"
 
 namespace cvn {
@@ -13,27 +13,15 @@ namespace {
 constexpr int kConfigSysHeading = 10040;
 constexpr int kAutoexecHeading = 10041;
 
-// The lines of a file read in text mode, without their line ends.
-std::vector<std::string> TextLines(const platform::Bytes& bytes) {
-  std::vector<std::string> lines;
-  std::string_view rest(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  while (!rest.empty()) {
-    const size_t end = rest.find('\n');
-    std::string_view text = rest.substr(0, end);
-    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-    lines.emplace_back(text);
-    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-  }
-  return lines;
-}
-
 void WriteStartupFile(ReportScope& scope, const char* path, int heading) {
   const std::optional<platform::Bytes> bytes = scope.context.machine.Files().ReadFile(path);
   if (!bytes) return;
   ReportLayout& out = scope.out;
   out.Heading(heading);
   out.Tabs({6});
-  for (std::string& line : TextLines(*bytes)) out.Line(std::move(line));
+  // As a text-mode read sees the file: a Ctrl-Z ends it and a NUL its line.
+  LineSplitter lines(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+  for (std::string_view line; lines.Next(line);) out.Line(std::string(line));
   out.BlankLine();
 }
 

@@ -336,7 +336,18 @@ bool EmulatedFileSystem::SetLastWriteTime(const std::string& path, platform::Fil
 std::optional<Bytes> EmulatedFileSystem::ReadFile(const std::string& path) {
   const auto entry = Existing(path);
   if (!entry || entry->folder) return std::nullopt;
+  // As on Windows, a file of 4 GiB or more is not read whole.
+  std::error_code ec;
+  if (std::filesystem::file_size(entry->host, ec) > 0xFFFFFFFFu || ec) return std::nullopt;
   const auto text = ReadHostFile(entry->host);
+  if (!text) return std::nullopt;
+  return Bytes(text->begin(), text->end());
+}
+
+std::optional<Bytes> EmulatedFileSystem::ReadFilePart(const std::string& path, uint64_t offset, size_t length) {
+  const auto entry = Existing(path);
+  if (!entry || entry->folder) return std::nullopt;
+  const auto text = ReadHostFilePart(entry->host, offset, length);
   if (!text) return std::nullopt;
   return Bytes(text->begin(), text->end());
 }

@@ -36,6 +36,7 @@ class EmulatedFileSystem : public platform::FileSystem {
   bool SetAttributes(const std::string& path, uint32_t attributes) override;
   bool SetLastWriteTime(const std::string& path, platform::FileTime time) override;
   std::optional<platform::Bytes> ReadFile(const std::string& path) override;
+  std::optional<platform::Bytes> ReadFilePart(const std::string& path, uint64_t offset, size_t length) override;
   bool WriteFile(const std::string& path, const platform::Bytes& data) override;
   bool IsFileInUse(const std::string& path) override;
   std::optional<platform::SystemTime> FileTimeToLocal(platform::FileTime time) override;

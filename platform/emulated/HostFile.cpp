@@ -1,6 +1,7 @@
 #include "platform/emulated/HostFile.h"
 
 #include <chrono>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -16,6 +17,20 @@ std::optional<std::string> ReadHostFile(const std::filesystem::path& file) {
   if (!in) return std::nullopt;
   std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) return std::nullopt;
+  return data;
+}
+
+std::optional<std::string> ReadHostFilePart(const std::filesystem::path& file, uint64_t offset, size_t length) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
+  const uint64_t size = std::filesystem::file_size(file, ec);
+  if (ec) return std::nullopt;
+  if (offset >= size) return std::string();
+  std::ifstream in(file, std::ios::binary);
+  if (!in || !in.seekg(static_cast<std::streamoff>(offset))) return std::nullopt;
+  std::string data(static_cast<size_t>(std::min<uint64_t>(length, size - offset)), '\0');
+  in.read(data.data(), static_cast<std::streamsize>(data.size()));
+  data.resize(static_cast<size_t>(in.gcount()));
   return data;
 }
 

@@ -135,6 +135,26 @@ std::optional<Bytes> Win32FileSystem::ReadFile(const std::string& path) {
   return ReadToEnd(file.get());
 }
 
+std::optional<Bytes> Win32FileSystem::ReadFilePart(const std::string& path, uint64_t offset, size_t length) {
+  const OwnedHandle file =
+      CreateFileHandle(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
+  if (!file) return std::nullopt;
+  LARGE_INTEGER position{};
+  position.QuadPart = static_cast<LONGLONG>(offset);
+  if (!::SetFilePointerEx(file.get(), position, nullptr, FILE_BEGIN)) return std::nullopt;
+  Bytes data(length);
+  size_t filled = 0;
+  while (filled < length) {
+    DWORD read = 0;
+    const auto room = static_cast<DWORD>(length - filled);
+    if (!::ReadFile(file.get(), data.data() + filled, room, &read, nullptr)) return std::nullopt;
+    if (read == 0) break;
+    filled += read;
+  }
+  data.resize(filled);
+  return data;
+}
+
 bool Win32FileSystem::WriteFile(const std::string& path, const Bytes& data) {
   const OwnedHandle file = CreateFileHandle(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
   if (!file) return false;

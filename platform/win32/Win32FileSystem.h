@@ -20,6 +20,7 @@ class Win32FileSystem final : public FileSystem {
   bool SetLastWriteTime(const std::string& path, FileTime time) override;
 
   std::optional<Bytes> ReadFile(const std::string& path) override;
+  std::optional<Bytes> ReadFilePart(const std::string& path, uint64_t offset, size_t length) override;
   bool WriteFile(const std::string& path, const Bytes& data) override;
   bool IsFileInUse(const std::string& path) override;
 

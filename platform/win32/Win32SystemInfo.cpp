@@ -1,4 +1,4 @@
-// System facts: GetVersionEx, GetSystemInfo, GlobalMemoryStatus, the
+// System facts: GetVersionEx (with RtlGetVersion's true numbers), GetSystemInfo, GlobalMemoryStatus, the
 // display's device caps, the clock and the locale's date and time formats.
 #include "platform/win32/Win32SystemInfo.h"
 
@@ -27,6 +27,23 @@ std::optional<MemoryStatus> ExtendedMemoryStatus() {
                       status.ullAvailVirtual};
 }
 
+using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
+
+// RtlGetVersion (ntdll, Windows 2000 on) gives the version the system really
+// is: GetVersionEx reports 6.2 on Windows 8.1 and later to a program whose
+// manifest does not name them.
+bool ReadTrueVersion(OsVersion& version) {
+  const auto rtlGetVersion = FindExport<RtlGetVersionFunction>("ntdll.dll", "RtlGetVersion");
+  if (rtlGetVersion == nullptr) return false;
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof info;
+  if (rtlGetVersion(&info) != 0) return false;
+  version.major = info.dwMajorVersion;
+  version.minor = info.dwMinorVersion;
+  version.build = info.dwBuildNumber;
+  return true;
+}
+
 MemoryStatus BasicMemoryStatus() {
   MEMORYSTATUS status{};
   status.dwLength = sizeof status;
@@ -42,8 +59,10 @@ OsVersion Win32SystemInfo::GetVersion() {
   OSVERSIONINFOA info{};
   info.dwOSVersionInfoSize = sizeof info;
   if (!::GetVersionExA(&info)) return {};
-  return OsVersion{info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber, info.dwPlatformId,
-                   FixedText(info.szCSDVersion, sizeof info.szCSDVersion)};
+  OsVersion version{info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber, info.dwPlatformId,
+                    FixedText(info.szCSDVersion, sizeof info.szCSDVersion)};
+  if (version.platformId == kPlatformNt) ReadTrueVersion(version);
+  return version;
 }
 
 uint32_t Win32SystemInfo::ProcessorType() {
@@ -77,14 +96,14 @@ std::string Win32SystemInfo::FormatDate(const SystemTime& time, DateStyle style)
   const SYSTEMTIME when = ToSYSTEMTIME(time);
   const DWORD flags = style == DateStyle::Short ? DATE_SHORTDATE : DATE_LONGDATE;
   return TextOfMeasuredCall([&](char* buffer, int size) {
-    return ::GetDateFormatA(LOCALE_USER_DEFAULT, flags, &when, nullptr, buffer, size);
+    return ::GetDateFormatA(LOCALE_SYSTEM_DEFAULT, flags, &when, nullptr, buffer, size);
   });
 }
 
 std::string Win32SystemInfo::FormatTime(const SystemTime& time) {
   const SYSTEMTIME when = ToSYSTEMTIME(time);
   return TextOfMeasuredCall([&](char* buffer, int size) {
-    return ::GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &when, nullptr, buffer, size);
+    return ::GetTimeFormatA(LOCALE_SYSTEM_DEFAULT, TIME_NOSECONDS, &when, nullptr, buffer, size);
   });
 }
 

@@ -153,6 +153,15 @@ TEST_F(FilesTest, ReadAndWriteWholeFilesAsBytes) {
   EXPECT_EQ(files().ReadFile(At("absent.bin")), std::nullopt);
 }
 
+TEST_F(FilesTest, ReadPartOfAFileStopsAtItsEnd) {
+  const platform::Bytes data{'M', 'Z', 0, 1, 2, 3};
+  ASSERT_TRUE(files().WriteFile(At("part.bin"), data));
+  EXPECT_EQ(files().ReadFilePart(At("part.bin"), 2, 3), (platform::Bytes{0, 1, 2}));
+  EXPECT_EQ(files().ReadFilePart(At("part.bin"), 4, 64), (platform::Bytes{2, 3}));
+  EXPECT_EQ(files().ReadFilePart(At("part.bin"), 0xFFFFFFF0u, 4), platform::Bytes{});
+  EXPECT_EQ(files().ReadFilePart(At("absent.bin"), 0, 4), std::nullopt);
+}
+
 TEST_F(FilesTest, StandardFoldersExist) {
   for (const std::string& folder :
        {files().WindowsDirectory(), files().SystemDirectory(), files().TempPath()}) {

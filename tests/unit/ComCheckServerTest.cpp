@@ -108,6 +108,36 @@ TEST_F(ComCheckServerTest, ALocalServerInTheExpectedFolderIsFound) {
   EXPECT_EQ(item.registeredServerPath, "c:\\windows\\system\\widget.dll");
 }
 
+// Servers register a command line: the program may be quoted and followed
+// by arguments. Only the program's path is compared.
+struct LocalServerCase {
+  const char* command;
+  int status;
+  const char* path;
+};
+
+class LocalServerCommandTest : public ComCheckServerTest, public ::testing::WithParamInterface<LocalServerCase> {};
+
+TEST_P(LocalServerCommandTest, IsJudgedByItsProgram) {
+  auto keys = CorrectRegistration();
+  keys.erase(kClassKey + "\\InprocServer32");
+  keys[kClassKey + "\\LocalServer32"] = GetParam().command;
+  const ServerItem& item = CheckRegistration(keys);
+  EXPECT_EQ(item.SubStatus(Aspect::ServerLocation), GetParam().status);
+  EXPECT_EQ(item.registeredServerPath, GetParam().path);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, LocalServerCommandTest,
+    ::testing::Values(
+        LocalServerCase{"\"c:\\windows\\system\\widget.dll\" /automation", substatus::kMatches,
+                        "c:\\windows\\system\\widget.dll"},
+        LocalServerCase{"\"c:\\windows\\system\\widget.dll\"", substatus::kMatches, "c:\\windows\\system\\widget.dll"},
+        LocalServerCase{"c:\\windows\\system\\widget.dll -Embedding", substatus::kMatches,
+                        "c:\\windows\\system\\widget.dll"},
+        LocalServerCase{"\"c:\\other dir\\widget.dll\" /automation", substatus::kWrongFolder,
+                        "c:\\other dir\\widget.dll"}));
+
 TEST_F(ComCheckServerTest, AServerInAnotherFolderNamesBothFolders) {
   auto keys = CorrectRegistration();
   keys[kClassKey + "\\InprocServer32"] = "C:\\Program Files\\Other\\WIDGET.DLL";
@@ -188,7 +218,7 @@ TEST_F(ComCheckServerTest, EveryFailedAspectIsNamedInOrder) {
       MakeRegistrationRow(machine_->Texts(), item, SectionId::OleServerInfo, 0);
   EXPECT_EQ(row.name, "Vendor Widget");
   EXPECT_EQ(row.file, "WIDGET.DLL");
-  EXPECT_EQ(row.problemText, ProblemText(item));
+  EXPECT_EQ(row.problemText, "Problems found: server location, prog ID, version, GUID, type library GUID.");
   RowData expected;
   expected.status = level::kSeriousProblem;
   expected.category = static_cast<int>(SectionId::OleServerInfo);

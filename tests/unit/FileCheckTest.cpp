@@ -3,9 +3,12 @@
 // sizes and dates, on Windows 95 and NT, and from a CD-ROM.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "checks/FileCheck.h"
+#include "checks/FolderListings.h"
 #include "config/ItemStatus.h"
 #include "tests/unit/ConfigTestSupport.h"
 #include "tests/unit/FileCheckTestFiles.h"
@@ -93,6 +96,32 @@ TEST_F(FileCheckTest, ASecondCopyInTheWindowsFolderIsFoundInMoreThanOneFolder) {
   EXPECT_EQ(out.notes, "This file was found in more than one folder (also found in: c:\\windows).");
   EXPECT_EQ(item.otherFolder, "c:\\windows");
   EXPECT_FALSE(FileFixAllowed(out.result));
+}
+
+// Shared listings answer as the lookups do: any letter case, the short
+// name, never a folder of that name.
+TEST_F(FileCheckTest, SharedFolderListingsFindTheSameSecondCopies) {
+  image_.File("C:\\APP\\A.DLL", test::PlainDll())
+      .File("C:\\WINDOWS\\a.dll", test::PlainDll())
+      .File("C:\\APP\\B.DLL", test::PlainDll())
+      .Dir("C:\\WINDOWS\\B.DLL")
+      .File("C:\\APP\\LONGNA~1.DLL", test::PlainDll())
+      .File("C:\\WINDOWS\\SYSTEM\\LongNameLibrary.dll", test::PlainDll());
+  FileItem& a = Item("A.DLL, 1, 1, Y, N\nB.DLL, 1, 1, Y, N\nLONGNA~1.DLL, 1, 1, Y, N");
+  std::vector<int> alone, shared;
+  for (std::vector<int>* results : {&alone, &shared}) {
+    std::optional<SharedFolderListings> listings;
+    if (results == &shared) listings.emplace(*context_);
+    for (const auto& entry : database_.GetSection(SectionId::DllInfo)->Items()) {
+      auto& item = static_cast<FileItem&>(*entry);
+      item.checked = false;
+      results->push_back(Check(item).result);
+    }
+  }
+  EXPECT_EQ(alone, (std::vector<int>{filestatus::kMoreThanOneFolder, filestatus::kOk,
+                                     filestatus::kMoreThanOneFolder}));
+  EXPECT_EQ(shared, alone);
+  EXPECT_EQ(a.otherFolder, "c:\\windows");
 }
 
 TEST_F(FileCheckTest, AFileInTheSystemFolderInsteadOfTheWindowsFolderIsInAnUnexpectedFolder) {

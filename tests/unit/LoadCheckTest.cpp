@@ -102,8 +102,9 @@ TEST_F(LoadCheckTest, ShowsEachItemInTheProgressDialog) {
   RunDllLoadCheck(*context_, database_, dialogs_);
   ASSERT_EQ(dialogs_.Opened().size(), 1u);
   const ProgressRecord& shown = *dialogs_.Opened()[0];
-  EXPECT_EQ(shown.messages, (std::vector<std::string>{"Performing DLL load check.", "Checking A.DLL",
-                                                      "Checking B.DLL", "Checking C.DLL",
+  // The caption says what runs; the message names each item in turn.
+  EXPECT_EQ(shown.title, "Performing DLL load check.");
+  EXPECT_EQ(shown.messages, (std::vector<std::string>{"Checking A.DLL", "Checking B.DLL", "Checking C.DLL",
                                                       "Checking D.DLL", "Checking E.OCX"}));
   EXPECT_EQ(shown.bar, (std::vector<int>{0, 20, 40, 60, 80}));
   EXPECT_EQ(shown.pumps, 5);

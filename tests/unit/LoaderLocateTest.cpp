@@ -29,7 +29,7 @@ TEST_F(LoaderLocateTest, TheFolderOfTheCdbWhenTheProgramIsBesideIt) {
   EXPECT_EQ(ApplicationFolder(), "c:\\app");
   EXPECT_EQ(*Value(SectionId::DirectoryInfo, "1"), "c:\\app");
   EXPECT_TRUE(machine_->OpenFileRequests().empty());
-  EXPECT_EQ(context_->locations.directoryInfo, database_.GetSection(SectionId::DirectoryInfo));
+  EXPECT_EQ(context_->locations.DirectoryInfo(), database_.GetSection(SectionId::DirectoryInfo));
 }
 
 TEST_F(LoaderLocateTest, TheSignatureFileAlsoLocatesTheApplication) {
@@ -81,7 +81,7 @@ TEST_F(LoaderLocateTest, CancellingTheDialogFailsTheLoadWithoutAMessage) {
 TEST_F(LoaderLocateTest, NoLocatingWhenTheFileEndsInsideDirectoryInfo) {
   ASSERT_EQ(Load("C:\\Data\\Vendor.cdb", "[Directory Info]\nQ=C:\\Q\n"), platform::kSOk);
   EXPECT_TRUE(machine_->OpenFileRequests().empty());
-  EXPECT_EQ(context_->locations.directoryInfo, nullptr);
+  EXPECT_EQ(context_->locations.DirectoryInfo(), nullptr);
 }
 
 TEST_F(LoaderLocateTest, DirectoryInfoGetsTheResolvedFolders) {
@@ -119,7 +119,7 @@ TEST_F(LoaderLocateTest, ADestroyedDatabaseLeavesNoDirectoryInfoBehind) {
     ASSERT_EQ(other.Load(*context_, "C:\\App\\Other.cdb"), platform::kSOk);
     EXPECT_EQ(Expanded("Q|x"), "d:\\q\\x");
   }
-  EXPECT_EQ(context_->locations.directoryInfo, nullptr);
+  EXPECT_EQ(context_->locations.DirectoryInfo(), nullptr);
   EXPECT_EQ(Expanded("Q|x"), "Q|x");
 }
 

@@ -75,6 +75,25 @@ TEST_F(LoaderTest, AppWin32ReadsAsYesNo) {
   }
 }
 
+// The run keeps only a watch on the database's Directory Info: either may
+// end first without the other reaching into it.
+TEST_F(LoaderTest, ADatabaseAndItsRunMayEndInEitherOrder) {
+  Start();
+  image_.File(kCdb, std::string(kAppInfo) + "[Directory Info]\nQ=W|sub\n[End]\n");
+  RunContext outliving(*machine_);
+  {
+    ConfigDatabase database;
+    ASSERT_EQ(database.Load(outliving, kCdb), platform::kSOk);
+    EXPECT_NE(outliving.locations.DirectoryInfo(), nullptr);
+  }  // the database ends first
+  EXPECT_EQ(outliving.locations.DirectoryInfo(), nullptr);
+  ConfigDatabase database;
+  {
+    RunContext shortLived(*machine_);
+    ASSERT_EQ(database.Load(shortLived, kCdb), platform::kSOk);
+  }  // the run ends first: the database's end must not read it
+}
+
 TEST_F(LoaderTest, CommentsBlankLinesAndQuotes) {
   ASSERT_EQ(LoadBody("; a comment\n\n   \n[Vendor Info]\n"
                      "VendorName=Value ; note\n"

@@ -22,7 +22,7 @@ class LocationsTest : public test::ConfigMachineTest {
       item->value = text.substr(eq + 1);
       section->Append(std::move(item));
     }
-    AttachDirectorySection(*context_, section);
+    AttachDirectorySection(*context_, database_.Watched(section));
   }
 };
 

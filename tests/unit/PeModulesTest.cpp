@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -92,6 +93,15 @@ Bytes WithLfanew(Bytes bytes, uint32_t offset) {
   return bytes;
 }
 
+// A "PE\0\0" signature at `offset`, after a stub of zeros.
+Bytes SignatureAt(uint32_t offset) {
+  Bytes bytes = WithLfanew(test::OldStyleExecutable("NE"), offset);
+  bytes.resize(offset + 4, 0);
+  bytes[offset] = 'P';
+  bytes[offset + 1] = 'E';
+  return bytes;
+}
+
 Bytes WithRelocationsAt(Bytes bytes, uint16_t offset) {
   test::PutU16(bytes, 24, offset);
   return bytes;
@@ -120,11 +130,20 @@ INSTANTIATE_TEST_SUITE_P(
         KindCase{"NoMz", Bytes(128, 0), pe::ExeKind::Unknown, bitness::kUnknown},
         KindCase{"Empty", Bytes{}, pe::ExeKind::Unknown, bitness::kUnknown},
         KindCase{"ShorterThanTheHeader", Bytes{'M', 'Z', 0, 0}, pe::ExeKind::Unknown, bitness::kUnknown},
+        KindCase{"SignatureBeyondTheFirstKilobyte", SignatureAt(3000), pe::ExeKind::Pe, bitness::k32},
+        KindCase{"SignatureAtTheEndOfTheFirstKilobyte", SignatureAt(1020), pe::ExeKind::Pe, bitness::k32},
         KindCase{"SignaturePastTheEnd", WithLfanew(test::OldStyleExecutable("NE"), 126), pe::ExeKind::Unknown,
                  bitness::kUnknown},
         KindCase{"SignatureFarOutside", WithLfanew(test::OldStyleExecutable("NE"), 0xFFFFFFFE),
                  pe::ExeKind::Unknown, bitness::kUnknown}),
     [](const auto& p) { return std::string(p.param.name); });
+
+// Only the header is read: a file too large to read whole still has a kind.
+TEST_F(PeModulesTest, AFileOfFiveGigabytesIsClassifiedByItsHeader) {
+  image_.File("C:\\BIG.DLL", test::PlainDll());
+  std::filesystem::resize_file(image_.HostPath("C:\\BIG.DLL"), 5ull << 30);
+  EXPECT_EQ(ExecutableKind(Open(), "C:\\BIG.DLL"), pe::ExeKind::Pe);
+}
 
 TEST_F(PeModulesTest, AMissingFileHasAnUnknownKind) {
   EXPECT_EQ(ExecutableKind(Open(), "C:\\NONE.EXE"), pe::ExeKind::Unknown);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "app/Startup.h"
 #include "checks/Requirements.h"
 #include "checks/RequirementsFreeSpace.h"
 #include "checks/SystemProfileMeasure.h"
@@ -91,6 +92,8 @@ const RowCase kRowCases[] = {
     {"FewFilesPassOnNt", [](ImageBuilder& i) { i.WindowsNt4().File("C:\\CONFIG.SYS", "FILES=20\r\n"); },
      "ConfigFiles=30", "Files in CONFIG.SYS", false, "20", "30"},
     {"DefaultFilesFailSixtyOne", Win95, "ConfigFiles=61", "Files in CONFIG.SYS", true, "60", "61"},
+    {"FilesCountWithK", Win95, "ConfigFiles=1K", "Files in CONFIG.SYS", true, "60", "1024"},
+    {"BuffersCountWithK", Win95, "ConfigBuffers=1k", "Buffers in CONFIG.SYS", true, "20", "1024"},
     {"FewBuffersFailOn95", [](ImageBuilder& i) { i.File("C:\\CONFIG.SYS", "BUFFERS=10\r\n"); },
      "ConfigBuffers=15", "Buffers in CONFIG.SYS", true, "10", "15"},
     {"FewBuffersPassOnNt", [](ImageBuilder& i) { i.WindowsNt4().File("C:\\CONFIG.SYS", "BUFFERS=10\r\n"); },
@@ -154,6 +157,36 @@ TEST_F(AppDiskTest, NoRowWhenRunningFromTheCdRom) {
   EXPECT_EQ(rows_.size(), 15u);
   EXPECT_EQ(Row("App Disk Space [D:]"), nullptr);
   EXPECT_TRUE(FailedNames().empty());
+}
+
+// Start-up measures before the database locates the application: the
+// wizard on a CD, the application on C:. The row must show C:'s space.
+TEST_F(AppDiskTest, StartUpMeasuresTheApplicationDriveOnceItIsLocated) {
+  image_.Drive('D', DriveType::CdRom, "APPCD")
+      .Fact("Drive D", "FreeBytes", "0")
+      .Fact("Drive C", "FreeBytes", "3145728")
+      .Fact("Windows", "ProgramPath", "D:\\SETUP\\CORVANE.EXE")
+      .File("C:\\APP\\APP.EXE", "MZ")
+      .File("D:\\SETUP\\APP.CDB", "[App Info]\nAppFileName=APP.EXE\n[Directory Info]\n1=C:\\APP\n"
+                                   "[Minimum Requirements Info]\nAppDiskSpace=2M\n");
+  Start();
+  ASSERT_EQ(MeasureAndLoad(*context_, database_, "D:\\SETUP\\APP.CDB"), platform::kSOk);
+  ReadRequirements(database_, database_.minimumRequirements);
+  Evaluate();
+  const RequirementRow* row = Row("App Disk Space [C:]");
+  ASSERT_NE(row, nullptr);
+  EXPECT_EQ(row->actual, "3 MB");
+  EXPECT_FALSE(row->failed);
+}
+
+// The letter D alone does not make a CD-ROM drive.
+TEST_F(AppDiskTest, AFixedDriveDOfAMachineWithoutCdRomIsInstalled) {
+  image_.Drive('D', DriveType::Fixed).Fact("Drive D", "FreeBytes", "1048576");
+  Run("AppDiskSpace=2M\n", "D:\\APP");
+  const RequirementRow* row = Row("App Disk Space [D:]");
+  ASSERT_NE(row, nullptr);
+  EXPECT_TRUE(row->failed);
+  EXPECT_EQ(row->actual, "1 MB");
 }
 
 TEST_F(AppDiskTest, NoRowWhenRunningFromAFloppy) {

@@ -85,15 +85,19 @@ struct VersionCase {
   const char* version;
   const char* platform;
   int code;
+  const char* build = "0";
 };
 
 class MeasureVersionTest : public MeasureTest, public ::testing::WithParamInterface<VersionCase> {};
 
 TEST_P(MeasureVersionTest, GivesTheOsCode) {
-  image_.Fact("Windows", "Version", GetParam().version).Fact("Windows", "Platform", GetParam().platform);
+  image_.Fact("Windows", "Version", GetParam().version)
+      .Fact("Windows", "Platform", GetParam().platform)
+      .Fact("Windows", "Build", GetParam().build);
   EXPECT_EQ(Measured().windowsVersion, GetParam().code);
 }
 
+// Server releases share their client's version number and so its code.
 INSTANTIATE_TEST_SUITE_P(Versions, MeasureVersionTest,
                          ::testing::Values(VersionCase{"4.0", "windows", winver::kWin95},
                                            VersionCase{"4.10", "windows", winver::kWin95},
@@ -101,7 +105,17 @@ INSTANTIATE_TEST_SUITE_P(Versions, MeasureVersionTest,
                                            VersionCase{"3.51", "nt", winver::kNt351},
                                            VersionCase{"3.50", "nt", winver::kNt35},
                                            VersionCase{"3.10", "nt", winver::kNt30},
-                                           VersionCase{"5.0", "nt", winver::kNt30},
+                                           VersionCase{"5.0", "nt", winver::kWin2000},
+                                           VersionCase{"5.1", "nt", winver::kWinXp},
+                                           VersionCase{"5.2", "nt", winver::kWinXp, "3790"},
+                                           VersionCase{"6.0", "nt", winver::kVista},
+                                           VersionCase{"6.1", "nt", winver::kWin7, "7601"},
+                                           VersionCase{"6.2", "nt", winver::kWin8},
+                                           VersionCase{"6.3", "nt", winver::kWin81},
+                                           VersionCase{"10.0", "nt", winver::kWin10, "19045"},
+                                           VersionCase{"10.0", "nt", winver::kWin10, "20348"},
+                                           VersionCase{"10.0", "nt", winver::kWin11, "22000"},
+                                           VersionCase{"11.0", "nt", winver::kWin11},
                                            VersionCase{"3.10", "win32s", winver::kWin31}));
 
 TEST(ProcessorCodeTest, MapsTheProcessorType) {

@@ -38,6 +38,13 @@ TEST(ValueFormatsTest, WindowsVersionTestsForNtFirst) {
       {"Win 3.11", winver::kWin31},    {"Win 3.1", winver::kWin31},
       {"Win 3.0", winver::kWin30},     {"", winver::kWin30},
       {"nt 4.0", winver::kWin30},
+      // Later releases by name; older words keep their meaning.
+      {"Win 2000", winver::kWin2000},  {"Win XP", winver::kWinXp},
+      {"Win Vista", winver::kVista},   {"Win 7", winver::kWin7},
+      {"Win 8", winver::kWin8},        {"Win 8.1", winver::kWin81},
+      {"Win 10", winver::kWin10},      {"Win 11", winver::kWin11},
+      {"Win 3.10", winver::kWin31},    {"Win NT 10", winver::kNt351},
+      {"Windows 7", winver::kWin7},    {"Windows 3.0 (1987)", winver::kWin30},
   };
   for (const auto& c : cases) EXPECT_EQ(ReadWindowsVersion(c.text), c.code) << c.text;
 }
@@ -174,6 +181,9 @@ TEST(ValueFormatsTest, CodeWritersAndTheirDefaults) {
   EXPECT_EQ(FormatWindowsVersion(winver::kNt351), "Win NT 3.51");
   EXPECT_EQ(FormatWindowsVersion(1), "Win 3.1");
   EXPECT_EQ(FormatWindowsVersion(99), "Win 3.1");
+  EXPECT_EQ(FormatWindowsVersion(winver::kWin2000), "Win 2000");
+  EXPECT_EQ(FormatWindowsVersion(winver::kWin81), "Win 8.1");
+  EXPECT_EQ(FormatWindowsVersion(winver::kWin11), "Win 11");
   EXPECT_EQ(FormatProcessor(cpu::kPentiumPro), "Pentium Pro");
   EXPECT_EQ(FormatProcessor(-1), "486");
   EXPECT_EQ(FormatColors(colors::kHighColor), "high color");
@@ -193,7 +203,7 @@ TEST(ValueFormatsTest, CodeWritersAndTheirDefaults) {
 }
 
 TEST(ValueFormatsTest, WordWritersReadBackToTheirCodes) {
-  for (int code = winver::kWin30; code <= winver::kNt40; ++code) {
+  for (int code = winver::kWin30; code <= winver::kWin11; ++code) {
     if (code == winver::kWin311) continue;  // its text reads as 3.1, see above
     EXPECT_EQ(ReadWindowsVersion(FormatWindowsVersion(code)), code);
   }

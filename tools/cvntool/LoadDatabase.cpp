@@ -1,13 +1,12 @@
 #include "tools/cvntool/LoadDatabase.h"
 
+#include "app/Startup.h"
 #include "checks/InstallMedia.h"
-#include "checks/SystemProfileMeasure.h"
 
 namespace cvn::tool {
 
 bool LoadForChecks(RunContext& context, ConfigDatabase& database, const std::string& path, std::ostream& errors) {
-  Measure(context, database.systemInfo);
-  if (database.Load(context, path) != platform::kSOk) {
+  if (MeasureAndLoad(context, database, path) != platform::kSOk) {
     errors << "cvntool: cannot load " << path << '\n';
     return false;
   }

@@ -6,14 +6,27 @@ namespace cvn::pe {
 
 namespace {
 
-constexpr size_t kDosHeaderSize = 64;
 constexpr size_t kRelocationTableOffset = 24;
 constexpr size_t kLfanewOffset = 60;
 // A relocation table that starts inside the old 64-byte header means the
 // file has no new-style header at all.
 constexpr uint16_t kNewHeaderMinimum = 64;
 
+}  // namespace
+
+std::optional<uint32_t> NewHeaderOffset(std::span<const uint8_t> firstBytes, ExeKind& kind) {
+  kind = ExeKind::Unknown;
+  const auto dos = ByteReader(firstBytes).Bytes(0, kDosHeaderSize, "MS-DOS header");
+  if (!dos || (*dos)[0] != 'M' || (*dos)[1] != 'Z') return std::nullopt;
+  if (LoadU16(*dos, kRelocationTableOffset) < kNewHeaderMinimum) {
+    kind = ExeKind::Dos;
+    return std::nullopt;
+  }
+  return LoadU32(*dos, kLfanewOffset);
+}
+
 ExeKind KindOfSignature(std::span<const uint8_t> s) {
+  if (s.size() < kSignatureSize) return ExeKind::Unknown;
   if (s[0] == 'N' && s[1] == 'E') return ExeKind::Ne;
   if (s[0] == 'L' && s[1] == 'E') return ExeKind::Le;
   if (s[0] == 'X' && s[1] == 'E') return ExeKind::Xe;
@@ -21,14 +34,11 @@ ExeKind KindOfSignature(std::span<const uint8_t> s) {
   return ExeKind::Unknown;
 }
 
-}  // namespace
-
 ExeKind ClassifyExecutable(std::span<const uint8_t> file) {
-  const ByteReader reader(file);
-  const auto dos = reader.Bytes(0, kDosHeaderSize, "MS-DOS header");
-  if (!dos || (*dos)[0] != 'M' || (*dos)[1] != 'Z') return ExeKind::Unknown;
-  if (LoadU16(*dos, kRelocationTableOffset) < kNewHeaderMinimum) return ExeKind::Dos;
-  const auto signature = reader.Bytes(LoadU32(*dos, kLfanewOffset), 4, "new-style header signature");
+  ExeKind kind = ExeKind::Unknown;
+  const std::optional<uint32_t> offset = NewHeaderOffset(file, kind);
+  if (!offset) return kind;
+  const auto signature = ByteReader(file).Bytes(*offset, kSignatureSize, "new-style header signature");
   return signature ? KindOfSignature(*signature) : ExeKind::Unknown;
 }
 
