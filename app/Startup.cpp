@@ -9,6 +9,7 @@
 #include "checks/Requirements.h"
 #include "checks/SystemProfileMeasure.h"
 #include "report/Report.h"
+#include "ui/CCVNWizard.h"
 #include "config/ConfigDatabase.h"
 #include "config/MessageText.h"
 #include "config/PathSpec.h"
@@ -19,19 +20,22 @@ namespace {
 constexpr int kIdsOpenDatabaseFilter = 10155;  // "Configuration Database (*.cdb)|*.cdb||"
 constexpr int kIdsCannotLoadDatabase = 10072;  // "Unable to load ... file '%s'."
 
-enum class WizardResult { Cancelled, Finished };
-
 // The facts start-up gathers for the wizard, in the order it reads them.
 struct Session {
   SavedAnswers answers;
   UserInfo userInfo;
 };
 
-// ---- Temporary seams: the steps that later work fills in. Each is named
-// for its step and does nothing yet, so the sequence stays visible here.
+// Temporary seam: the usage database step comes with the usage database
+// issue; it does nothing yet, so the sequence stays visible here.
 void RunUsageDatabaseStep(RunContext&, const std::string& /*databasePath*/, ConfigDatabase&) {}
-WizardResult RunWizard(RunContext&, ConfigDatabase&, Session&) { return WizardResult::Cancelled; }
-// ---- End of the temporary seams.
+
+// The wizard lives only for its modal run.
+WizardResult RunWizard(RunContext& context, ConfigDatabase& database, Session& session,
+                       WizardRunner& runner) {
+  CCVNWizard wizard(context, database, session.answers, session.userInfo, runner.Host());
+  return runner.Run(wizard);
+}
 
 // The single .cdb beside the program, else the user's choice; nothing when
 // the user cancels the dialog.
@@ -81,7 +85,7 @@ std::string DatabasePathFromCommandLine(std::string_view commandLine) {
   return std::string(commandLine);
 }
 
-StartupOutcome RunStartup(RunContext& context, std::string_view commandLine) {
+StartupOutcome RunStartup(RunContext& context, std::string_view commandLine, WizardRunner& wizard) {
   // 1. The database, empty, with its standard sections.
   auto database = std::make_unique<ConfigDatabase>();
   // 2. The first path expanded fills the location table; the application
@@ -116,7 +120,7 @@ StartupOutcome RunStartup(RunContext& context, std::string_view commandLine) {
   // 11. Document types, with icons.
   RegisterDocumentTypes(context.machine, RegisterIcons::Yes);
   // 12–13. The wizard, then the report unless it was cancelled.
-  if (RunWizard(context, *database, session) == WizardResult::Cancelled) {
+  if (RunWizard(context, *database, session, wizard) == WizardResult::Cancelled) {
     return StartupOutcome::Cancelled;
   }
   std::string reportPath;

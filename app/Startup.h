@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "config/RunContext.h"
+#include "ui/WizardRunner.h"
 
 namespace cvn {
 
@@ -26,6 +27,7 @@ std::string ArgumentsAfterProgram(std::string_view fullCommandLine);
 // between its enclosing double quotes.
 std::string DatabasePathFromCommandLine(std::string_view commandLine);
 
-StartupOutcome RunStartup(RunContext& context, std::string_view commandLine);
+// Runs the wizard through `wizard`: the property sheet on Windows.
+StartupOutcome RunStartup(RunContext& context, std::string_view commandLine, WizardRunner& wizard);
 
 }  // namespace cvn

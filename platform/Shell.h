@@ -18,6 +18,9 @@ class Shell {
   virtual IconHandle ExtractIcon(const std::string& path, int index) = 0;
   // lstrcmp: the user locale's collation order, <0, 0 or >0.
   virtual int CompareText(const std::string& a, const std::string& b) = 0;
+  // ShellExecute "open": the document in the program Windows associates
+  // with it; false when nothing could open it.
+  virtual bool OpenDocument(const std::string& path) = 0;
 };
 
 }  // namespace cvn::platform

@@ -40,6 +40,7 @@ inline constexpr int kCyScreen = 1;
 inline constexpr int kMousePresent = 19;
 inline constexpr int kCMouseButtons = 43;
 inline constexpr int kNetwork = 63;
+inline constexpr int kCxHScroll = 21;
 }  // namespace metric
 
 // GetDeviceCaps of the display.

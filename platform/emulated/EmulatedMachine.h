@@ -55,6 +55,7 @@ class EmulatedMachine : public platform::Machine {
   int WaitCursorDepth() const { return prompts_->WaitCursorDepth(); }
   const std::vector<StartedProcess>& StartedProcesses() const { return processes_->Started(); }
   const std::vector<uint32_t>& RestartRequests() const { return processes_->RestartRequests(); }
+  const std::vector<std::string>& OpenedDocuments() const { return shell_->OpenedDocuments(); }
   std::vector<PendingRename> PendingRenames() const { return pending_->List(); }
   size_t OpenRegistryKeys() const { return registry_->OpenHandles(); }
   const MachineFacts& Facts() const { return facts_; }

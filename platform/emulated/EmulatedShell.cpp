@@ -62,3 +62,12 @@ platform::IconHandle EmulatedShell::ExtractIcon(const std::string& path, int ind
 int EmulatedShell::CompareText(const std::string& a, const std::string& b) { return CompareWords(a, b); }
 
 }  // namespace cvn::emulated
+
+namespace cvn::emulated {
+
+bool EmulatedShell::OpenDocument(const std::string& path) {
+  opened_.push_back(path);
+  return files_.GetAttributes(path) != platform::attr::kInvalid;
+}
+
+}  // namespace cvn::emulated

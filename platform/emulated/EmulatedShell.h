@@ -1,6 +1,9 @@
 // Icons and text order on the emulated machine.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
 
@@ -16,9 +19,14 @@ class EmulatedShell : public platform::Shell {
   // index names the group by id), or the .ico file has that many images.
   platform::IconHandle ExtractIcon(const std::string& path, int index) override;
   int CompareText(const std::string& a, const std::string& b) override;
+  // Records the document; true when the file exists.
+  bool OpenDocument(const std::string& path) override;
+
+  const std::vector<std::string>& OpenedDocuments() const { return opened_; }
 
  private:
   platform::FileSystem& files_;
+  std::vector<std::string> opened_;
 };
 
 }  // namespace cvn::emulated

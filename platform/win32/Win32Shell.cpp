@@ -23,4 +23,11 @@ int Win32Shell::CompareText(const std::string& a, const std::string& b) {
   return ::lstrcmpA(a.c_str(), b.c_str());
 }
 
+bool Win32Shell::OpenDocument(const std::string& path) {
+  // ShellExecute answers a value above 32 on success.
+  const auto result = reinterpret_cast<INT_PTR>(
+      ::ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  return result > 32;
+}
+
 }  // namespace cvn::platform::win32

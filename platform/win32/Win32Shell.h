@@ -10,6 +10,7 @@ class Win32Shell final : public Shell {
   IconHandle LoadIcon(int id) override;
   IconHandle ExtractIcon(const std::string& path, int index) override;
   int CompareText(const std::string& a, const std::string& b) override;
+  bool OpenDocument(const std::string& path) override;
 };
 
 }  // namespace cvn::platform::win32

@@ -5,11 +5,16 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "tests/driver/Answers.h"
 
 namespace cvn::uidriver {
 
 // False when the dialog could not be reached or lacks the control.
 bool GiveAnswer(HWND dialog, const Answer& answer);
+
+// The text of the active page's control named by a "read:ID" answer.
+std::string ReadPageControl(HWND dialog, const Answer& answer);
 
 }  // namespace cvn::uidriver

@@ -8,14 +8,28 @@ namespace {
 constexpr KindSet kMessage = KindBit(DialogKind::Message);
 constexpr KindSet kOpenFile = KindBit(DialogKind::OpenFile);
 constexpr KindSet kOther = KindBit(DialogKind::Other);
+constexpr KindSet kWizard = KindBit(DialogKind::Wizard);
+
+// PSM_PRESSBUTTON's button indexes.
+constexpr int kPressBack = 0;
+constexpr int kPressNext = 1;
+constexpr int kPressFinish = 2;
 
 constexpr std::array kVerbs = {
-    Verb{"ok", Action::PressButton, kMessage, kIdOk},
-    Verb{"cancel", Action::PressButton, kMessage | kOpenFile, kIdCancel},
+    Verb{"ok", Action::PressButton, kMessage | kOther, kIdOk},
+    Verb{"cancel", Action::PressButton, kMessage | kOpenFile | kWizard, kIdCancel},
     Verb{"yes", Action::PressButton, kMessage, kIdYes},
     Verb{"no", Action::PressButton, kMessage, kIdNo},
     Verb{"file", Action::ChooseFile, kOpenFile, kIdOk, true},
     Verb{"close", Action::Close, kOther},
+    Verb{"back", Action::WizardButton, kWizard, kIdBack, false, kPressBack},
+    Verb{"next", Action::WizardButton, kWizard, kIdNext, false, kPressNext},
+    Verb{"finish", Action::WizardButton, kWizard, kIdFinish, false, kPressFinish},
+    Verb{"click", Action::Click, kWizard, 0, true},
+    Verb{"press", Action::Click, kWizard, 0, true, 0, false},
+    Verb{"type", Action::Type, kWizard, 0, true, 0, false},
+    Verb{"read", Action::Read, kWizard, 0, true, 0, false},
+    Verb{"sysmenu", Action::SystemMenu, kWizard, 0, true, 0, false},
 };
 
 const Verb* FindVerb(std::string_view name) {
@@ -44,7 +58,12 @@ std::optional<Answer> ParseAnswer(std::string_view text) {
 bool Fits(const Answer& answer, const DialogView& dialog) {
   const Verb& verb = *answer.verb;
   if ((verb.kinds & KindBit(dialog.kind)) == 0) return false;
-  return verb.action == Action::Close || dialog.HasButton(verb.buttonId);
+  switch (verb.action) {
+    case Action::PressButton:
+    case Action::ChooseFile:
+    case Action::WizardButton: return dialog.HasButton(verb.buttonId);
+    default: return true;
+  }
 }
 
 Answer DismissAnswer(const DialogView& dialog) {
@@ -53,6 +72,14 @@ Answer DismissAnswer(const DialogView& dialog) {
     if (Fits(answer, dialog)) return answer;
   }
   return Answer{FindVerb("close"), {}, "close"};
+}
+
+Answer WalkAnswer(const DialogView& dialog) {
+  for (std::string_view name : {"finish", "next"}) {
+    Answer answer{FindVerb(name), {}, std::string(name)};
+    if (Fits(answer, dialog)) return answer;
+  }
+  return DismissAnswer(dialog);
 }
 
 }  // namespace cvn::uidriver

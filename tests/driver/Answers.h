@@ -12,9 +12,14 @@
 namespace cvn::uidriver {
 
 enum class Action {
-  PressButton,  // the button with the verb's command id
-  ChooseFile,   // the argument into the file name box, then the OK button
-  Close,        // WM_CLOSE to the dialog
+  PressButton,   // the button with the verb's command id
+  ChooseFile,    // the argument into the file name box, then the OK button
+  Close,         // WM_CLOSE to the dialog
+  WizardButton,  // PSM_PRESSBUTTON with the verb's command, when its button is enabled
+  Click,         // BM_CLICK on the active page's control named by the argument
+  Type,          // "ID=TEXT": the text into the active page's control ID
+  Read,          // the text of the active page's control ID into the transcript
+  SystemMenu,    // WM_SYSCOMMAND with the argument as the command
 };
 
 // A set of dialog kinds, one bit per kind.
@@ -27,6 +32,10 @@ struct Verb {
   KindSet kinds;
   int buttonId = 0;
   bool takesArgument = false;  // written "name:ARGUMENT"
+  int command = 0;             // WizardButton: the PSBTN_ index
+  // False for answers that leave the wizard on its page: the page is
+  // answered again once the program has had time to act.
+  bool navigates = true;
 };
 
 struct Answer {
@@ -35,8 +44,11 @@ struct Answer {
   std::string text;  // as the test wrote it
 };
 
-// "ok", "cancel", "yes", "no", "close" or "file:PATH"; nothing for an
-// unknown verb, a missing or an unexpected argument.
+// "ok", "cancel", "yes", "no", "close", "file:PATH", and for wizards
+// "next", "back", "finish", "click:ID" (which moves to another page),
+// "press:ID" (which stays), "type:ID=TEXT", "read:ID",
+// "sysmenu:COMMAND"; nothing for an unknown verb, a missing or an
+// unexpected argument.
 std::optional<Answer> ParseAnswer(std::string_view text);
 
 // Whether the answer can be given to the dialog: a verb for its kind, and
@@ -46,5 +58,9 @@ bool Fits(const Answer& answer, const DialogView& dialog);
 // The cautious way out of a dialog the test did not answer, so the program
 // goes on: Cancel, else No, else OK, else closing the dialog.
 Answer DismissAnswer(const DialogView& dialog);
+
+// The way on through a dialog with the default answers: Finish, else Next
+// on a wizard page; any other dialog is dismissed.
+Answer WalkAnswer(const DialogView& dialog);
 
 }  // namespace cvn::uidriver

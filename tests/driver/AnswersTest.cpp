@@ -79,7 +79,18 @@ TEST(AnswerFitTest, VerbsFitOnlyTheirKindsOfDialog) {
   EXPECT_TRUE(Fits(Parsed("close"), Other()));
   DialogView otherWithOk = Other();
   otherWithOk.buttons = {{kIdOk, "OK"}};
-  EXPECT_FALSE(Fits(Parsed("ok"), otherWithOk));
+  EXPECT_TRUE(Fits(Parsed("ok"), otherWithOk));
+  DialogView wizard;
+  wizard.kind = DialogKind::Wizard;
+  wizard.buttons = {{kIdNext, "&Next >"}, {kIdCancel, "Cancel"}};
+  EXPECT_TRUE(Fits(Parsed("next"), wizard));
+  EXPECT_FALSE(Fits(Parsed("back"), wizard));  // disabled
+  EXPECT_TRUE(Fits(Parsed("click:1005"), wizard));
+  EXPECT_FALSE(Fits(Parsed("next"), otherWithOk));
+  EXPECT_EQ(WalkAnswer(wizard).text, "next");
+  wizard.buttons.push_back({kIdFinish, "Finish"});
+  EXPECT_EQ(WalkAnswer(wizard).text, "finish");
+  EXPECT_EQ(WalkAnswer(otherWithOk).text, "ok");
 }
 
 TEST(AnswerDismissTest, TheCautiousButtonOrClosing) {

@@ -56,6 +56,9 @@ std::string Describe(const DialogView& dialog) {
       return "message: " + OnOneLine(dialog.message) + " | buttons: " + ButtonList(dialog.buttons);
     case DialogKind::OpenFile:
       return "open-file: " + OnOneLine(dialog.title) + " | filter: " + OnOneLine(dialog.filter);
+    case DialogKind::Wizard:
+      return "page: " + OnOneLine(dialog.title) + " | " + OnOneLine(dialog.heading) +
+             " | buttons: " + ButtonList(dialog.buttons);
     case DialogKind::Other:
       break;
   }
@@ -66,6 +69,7 @@ const char* KindName(DialogKind kind) {
   switch (kind) {
     case DialogKind::Message: return "message";
     case DialogKind::OpenFile: return "open-file";
+    case DialogKind::Wizard: return "page";
     case DialogKind::Other: break;
   }
   return "dialog";

@@ -8,13 +8,17 @@
 
 namespace cvn::uidriver {
 
-enum class DialogKind { Message, OpenFile, Other };
+enum class DialogKind { Message, OpenFile, Other, Wizard };
 
 // Command identifiers of the standard buttons (IDOK, IDCANCEL, IDYES, IDNO).
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
 inline constexpr int kIdYes = 6;
 inline constexpr int kIdNo = 7;
+// The wizard buttons of a property sheet.
+inline constexpr int kIdBack = 0x3023;
+inline constexpr int kIdNext = 0x3024;
+inline constexpr int kIdFinish = 0x3025;
 
 struct Button {
   int id = 0;
@@ -26,7 +30,8 @@ struct DialogView {
   std::string title{};
   std::string message{};          // message boxes: the text
   std::string filter{};           // open-file dialogs: the file type shown
-  std::vector<Button> buttons{};  // visible buttons in window order
+  std::string heading{};          // wizards: the active page's heading (control 1003)
+  std::vector<Button> buttons{};  // visible buttons in window order; wizards: the enabled ones
 
   bool HasButton(int id) const;
 };
@@ -34,7 +39,7 @@ struct DialogView {
 // The transcript line for the dialog, e.g. "message: Done | buttons: OK".
 std::string Describe(const DialogView& dialog);
 
-// The word a screenshot file is named with: "message", "open-file", "dialog".
+// The word a screenshot file is named with: "message", "open-file", "dialog", "page".
 const char* KindName(DialogKind kind);
 
 // A button text as the user reads it: "&&" is a literal '&', any other '&'

@@ -1,5 +1,7 @@
 #include "tests/driver/DialogReader.h"
 
+#include <prsht.h>
+
 #include <cstring>
 
 namespace cvn::uidriver {
@@ -10,6 +12,7 @@ constexpr int kFileTypeCombo = 0x470;  // cmb1
 constexpr int kFileNameCombo = 0x47C;  // cmb13, an edit inside
 constexpr int kFileNameEdit = 0x480;   // edt1
 constexpr int kMessageText = 0xFFFF;
+constexpr int kPageHeading = 1003;
 
 constexpr LONG kButtonTypeMask = 0x0F;
 
@@ -48,7 +51,17 @@ std::vector<Button> VisibleButtons(HWND dialog) {
   return buttons;
 }
 
+// The wizard's buttons a user can press: visible and enabled.
+std::vector<Button> EnabledButtons(HWND dialog) {
+  std::vector<Button> buttons;
+  for (const Button& button : VisibleButtons(dialog)) {
+    if (::IsWindowEnabled(ChildWithId(dialog, button.id))) buttons.push_back(button);
+  }
+  return buttons;
+}
+
 DialogKind KindOf(HWND dialog) {
+  if (ChildWithId(dialog, kIdNext) != nullptr) return DialogKind::Wizard;
   if (ChildWithId(dialog, kFileTypeCombo) != nullptr && FileNameBox(dialog) != nullptr) {
     return DialogKind::OpenFile;
   }
@@ -100,6 +113,21 @@ HWND ChildWithId(HWND parent, int id) {
   return nullptr;
 }
 
+HWND CurrentPage(HWND sheet) {
+  DWORD_PTR page = 0;
+  if (!::SendMessageTimeoutA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0, SMTO_ABORTIFHUNG, kMessageWaitMs,
+                             &page)) {
+    return nullptr;
+  }
+  return reinterpret_cast<HWND>(page);
+}
+
+HWND AnswerTarget(HWND dialog) {
+  if (KindOf(dialog) != DialogKind::Wizard) return dialog;
+  HWND page = CurrentPage(dialog);
+  return page != nullptr ? page : dialog;
+}
+
 HWND FileNameBox(HWND dialog) {
   if (HWND combo = ChildWithId(dialog, kFileNameCombo)) return EditWithin(combo);
   HWND edit = ChildWithId(dialog, kFileNameEdit);
@@ -129,6 +157,10 @@ DialogView ReadDialog(HWND dialog) {
   view.kind = KindOf(dialog);
   view.title = WindowText(dialog);
   view.buttons = VisibleButtons(dialog);
+  if (view.kind == DialogKind::Wizard) {
+    view.buttons = EnabledButtons(dialog);
+    view.heading = WindowText(ChildWithId(CurrentPage(dialog), kPageHeading));
+  }
   if (view.kind == DialogKind::Message) view.message = WindowText(ChildWithId(dialog, kMessageText));
   if (view.kind == DialogKind::OpenFile) view.filter = WindowText(ChildWithId(dialog, kFileTypeCombo));
   return view;

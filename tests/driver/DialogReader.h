@@ -25,6 +25,13 @@ HWND ChildWithId(HWND parent, int id);
 // The edit control of an open-file dialog's file name box, or null.
 HWND FileNameBox(HWND dialog);
 
+// A wizard's active page, or null.
+HWND CurrentPage(HWND sheet);
+
+// What an answer is given to: a wizard's active page (each page is
+// answered on its own), or the dialog itself.
+HWND AnswerTarget(HWND dialog);
+
 std::string WindowText(HWND window);
 DialogView ReadDialog(HWND dialog);
 

@@ -24,6 +24,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& arguments) {
   bool haveCommandLine = false;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& name = arguments[i];
+    if (name == "--walk") {
+      options.walk = true;
+      continue;
+    }
     if (i + 1 == arguments.size()) return Failure(name + " needs a value");
     const std::string& value = arguments[++i];
     if (name == "--timeout") {
@@ -50,13 +54,21 @@ ParsedOptions ParseOptions(const std::vector<std::string>& arguments) {
 }
 
 const char* UsageText() {
-  return "usage: uidriver [--timeout SECONDS] [--answer ANSWER]... [--screenshot-dir DIR]\n"
+  return "usage: uidriver [--timeout SECONDS] [--answer ANSWER]... [--walk] [--screenshot-dir DIR]\n"
          "                --cmdline \"COMMAND LINE\"\n"
          "Starts the command line and answers its dialogs in order. ANSWER is one of\n"
          "  ok, cancel, yes, no   press that button of a message box (cancel: also of\n"
          "                        an open-file dialog)\n"
          "  file:PATH             type PATH into an open-file dialog and press OK\n"
-         "  close                 send WM_CLOSE to any other dialog\n"
+         "  close                 send WM_CLOSE to any other dialog (ok: press its OK)\n"
+         "  next, back, finish    press that wizard button (cancel: Cancel)\n"
+         "  click:ID              click control ID of the active wizard page, which\n"
+         "                        moves to another page (press:ID: which stays)\n"
+         "  type:ID=TEXT          put TEXT into control ID of the active page\n"
+         "  read:ID               print the text of control ID of the active page\n"
+         "  sysmenu:COMMAND       send the wizard a system menu command\n"
+         "With --walk, the dialogs after the last answer get the default ones: Finish,\n"
+         "else Next on a wizard page; any other dialog is dismissed.\n"
          "Exit status: 0 passed, 1 could not run, 2 a dialog had no answer left,\n"
          "3 timeout (default 60 s), 4 answers left over, 5 an answer did not fit.\n";
 }

@@ -1,5 +1,5 @@
 // The driver's command line:
-//   uidriver.exe [--timeout SECONDS] [--answer ANSWER]... [--screenshot-dir DIR]
+//   uidriver.exe [--timeout SECONDS] [--answer ANSWER]... [--walk] [--screenshot-dir DIR]
 //                --cmdline "COMMAND LINE"
 #pragma once
 
@@ -19,6 +19,7 @@ struct Options {
   std::vector<Answer> answers;
   std::string screenshotDir;  // empty: no screenshots
   std::string commandLine;    // given to CreateProcess as it stands
+  bool walk = false;          // after the answers, walk on with the default answers
 };
 
 struct ParsedOptions {

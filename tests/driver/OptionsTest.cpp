@@ -8,6 +8,12 @@ namespace {
 
 using Args = std::vector<std::string>;
 
+TEST(OptionsWalkTest, WalkTakesNoValue) {
+  const ParsedOptions parsed = ParseOptions({"--walk", "--cmdline", "x.exe"});
+  ASSERT_TRUE(parsed.options) << parsed.error;
+  EXPECT_TRUE(parsed.options->walk);
+}
+
 TEST(OptionsTest, EveryOptionInAnyOrder) {
   const ParsedOptions parsed =
       ParseOptions({"--answer", "yes", "--timeout", "5", "--cmdline", "\"C:\\a b\\x.exe\" /q",

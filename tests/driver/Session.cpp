@@ -13,6 +13,7 @@ namespace {
 
 constexpr DWORD kPollMs = 50;
 constexpr DWORD kTerminateWaitMs = 5000;
+constexpr auto kStayPause = std::chrono::milliseconds(800);
 
 // One transcript line, flushed at once: the program writes to the same
 // stdout, and its lines must land in the order things happened.
@@ -77,13 +78,20 @@ void Session::Watch() {
 
 void Session::Poll() {
   const std::vector<HWND> dialogs = VisibleDialogsOf(process_.dwProcessId);
-  Forget(dialogs);
-  for (HWND dialog : dialogs) {
-    const auto [entry, isNew] = seen_.try_emplace(dialog, Seen::Settling);
+  std::vector<HWND> targets;
+  for (HWND dialog : dialogs) targets.push_back(AnswerTarget(dialog));
+  Forget(targets);
+  const auto now = std::chrono::steady_clock::now();
+  for (size_t i = 0; i < dialogs.size(); ++i) {
+    const auto [entry, isNew] = seen_.try_emplace(targets[i], Seen{});
+    Seen& seen = entry->second;
     // A dialog that is disabled waits for a modal one above it.
-    if (isNew || entry->second == Seen::Answered || !::IsWindowEnabled(dialog)) continue;
-    entry->second = Seen::Answered;
-    Handle(dialog);
+    if (isNew || seen.state == State::Answered || now < seen.ready ||
+        !::IsWindowEnabled(dialogs[i])) {
+      continue;
+    }
+    seen.state = State::Answered;
+    Handle(dialogs[i], targets[i]);
     return;
   }
 }
@@ -96,22 +104,29 @@ void Session::Forget(const std::vector<HWND>& current) {
   });
 }
 
-void Session::Handle(HWND dialog) {
+void Session::Handle(HWND dialog, HWND target) {
   SyncWith(dialog);
   const DialogView view = ReadDialog(dialog);
   Say(Describe(view));
   ++dialogsSeen_;
   if (!options_.screenshotDir.empty()) Screenshot(dialog, view.kind);
   const Answer answer = ChooseAnswer(view);
+  if (answer.verb->action == Action::Read) {
+    Say("read " + answer.argument + ": " + OnOneLine(ReadPageControl(dialog, answer)));
+  }
   if (!GiveAnswer(dialog, answer)) {
     Complain("could not give the answer " + answer.text);
     ++outcome_.wrongAnswers;
+  }
+  if (!answer.verb->navigates) {
+    seen_[target] = Seen{State::Settling, std::chrono::steady_clock::now() + kStayPause};
   }
 }
 
 // The test's next answer when it fits; otherwise the dialog is dismissed
 // so that the program goes on, and the transcript says why.
 Answer Session::ChooseAnswer(const DialogView& view) {
+  if (nextAnswer_ == options_.answers.size() && options_.walk) return WalkAnswer(view);
   if (nextAnswer_ == options_.answers.size()) {
     Answer dismiss = DismissAnswer(view);
     Say("unanswered: " + dismiss.text);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <map>
 #include <string>
 #include <vector>
@@ -27,14 +28,20 @@ class Session {
 
  private:
   // A dialog is answered once it has stayed up for one poll, so that it has
-  // filled and painted its controls.
-  enum class Seen { Settling, Answered };
+  // filled and painted its controls. A wizard page that keeps its place
+  // after an answer waits a while before its next one, so that what the
+  // answer opens comes first.
+  enum class State { Settling, Answered };
+  struct Seen {
+    State state = State::Settling;
+    std::chrono::steady_clock::time_point ready{};
+  };
 
   bool Start();
   void Watch();
   void Poll();
   void Forget(const std::vector<HWND>& current);
-  void Handle(HWND dialog);
+  void Handle(HWND dialog, HWND target);
   Answer ChooseAnswer(const DialogView& view);
   void Screenshot(HWND dialog, DialogKind kind);
   void Finish();

@@ -8,6 +8,7 @@
 #include "app/Startup.h"
 #include "config/RunContext.h"
 #include "platform/emulated/ImageBuilder.h"
+#include "ui/RecordingSheet.h"
 
 namespace cvn {
 namespace {
@@ -23,11 +24,13 @@ class StartupTest : public ::testing::Test {
     image_.Windows95().File("C:\\CORVANE\\CORVANE.EXE", "MZ").File("C:\\CORVANE\\APP.EXE", "MZ");
   }
 
-  StartupOutcome Run(std::string_view commandLine) {
+  StartupOutcome Run(std::string_view commandLine,
+                     RecordingWizardRunner::Plan plan = RecordingWizardRunner::Plan::Cancel) {
     machine_ = image_.Open();
     EXPECT_NE(machine_, nullptr) << image_.Error();
     context_ = std::make_unique<RunContext>(*machine_);
-    return RunStartup(*context_, commandLine);
+    RecordingWizardRunner wizard(plan);
+    return RunStartup(*context_, commandLine, wizard);
   }
 
   // The default value of a key under HKEY_CLASSES_ROOT, or "<none>".
@@ -64,10 +67,20 @@ TEST(StartupCommandLine, ProgramNameAndQuotes) {
 
 TEST_F(StartupTest, TheSingleDatabaseBesideTheProgramIsLoaded) {
   image_.File("C:\\CORVANE\\Sample.cdb", kDatabase);
-  EXPECT_EQ(Run(""), StartupOutcome::Cancelled);  // the wizard's seam cancels
+  EXPECT_EQ(Run(""), StartupOutcome::Cancelled);
   EXPECT_TRUE(machine_->OpenFileRequests().empty());
   EXPECT_TRUE(machine_->Messages().empty());
   EXPECT_EQ(context_->appName, "Sample");
+}
+
+TEST_F(StartupTest, FinishingTheWizardWritesTheReportAndCancelDoesNot) {
+  image_.File("C:\\CORVANE\\Sample.cdb", kDatabase);
+  EXPECT_EQ(Run(""), StartupOutcome::Cancelled);
+  EXPECT_EQ(machine_->Files().GetAttributes("C:\\CORVANE\\corvane.txt"), platform::attr::kInvalid);
+  EXPECT_EQ(Run("", RecordingWizardRunner::Plan::WalkToFinish), StartupOutcome::Finished);
+  ASSERT_FALSE(machine_->Messages().empty());
+  EXPECT_EQ(machine_->Messages().back().text,
+            "The Corvane Report is complete!  Please check 'c:\\corvane\\corvane.txt' for the results.");
 }
 
 TEST_F(StartupTest, NoDatabaseOrSeveralAskTheUser) {
@@ -82,7 +95,8 @@ TEST_F(StartupTest, NoDatabaseOrSeveralAskTheUser) {
     auto machine = image.Open();
     ASSERT_NE(machine, nullptr) << image.Error();
     RunContext context(*machine);
-    EXPECT_EQ(RunStartup(context, ""), StartupOutcome::NoDatabaseChosen);
+    RecordingWizardRunner wizard(RecordingWizardRunner::Plan::WalkToFinish);
+    EXPECT_EQ(RunStartup(context, "", wizard), StartupOutcome::NoDatabaseChosen);
     ASSERT_EQ(machine->OpenFileRequests().size(), 1u);
     const auto& request = machine->OpenFileRequests()[0].request;
     EXPECT_EQ(request.filter, "Configuration Database (*.cdb)|*.cdb||");

@@ -1,0 +1,168 @@
+#!/usr/bin/env bash
+# corvane.exe under Wine on the installed example, played by the UI driver:
+# every section walked with Next to Finish and the report it writes; Skip
+# Section, Last Section and Back across section starts without saving the
+# answers; the questions walked and saved to cvn.ini; Cancel without a
+# report; Shift held at the start; About from the system menu. Each page and
+# dialog seen is saved as a PNG in SHOTS_DIR/<case>.
+#
+#   wizard.sh BUILD_DIR UIDRIVER SHOTS_DIR
+#
+# Needs DISPLAY (scripts/with-display); makes its own Wine prefix.
+set -u
+build=$(cd "$1" && pwd) uidriver=$2 shots=$3
+root=$(cd "$(dirname "$0")/../.." && pwd)
+export LC_ALL=C
+
+failed=0
+fail() { echo "wizard: $*" >&2; failed=1; }
+
+prefix=$(mktemp -d /tmp/cvnwizard.XXXXXX)
+cleanup() { "$root/scripts/wine-prefix" stop "$prefix" >/dev/null 2>&1; rm -rf "$prefix"; }
+trap cleanup EXIT
+"$root/scripts/install-example" "$prefix" "$build" || exit 1
+export WINEPREFIX=$prefix
+"$root/scripts/wine-run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+
+app="$prefix/drive_c/Program Files/Skylark/Skylark Notes"
+ini="$prefix/drive_c/windows/cvn.ini"
+report="$app/corvane.txt"
+program='C:\Program Files\Skylark\Skylark Notes\corvane.exe'
+# Temporary seam: until the usage database step exists, a usage database
+# beside the .cdb is what shows the Check Recent Changes section.
+: >"$app/Corvane.udb"
+
+win() { local path=$1; printf 'Z:%s' "${path//\//\\}"; }
+
+# Runs corvane.exe through the driver with these answers; the transcript
+# without the exit line, and the screenshots as PNG files.
+run() {
+  local name=$1
+  shift
+  local answers=() answer
+  for answer in "$@"; do answers+=(--answer "$answer"); done
+  rm -rf "${shots:?}/$name"
+  mkdir -p "$shots/$name"
+  transcript=$("$root/scripts/wine-run" "$uidriver" --timeout 120 "${answers[@]}" \
+    --screenshot-dir "$(win "$shots/$name")" --cmdline "$program" | tr -d '\r')
+  local status=$?
+  "$root/scripts/wine-prefix" wait "$prefix" >/dev/null 2>&1
+  [ $status -eq 0 ] || fail "$name: the driver ended with $status: $transcript"
+  case "$transcript" in
+    *"exit: 0") ;;
+    *) fail "$name: corvane.exe did not end with 0: $transcript" ;;
+  esac
+  transcript=$(printf '%s\n' "$transcript" | grep -v '^exit: ')
+  local shot
+  for shot in "$shots/$name"/*.bmp; do
+    [ -e "$shot" ] || continue
+    convert "$shot" "${shot%.bmp}.png" && rm -f "$shot"
+  done
+}
+# The headings of the wizard pages the transcript shows, one per line.
+headings() { printf '%s\n' "$transcript" | sed -n 's/^page: [^|]*| \(.*\) | buttons: .*/\1/p'; }
+ini_value() { tr -d '\r' <"$ini" 2>/dev/null | sed -n "s/^$1=//p"; }
+no_intro() { printf '[Skylark Notes]\r\nShowIntro=0\r\n' >"$ini"; }
+
+# 1. Every section to Finish, with the default answers: the introduction,
+#    a restart reminder for each Don't know of the two restart questions.
+rm -f "$ini" "$report"
+nexts() { local i; for ((i = 0; i < $1; ++i)); do echo next; done; }
+mapfile -t walk < <(
+  echo ok; echo next; echo next; echo ok; echo next; echo ok; nexts 4
+  nexts 10       # the configuration check: introduction and nine lists
+  nexts 2        # recent changes: introduction and the (seam) list
+  nexts 4        # when all else fails, with the Windows NT pages
+  echo next; echo "type:1261=Ann Example"; echo next; echo "type:1266=It stops."
+  echo next; echo "read:1503"; echo finish; echo ok)
+run walk "${walk[@]}"
+expected='Describe The Problem
+Does restarting Windows change the behavior of the application?
+Is the problem consistent and repeatable?
+Is this the only application that is misbehaving?
+Does the application load successfully?
+Did the application work correctly in the past and just recently start having problems?
+What are the symptoms of the problem?
+Check Application Configuration
+Minimum Requirements
+Program Files
+DLL Files
+Active X/OCX/VBX Files
+Driver Files
+INI File Settings
+Registry Settings
+Active X/OCX Registry Settings
+Type Library Registry Settings
+Check Recent Changes
+Show Changes Since:
+When All Else Fails
+Check the Application'"'"'s Read Me File
+Check for General Software Problems
+Check for General Hardware and Driver Problems
+How to Contact Technical Support
+User Information
+User Information
+Problem Information
+Problem Information
+For technical support, contact:
+For technical support, contact:'
+[ "$(headings)" = "$expected" ] || fail "walk: pages were
+$(headings)"
+case "$transcript" in
+  *"read 1503: (555) 010-2210"*) ;;
+  *) fail "walk: the contact block shows no phone line" ;;
+esac
+case "$transcript" in
+  *"message: The Corvane Report is complete!  Please check 'c:\\program files\\skylark\\skylark notes\\corvane.txt' for the results. | buttons: OK") ;;
+  *) fail "walk: no 10313 at the end: $(printf '%s\n' "$transcript" | tail -n 2)" ;;
+esac
+[ "$(printf '%s\n' "$transcript" | grep -c '^dialog: Corvane$')" = 2 ] ||
+  fail "walk: expected two restart reminders"
+grep -q "Ann Example" "$report" 2>/dev/null || fail "walk: the report lacks the user's name"
+grep -q "It stops." "$report" 2>/dev/null || fail "walk: the report lacks the problem"
+[ "$(ini_value UserName)" = "Ann Example" ] || fail "walk: the user's name is not in cvn.ini"
+
+# 2. Skip Section, Last Section and Back across section starts, then Cancel:
+#    no answers saved, no report.
+no_intro
+rm -f "$report"
+run sections click:1005 click:1005 click:1006 back next cancel
+expected='Describe The Problem
+Check Application Configuration
+Check Recent Changes
+Check Application Configuration
+What are the symptoms of the problem?
+Check Application Configuration'
+[ "$(headings)" = "$expected" ] || fail "sections: pages were
+$(headings)"
+[ -z "$(ini_value IsRebootable)" ] || fail "sections: skipping the questions saved the answers"
+[ ! -e "$report" ] || fail "sections: Cancel wrote a report"
+
+# 3. Walking the questions with other answers saves them on entering the
+#    configuration check.
+no_intro
+run questions next press:1102 next press:1100 next next next next next cancel
+[ "$(ini_value IsRebootable)" = 1 ] || fail "questions: IsRebootable is '$(ini_value IsRebootable)'"
+[ "$(ini_value IsConsistent)" = 0 ] || fail "questions: IsConsistent is '$(ini_value IsConsistent)'"
+[ ! -e "$report" ] || fail "questions: Cancel wrote a report"
+
+# 4. Shift held at the start shows the introduction although it is off.
+no_intro
+xdotool keydown Shift_L
+run shift ok cancel
+xdotool keyup Shift_L
+case "$transcript" in
+  "dialog: Corvane - Introduction"*) ;;
+  *) fail "shift: no introduction: $transcript" ;;
+esac
+
+# 5. About from the system menu, then Cancel.
+no_intro
+run about sysmenu:16 ok cancel
+case "$transcript" in
+  *"dialog: About Corvane"*) ;;
+  *) fail "about: no About box: $transcript" ;;
+esac
+
+[ $failed -eq 0 ] && echo "wizard: 5 cases passed; screenshots in $shots"
+exit $failed

@@ -1,0 +1,162 @@
+// The wizard sheet: every page of the five sections, the options that
+// choose which of them this run shows, the section navigation and the
+// change counters. Plain logic; the Win32 view runs it in a property sheet
+// and host tests drive it over recording fakes.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/Answers.h"
+#include "config/ConfigDatabase.h"
+#include "config/RunContext.h"
+#include "ui/ControlSurface.h"
+#include "ui/UiHost.h"
+#include "ui/pages/CheckPages.h"
+#include "ui/pages/MiscPages.h"
+#include "ui/pages/ProblemPages.h"
+#include "ui/pages/RecentPages.h"
+#include "ui/pages/TechSupportPages.h"
+
+namespace cvn {
+
+// Bits of the option "CheckMiscOptions".
+namespace miscoption {
+inline constexpr int kReadMe = 0x01;
+inline constexpr int kSoftware = 0x02;
+inline constexpr int kHardware = 0x04;
+inline constexpr int kSafeMode = 0x08;
+}  // namespace miscoption
+
+// The icons of the status image list, by ProblemLevel.
+inline constexpr std::array<int, 12> kStatusImageIcons = {642, 642, 635, 634, 637, 636,
+                                                          639, 638, 641, 640, 632, 652};
+
+class CCVNWizard {
+ public:
+  static constexpr int kSectionSlots = 10;
+
+  // Chooses the pages of this run from the database and its options.
+  CCVNWizard(RunContext& context, ConfigDatabase& database, SavedAnswers& answers,
+             UserInfo& userInfo, UiHost& host);
+  CCVNWizard(const CCVNWizard&) = delete;
+  CCVNWizard& operator=(const CCVNWizard&) = delete;
+
+  // The pages, in the order of the sections.
+  CProblem1Page problem1Page{*this};
+  CProblem2Page problem2Page{*this};
+  CProblem3Page problem3Page{*this};
+  CProblem4Page problem4Page{*this};
+  CProblem5Page problem5Page{*this};
+  CProblem6Page problem6Page{*this};
+  CProblem7Page problem7Page{*this};
+  CProblem8Page problem8Page{*this};
+  CCheck1Page check1Page{*this};
+  CCheck2Page check2Page{*this};
+  CCheck3Page check3Page{*this};
+  CCheck4Page check4Page{*this};
+  CCheck5Page check5Page{*this};
+  CCheck6Page check6Page{*this};
+  CCheck7Page check7Page{*this};
+  CCheck8Page check8Page{*this};
+  CCheck9Page check9Page{*this};
+  CCheck10Page check10Page{*this};
+  CCheck11Page check11Page{*this};
+  CCheck12Page check12Page{*this};
+  CRecent1Page recent1Page{*this};
+  CRecent2Page recent2Page{*this};
+  CRecent3Page recent3Page{*this};
+  CMisc1Page misc1Page{*this};
+  CMisc2Page misc2Page{*this};
+  CMisc3Page misc3Page{*this};
+  CMisc3PageNT misc3PageNT{*this};
+  CMisc4Page misc4Page{*this};
+  CMisc4PageNT misc4PageNT{*this};
+  CMisc5Page misc5Page{*this};
+  CTechSupportPage techSupportPage{*this};
+  CTechSupport1Page techSupport1Page{*this};
+  CTechSupport2Page techSupport2Page{*this};
+  CTechSupport3Page techSupport3Page{*this};
+  CTechSupport4Page techSupport4Page{*this};
+
+  ConfigDatabase& database;
+  std::string readMeFile;    // expanded from its location notation
+  std::string readMeViewer;  // expanded from its location notation
+  int askQuestions = 1;
+  int askQuestionsOptions = -1;  // every bit
+  // Chosen defaults: the recent-changes section shows whenever there is
+  // recent-change data, and the advice section with every page, as for
+  // the other sections.
+  int checkConfiguration = 1;
+  int checkUsageDatabase = 1;
+  int checkMisc = 1;
+  int checkMiscOptions = -1;  // every bit
+  int showTechSupportInfo = 1;
+  int questionsWalked = 0;
+  int usesQuickTime = 0;
+  int getUserInfo = 1;
+  int avgCharWidth = 7;
+  int lineHeight = 16;
+  int fixesMade = 0;
+  int revertsMade = 0;
+  int fixesPendingRestart = 0;
+  int revertsPendingRestart = 0;
+  const FontSpec smallBoldFont{"MS Sans Serif", 9};
+  const FontSpec pageTitleFont{"MS Sans Serif", 10};
+  const FontSpec sectionTitleFont{"MS Sans Serif", 12};
+  const int appIcon = 128;
+  PageLogic* firstPage = nullptr;
+  PageLogic* lastPage = nullptr;
+  std::array<PageLogic*, kSectionSlots> sectionStarts{};
+
+  // The pages added to the sheet, in order.
+  const std::vector<PageLogic*>& Pages() const { return pages_; }
+  int IndexOf(const PageLogic& page) const;
+
+  void AddWizardPage(PageLogic& page, bool isSectionStart);
+  // Next only on the first page, Back and Finish on the last, none on a
+  // page that is both, Back and Next elsewhere.
+  void UpdateWizardButtons(const PageLogic& page);
+  // 0, or platform::kEFail when there is no later (earlier) section; with
+  // `activate` the sheet then moves to that section's first page.
+  int32_t SkipSection(const PageLogic& page, bool activate);
+  int32_t LastSection(const PageLogic& page, bool activate);
+
+  // The sheet window, while the wizard runs.
+  void AttachSheet(SheetControl* sheet) { sheet_ = sheet; }
+
+  // The start of the modal run: the introduction when it is switched on or
+  // Shift is held; its box becomes the new setting, saved at once when
+  // cleared.
+  void ShowIntroductionIfWanted();
+  // The system menu's "&About Corvane".
+  void ShowAbout();
+  // F1 and Help on the active page or dialog.
+  void ShowHelp(int helpContext);
+
+  RunContext& Context() { return context_; }
+  SavedAnswers& Answers() { return answers_; }
+  UserInfo& User() { return userInfo_; }
+  UiHost& Host() { return host_; }
+  bool RecentChangesFound() const { return recentChangesFound_; }
+
+ private:
+  void FindRecentChanges();
+  void ReadScreenFont();
+  void ReadAppInfo();
+  void ReadOptions();
+  void AddPages();
+  bool ApplicationInstalled() const;
+  int SectionSlot(const PageLogic& page, int first, int last) const;
+
+  RunContext& context_;
+  SavedAnswers& answers_;
+  UserInfo& userInfo_;
+  UiHost& host_;
+  SheetControl* sheet_ = nullptr;
+  std::vector<PageLogic*> pages_;
+  bool recentChangesFound_ = false;
+};
+
+}  // namespace cvn

@@ -1,0 +1,94 @@
+// The wizard sheet without windows: one RecordingSurface per page, and the
+// moves a user makes (Next, Back, Finish, Cancel, a button on the page),
+// with the page changes the property sheet would make. Host tests and the
+// host build's start-up run the wizard through it.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/CCVNWizard.h"
+#include "ui/RecordingSurface.h"
+#include "ui/UiHost.h"
+#include "ui/WizardRunner.h"
+
+namespace cvn {
+
+// Runs every modal dialog over a RecordingSurface: its initialisation, then
+// the command queued for its dialog number (OK when none is queued).
+class RecordingUiHost : public UiHost {
+ public:
+  DialogEnd RunModal(DialogLogic& dialog) override;
+  void RunPropertySheet(const std::string& caption, const std::vector<PageLogic*>& pages) override;
+  std::optional<FontMetrics> ScreenFontMetrics() override { return metrics; }
+
+  // The next dialog `dialogId` gets these commands, in order.
+  void QueueCommands(int dialogId, std::vector<int> commands);
+
+  std::vector<int> shown;  // dialog numbers, in the order they were run
+  std::map<int, RecordingSurface> surfaces;  // the last surface of each dialog
+  std::optional<FontMetrics> metrics;
+
+ private:
+  std::map<int, std::vector<int>> queued_;
+};
+
+class RecordingSheet : public SheetControl {
+ public:
+  // Attaches itself to the wizard and activates its first page.
+  explicit RecordingSheet(CCVNWizard& wizard);
+  ~RecordingSheet() override;
+
+  void SetWizardButtons(unsigned buttons) override { buttons_ = buttons; }
+  void SetActivePage(int index) override;
+
+  // False when the page refused to be left, or there is nowhere to go.
+  bool Next();
+  bool Back();
+  // Finish on the last page; true when the wizard finished.
+  bool Finish();
+  void Press(int controlId);
+
+  // The active page; null when none could be activated.
+  PageLogic* Active() const;
+  int ActiveIndex() const { return active_; }
+  unsigned Buttons() const { return buttons_; }
+  RecordingSurface& Surface(const PageLogic& page) { return surfaces_[&page]; }
+
+  // The dialog numbers of the pages activated so far, in order.
+  std::vector<int> visited;
+
+ private:
+  bool Leave();
+  // Activates `index`, passing over pages that refuse in direction `step`.
+  void Activate(int index, int step);
+
+  CCVNWizard& wizard_;
+  std::map<const PageLogic*, RecordingSurface> surfaces_;
+  int active_ = -1;
+  unsigned buttons_ = 0;
+};
+
+// The host build's wizard run: Next on every page, then Finish, with the
+// default answers; or Cancel at once.
+class RecordingWizardRunner : public WizardRunner {
+ public:
+  enum class Plan { WalkToFinish, Cancel };
+  explicit RecordingWizardRunner(Plan plan) : plan_(plan) {}
+
+  UiHost& Host() override { return host_; }
+  WizardResult Run(CCVNWizard& wizard) override;
+
+  RecordingUiHost& RecordingHost() { return host_; }
+  // The dialogs of the pages the last run passed, in order.
+  const std::vector<int>& Visited() const { return visited_; }
+
+ private:
+  Plan plan_;
+  RecordingUiHost host_;
+  std::vector<int> visited_;
+};
+
+}  // namespace cvn

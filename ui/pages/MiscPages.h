@@ -1,0 +1,50 @@
+// When All Else Fails: general advice, one page per kind, and the Read Me.
+#pragma once
+
+#include "ui/pages/WizardPage.h"
+
+namespace cvn {
+
+class CMisc1Page : public SectionStartPage {
+ public:
+  explicit CMisc1Page(CCVNWizard& wizard);
+};
+
+// An advice page: the heading in the page title font and the system's
+// information icon.
+class AdvicePage : public WizardPage {
+ public:
+  using WizardPage::WizardPage;
+  bool OnSetActive(ControlSurface& surface) override;
+};
+
+class CMisc2Page : public AdvicePage {
+ public:
+  explicit CMisc2Page(CCVNWizard& wizard);
+  // "&Show Read Me" is disabled when no Read Me file is named.
+  bool OnSetActive(ControlSurface& surface) override;
+  void OnCommand(ControlSurface& surface, int id) override;
+};
+
+class CMisc3Page : public AdvicePage {
+ public:
+  explicit CMisc3Page(CCVNWizard& wizard);
+};
+class CMisc3PageNT : public AdvicePage {
+ public:
+  explicit CMisc3PageNT(CCVNWizard& wizard);
+};
+class CMisc4Page : public AdvicePage {
+ public:
+  explicit CMisc4Page(CCVNWizard& wizard);
+};
+class CMisc4PageNT : public AdvicePage {
+ public:
+  explicit CMisc4PageNT(CCVNWizard& wizard);
+};
+class CMisc5Page : public AdvicePage {
+ public:
+  explicit CMisc5Page(CCVNWizard& wizard);
+};
+
+}  // namespace cvn

@@ -1,0 +1,85 @@
+#include "ui/pages/TechSupportPages.h"
+
+#include "resources/resource.h"
+#include "ui/CCVNWizard.h"
+#include "ui/ContactBlock.h"
+
+namespace cvn {
+namespace {
+
+constexpr int kIdsTextTooLong = 61715;  // "Please enter no more than %1 characters."
+
+void ShowContacts(CCVNWizard& wizard, ControlSurface& surface) {
+  const ContactBlock block = BuildContactBlock(wizard.database.GetSection(SectionId::VendorInfo),
+                                               wizard.Context().machine.Texts());
+  ShowContactBlock(surface, block, wizard.smallBoldFont);
+}
+
+}  // namespace
+
+CTechSupportPage::CTechSupportPage(CCVNWizard& wizard)
+    : SectionStartPage(wizard, IDD_TECH_SUPPORT, SectionButton::Never, SectionButton::WhenPossible) {}
+
+bool CTechSupportPage::OnSetActive(ControlSurface& surface) {
+  SectionStartPage::OnSetActive(surface);
+  ShowContacts(wizard_, surface);
+  return true;
+}
+
+CTechSupport1Page::CTechSupport1Page(CCVNWizard& wizard)
+    : SectionStartPage(wizard, IDD_TECH_SUPPORT1, SectionButton::Never, SectionButton::WhenPossible) {}
+
+UserFieldsPage::UserFieldsPage(CCVNWizard& wizard, int dialogId, std::initializer_list<UserField> fields)
+    : WizardPage(wizard, dialogId), fields_(fields) {}
+
+bool UserFieldsPage::OnSetActive(ControlSurface& surface) {
+  WizardPage::OnSetActive(surface);
+  surface.SetFont(IDC_HEADING, wizard_.pageTitleFont);
+  for (const UserField& field : fields_) surface.SetText(field.control, wizard_.User().*field.field);
+  return true;
+}
+
+bool UserFieldsPage::OnKillActive(ControlSurface& surface) {
+  for (const UserField& field : fields_) wizard_.User().*field.field = surface.GetText(field.control);
+  return true;
+}
+
+CTechSupport2Page::CTechSupport2Page(CCVNWizard& wizard)
+    : UserFieldsPage(wizard, IDD_TECH_SUPPORT2,
+                     {{IDC_USER_NAME, &UserInfo::userName},
+                      {IDC_COMPANY_NAME, &UserInfo::companyName},
+                      {IDC_ADDRESS1, &UserInfo::address1},
+                      {IDC_ADDRESS2, &UserInfo::address2},
+                      {IDC_ADDRESS3, &UserInfo::address3},
+                      {IDC_PHONE, &UserInfo::phone},
+                      {IDC_FAX, &UserInfo::fax},
+                      {IDC_EMAIL, &UserInfo::email}}) {}
+
+CTechSupport3Page::CTechSupport3Page(CCVNWizard& wizard)
+    : UserFieldsPage(wizard, IDD_TECH_SUPPORT3,
+                     {{IDC_PROBLEM_ID, &UserInfo::problemId},
+                      {IDC_PROBLEM_DESC, &UserInfo::problemDesc}}) {}
+
+bool CTechSupport3Page::OnKillActive(ControlSurface& surface) {
+  if (surface.GetText(IDC_PROBLEM_DESC).size() > kDescriptionLimit) {
+    auto& machine = wizard_.Context().machine;
+    std::string text = machine.Texts().Load(kIdsTextTooLong);
+    const size_t at = text.find("%1");
+    if (at != std::string::npos) text.replace(at, 2, std::to_string(kDescriptionLimit));
+    machine.Ask().MessageBox(text, platform::Buttons::Ok, platform::Icon::Warning);
+    return false;
+  }
+  return UserFieldsPage::OnKillActive(surface);
+}
+
+CTechSupport4Page::CTechSupport4Page(CCVNWizard& wizard) : WizardPage(wizard, IDD_TECH_SUPPORT4) {}
+
+bool CTechSupport4Page::OnSetActive(ControlSurface& surface) {
+  SaveUserInfo(wizard_.Context(), wizard_.User());
+  WizardPage::OnSetActive(surface);
+  surface.SetFont(IDC_HEADING, wizard_.pageTitleFont);
+  ShowContacts(wizard_, surface);
+  return true;
+}
+
+}  // namespace cvn

@@ -1,0 +1,43 @@
+// The base of every page of the wizard: it knows its sheet, and the section
+// start pages share the handling of "&Skip Section >" and "< &Last Section".
+#pragma once
+
+#include "ui/PageLogic.h"
+
+namespace cvn {
+
+class CCVNWizard;
+
+class WizardPage : public PageLogic {
+ public:
+  WizardPage(CCVNWizard& wizard, int dialogId) : PageLogic(dialogId), wizard_(wizard) {}
+
+  // Every page updates the wizard buttons when it becomes active.
+  bool OnSetActive(ControlSurface& surface) override;
+
+ protected:
+  CCVNWizard& wizard_;
+};
+
+// How a section start page treats one of its two section buttons.
+enum class SectionButton {
+  WhenPossible,  // enabled when there is a section to go to
+  Never,         // always disabled, and without a handler
+};
+
+class SectionStartPage : public WizardPage {
+ public:
+  SectionStartPage(CCVNWizard& wizard, int dialogId, SectionButton skip, SectionButton last)
+      : WizardPage(wizard, dialogId), skip_(skip), last_(last) {}
+
+  // Updates the buttons, puts the heading in the section title font and
+  // disables the section buttons that lead nowhere.
+  bool OnSetActive(ControlSurface& surface) override;
+  void OnCommand(ControlSurface& surface, int id) override;
+
+ private:
+  SectionButton skip_;
+  SectionButton last_;
+};
+
+}  // namespace cvn

@@ -1,0 +1,178 @@
+#include "ui/win32/Win32Wizard.h"
+
+#include <commctrl.h>
+
+#include "resources/resource.h"
+#include "ui/Help.h"
+
+namespace cvn::win32ui {
+namespace {
+
+constexpr int kIdsAbout = 10000;  // "&About Corvane"
+constexpr WPARAM kSystemCommandMask = 0xFFF0;
+
+// The wizard that the sheet callback and the subclassed sheet belong to;
+// there is one user-interface thread and one wizard at a time.
+Win32Wizard* runningWizard = nullptr;
+
+// The sheet is made from a template the callback may change before the
+// window exists: a DLGTEMPLATEEX starts with version 1 and 0xFFFF.
+void AddMinimiseBox(LPARAM dialogTemplate) {
+  auto* words = reinterpret_cast<WORD*>(dialogTemplate);
+  DWORD* style = words[1] == 0xFFFF ? reinterpret_cast<DWORD*>(words + 6)
+                                    : reinterpret_cast<DWORD*>(dialogTemplate);
+  *style |= WS_MINIMIZEBOX | WS_SYSMENU | WS_CAPTION | WS_VISIBLE;
+}
+
+}  // namespace
+
+Win32Wizard::Win32Wizard(RunContext& context, HINSTANCE instance)
+    : context_(context), instance_(instance), help_([&context](int topic) { OpenHelp(context, topic); }) {
+  INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+  ::InitCommonControlsEx(&controls);
+}
+
+HWND Win32Wizard::Owner() const { return sheet_ != nullptr ? sheet_ : ::GetActiveWindow(); }
+
+DialogEnd Win32Wizard::RunModal(DialogLogic& dialog) {
+  return RunModalDialog(instance_, Owner(), dialog, help_);
+}
+
+void Win32Wizard::RunPropertySheet(const std::string& caption, const std::vector<PageLogic*>& pages) {
+  RunModalSheet(instance_, Owner(), caption, pages, help_);
+}
+
+std::optional<FontMetrics> Win32Wizard::ScreenFontMetrics() {
+  FontMetrics metrics;
+  if (!ReadScreenFontMetrics(metrics.avgCharWidth, metrics.lineHeight)) return std::nullopt;
+  return metrics;
+}
+
+void Win32Wizard::SetWizardButtons(unsigned buttons) {
+  if (sheet_ != nullptr) ::PostMessageA(sheet_, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(buttons));
+}
+
+void Win32Wizard::SetActivePage(int index) {
+  if (sheet_ != nullptr) ::SendMessageA(sheet_, PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+WizardResult Win32Wizard::Run(CCVNWizard& wizard) {
+  wizard_ = &wizard;
+  runningWizard = this;
+  finished_ = false;
+  wizard.AttachSheet(this);
+  appIcon_ = ::LoadIconA(instance_, MAKEINTRESOURCEA(static_cast<WORD>(wizard.appIcon)));
+
+  std::vector<PageBinding> bindings(wizard.Pages().size());
+  std::vector<PROPSHEETPAGEA> pages;
+  for (size_t i = 0; i < bindings.size(); ++i) {
+    bindings[i].logic = wizard.Pages()[i];
+    bindings[i].instance = instance_;
+    bindings[i].help = help_;
+    bindings[i].beforeActivate = [this](HWND sheet) { sheet_ = sheet; };
+    bindings[i].finished = [this] { finished_ = true; };
+    pages.push_back(MakePropertyPage(bindings[i]));
+  }
+  PROPSHEETHEADERA header{};
+  header.dwSize = sizeof header;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_WIZARD | PSH_MODELESS | PSH_USECALLBACK | PSH_HASHELP;
+  header.hInstance = instance_;
+  header.pszCaption = MAKEINTRESOURCEA(10001);
+  header.nPages = static_cast<UINT>(pages.size());
+  header.ppsp = pages.data();
+  header.pfnCallback = SheetCallback;
+  const auto made = ::PropertySheetA(&header);
+  sheet_ = made > 0 ? reinterpret_cast<HWND>(made) : nullptr;
+  if (sheet_ != nullptr) {
+    wizard.ShowIntroductionIfWanted();
+    RunMessageLoop();
+    ::DestroyWindow(sheet_);
+  }
+  wizard.AttachSheet(nullptr);
+  sheet_ = nullptr;
+  runningWizard = nullptr;
+  return finished_ ? WizardResult::Finished : WizardResult::Cancelled;
+}
+
+void Win32Wizard::RunMessageLoop() {
+  // The sheet has no current page once Finish or Cancel ended it.
+  MSG message;
+  while (::SendMessageA(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0) != 0 &&
+         ::GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (!::SendMessageA(sheet_, PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(&message))) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageA(&message);
+    }
+  }
+}
+
+int CALLBACK Win32Wizard::SheetCallback(HWND sheet, UINT message, LPARAM lParam) {
+  if (message == PSCB_PRECREATE) AddMinimiseBox(lParam);
+  if (message == PSCB_INITIALIZED && runningWizard != nullptr) runningWizard->OnSheetCreated(sheet);
+  return 0;
+}
+
+void Win32Wizard::OnSheetCreated(HWND sheet) {
+  sheet_ = sheet;
+  const HMENU menu = ::GetSystemMenu(sheet, FALSE);
+  ::DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
+  ::DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+  ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  const std::string about = context_.machine.Texts().Load(kIdsAbout);
+  ::AppendMenuA(menu, MF_STRING, IDM_ABOUT, about.c_str());
+  ::SendMessageA(sheet, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_));
+  sheetProc_ = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrA(sheet, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SheetProc)));
+}
+
+bool Win32Wizard::PaintMinimised() {
+  PAINTSTRUCT paint{};
+  const HDC dc = ::BeginPaint(sheet_, &paint);
+  ::SendMessageA(sheet_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  RECT client{};
+  ::GetClientRect(sheet_, &client);
+  const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+  const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+  ::DrawIcon(dc, x, y, appIcon_);
+  ::EndPaint(sheet_, &paint);
+  return true;
+}
+
+LRESULT CALLBACK Win32Wizard::SheetProc(HWND sheet, UINT message, WPARAM wParam, LPARAM lParam) {
+  Win32Wizard* self = runningWizard;
+  if (self == nullptr || self->sheetProc_ == nullptr) return ::DefWindowProcA(sheet, message, wParam, lParam);
+  switch (message) {
+    case WM_SYSCOMMAND:
+      if ((wParam & kSystemCommandMask) == IDM_ABOUT) {
+        self->wizard_->ShowAbout();
+        return 0;
+      }
+      break;
+    case WM_PAINT:
+      if (::IsIconic(sheet)) return self->PaintMinimised();
+      break;
+    case WM_QUERYDRAGICON: return reinterpret_cast<LRESULT>(self->appIcon_);
+    case WM_HELP: {
+      const HWND page = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+      if (PageBinding* binding = page ? BindingOf(page) : nullptr) {
+        self->help_(binding->logic->HelpContext());
+        return TRUE;
+      }
+      break;
+    }
+    default: break;
+  }
+  return ::CallWindowProcA(self->sheetProc_, sheet, message, wParam, lParam);
+}
+
+}  // namespace cvn::win32ui
+
+#include "ui/win32/Win32WizardRunner.h"
+
+namespace cvn::win32ui {
+
+std::unique_ptr<WizardRunner> CreateWizardRunner(RunContext& context) {
+  return std::make_unique<Win32Wizard>(context, ::GetModuleHandleA(nullptr));
+}
+
+}  // namespace cvn::win32ui
