@@ -37,7 +37,7 @@ EmulatedMachine::EmulatedMachine(std::string imageDir, MachineFacts facts, Regis
   pending_ = std::make_unique<emulated::PendingRenames>(registryStore_);
   files_ = std::make_unique<EmulatedFileSystem>(facts_, disk_, metadata_, *pending_);
   profile_ = std::make_unique<EmulatedProfile>(*files_);
-  registry_ = std::make_unique<EmulatedRegistry>(registryStore_);
+  registry_ = std::make_unique<EmulatedRegistry>(registryStore_, facts_.protectedKeys);
   versions_ = std::make_unique<EmulatedVersionInfo>(*files_);
   system_ = std::make_unique<EmulatedSystemInfo>(facts_);
   processes_ = std::make_unique<EmulatedProcesses>(facts_);

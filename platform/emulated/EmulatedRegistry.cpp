@@ -1,5 +1,8 @@
 #include "platform/emulated/EmulatedRegistry.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace cvn::emulated {
 
 namespace {
@@ -21,21 +24,59 @@ constexpr PredefinedKey kPredefined[] = {
     {platform::hkey::kCurrentConfig, RegRoot::CurrentConfig},
 };
 
+std::string Upper(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return upper;
+}
+
+// "PARENT\SUB\KEY" with the empty names of `subKey` skipped.
+std::string ChildPath(std::string path, std::string_view subKey) {
+  size_t start = 0;
+  while (start <= subKey.size()) {
+    const size_t end = std::min(subKey.find('\\', start), subKey.size());
+    if (end > start) path += "\\" + Upper(subKey.substr(start, end - start));
+    start = end + 1;
+  }
+  return path;
+}
+
 }  // namespace
+
+EmulatedRegistry::EmulatedRegistry(RegistryStore& store, const std::vector<std::string>& protectedKeys)
+    : store_(store) {
+  for (const auto& key : protectedKeys) {
+    const size_t slash = std::min(key.find('\\'), key.size());
+    RegRoot root;
+    if (!ParseRegRoot(key.substr(0, slash), root)) continue;
+    protected_.push_back(ChildPath(Upper(RegRootName(root)), std::string_view(key).substr(slash)));
+  }
+}
+
+bool EmulatedRegistry::IsProtected(const std::string& path) const {
+  for (const auto& key : protected_) {
+    if (path.compare(0, key.size(), key) == 0 && (path.size() == key.size() || path[key.size()] == '\\')) {
+      return true;
+    }
+  }
+  return false;
+}
 
 std::optional<EmulatedRegistry::Handle> EmulatedRegistry::Lookup(RegKey key) {
   for (const auto& predefined : kPredefined) {
-    if (predefined.handle == key) return Handle{&store_.Tree().Root(predefined.root), Access::All};
+    if (predefined.handle == key) {
+      return Handle{&store_.Tree().Root(predefined.root), Access::All, Upper(RegRootName(predefined.root))};
+    }
   }
   const auto it = handles_.find(key);
   if (it == handles_.end()) return std::nullopt;
   return it->second;
 }
 
-RegKey EmulatedRegistry::Issue(RegNode& node, Access access) {
+RegKey EmulatedRegistry::Issue(RegNode& node, Access access, std::string path) {
   const RegKey handle = nextHandle_;
   nextHandle_ += 4;
-  handles_[handle] = Handle{&node, access};
+  handles_[handle] = Handle{&node, access, std::move(path)};
   return handle;
 }
 
@@ -45,7 +86,9 @@ int32_t EmulatedRegistry::OpenKey(RegKey parent, const std::string& subKey, Acce
   if (!subKey.empty() && subKey.front() == '\\') return kBadPathname;
   RegNode* node = handle->node->Find(subKey);
   if (!node) return regerr::kFileNotFound;
-  opened = Issue(*node, access);
+  std::string path = ChildPath(handle->path, subKey);
+  if (access == Access::All && IsProtected(path)) return kAccessDenied;
+  opened = Issue(*node, access, std::move(path));
   return regerr::kSuccess;
 }
 
@@ -53,13 +96,15 @@ int32_t EmulatedRegistry::CreateKey(RegKey parent, const std::string& subKey, Re
   const auto handle = Lookup(parent);
   if (!handle) return regerr::kInvalidHandle;
   if (!subKey.empty() && subKey.front() == '\\') return kBadPathname;
+  std::string path = ChildPath(handle->path, subKey);
+  if (IsProtected(path)) return kAccessDenied;
   RegNode* node = handle->node->Find(subKey);
   if (!node) {
     if (handle->access == Access::Read) return kAccessDenied;
     node = &handle->node->Create(subKey);
     store_.Save();
   }
-  opened = Issue(*node, Access::All);
+  opened = Issue(*node, Access::All, std::move(path));
   return regerr::kSuccess;
 }
 
@@ -77,7 +122,7 @@ int32_t EmulatedRegistry::SetValue(RegKey key, const std::string& name, uint32_t
                                    const platform::Bytes& data) {
   const auto handle = Lookup(key);
   if (!handle) return regerr::kInvalidHandle;
-  if (handle->access == Access::Read) return kAccessDenied;
+  if (handle->access == Access::Read || IsProtected(handle->path)) return kAccessDenied;
   handle->node->SetValue(name, type, data);
   store_.Save();
   return regerr::kSuccess;

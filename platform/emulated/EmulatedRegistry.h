@@ -3,6 +3,8 @@
 
 #include <map>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/Registry.h"
 #include "platform/emulated/RegistryStore.h"
@@ -11,7 +13,8 @@ namespace cvn::emulated {
 
 class EmulatedRegistry : public platform::Registry {
  public:
-  explicit EmulatedRegistry(RegistryStore& store) : store_(store) {}
+  // `protectedKeys` refuse writes to themselves and below ("HKLM\\SOFTWARE").
+  EmulatedRegistry(RegistryStore& store, const std::vector<std::string>& protectedKeys);
 
   int32_t OpenKey(platform::RegKey parent, const std::string& subKey, Access access,
                   platform::RegKey& opened) override;
@@ -29,12 +32,15 @@ class EmulatedRegistry : public platform::Registry {
   struct Handle {
     RegNode* node = nullptr;
     Access access = Access::All;
+    std::string path;  // upper case, from the root's full name
   };
   // The key and access of a handle; nothing for an invalid one.
   std::optional<Handle> Lookup(platform::RegKey key);
-  platform::RegKey Issue(RegNode& node, Access access);
+  platform::RegKey Issue(RegNode& node, Access access, std::string path);
+  bool IsProtected(const std::string& path) const;
 
   RegistryStore& store_;
+  std::vector<std::string> protected_;  // upper case, from the root's full name
   std::map<platform::RegKey, Handle> handles_;
   platform::RegKey nextHandle_ = 0x1000;
 };

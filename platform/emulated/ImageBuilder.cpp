@@ -208,6 +208,11 @@ ImageBuilder& ImageBuilder::FileInUse(const std::string& path) {
   return *this;
 }
 
+ImageBuilder& ImageBuilder::ProtectedKey(const std::string& keyPath) {
+  facts_.Append("ProtectedKeys", keyPath, "yes");
+  return *this;
+}
+
 ImageBuilder& ImageBuilder::ExitCode(const std::string& commandLine, uint32_t exitCode) {
   facts_.Append("Processes", std::to_string(exitCode), commandLine);
   return *this;

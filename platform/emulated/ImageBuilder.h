@@ -75,6 +75,8 @@ class ImageBuilder {
   ImageBuilder& RegistryText(std::string_view lines);
 
   ImageBuilder& FileInUse(const std::string& path);
+  // A registry key that refuses writes to itself and the keys below it.
+  ImageBuilder& ProtectedKey(const std::string& keyPath);
   // The exit code of a command line, exactly as CreateProcess will get it.
   ImageBuilder& ExitCode(const std::string& commandLine, uint32_t exitCode);
   ImageBuilder& Answer(platform::Answer answer);

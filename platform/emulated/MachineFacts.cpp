@@ -224,7 +224,8 @@ class FactsReader {
     if (EqualsNoCase(name, "Hardware")) return Entries(section, HardwareFields(facts_));
     if (EqualsNoCase(name, "Clock")) return Entries(section, ClockFields(facts_));
     if (EqualsNoCase(name, "Locale")) return Entries(section, LocaleFields(facts_));
-    if (EqualsNoCase(name, "FilesInUse")) return FilesInUse(section);
+    if (EqualsNoCase(name, "FilesInUse")) return FlaggedNames(section, facts_.filesInUse);
+    if (EqualsNoCase(name, "ProtectedKeys")) return FlaggedNames(section, facts_.protectedKeys);
     if (EqualsNoCase(name, "Processes")) return Processes(section);
     if (EqualsNoCase(name, "Prompts")) return Prompts(section);
     if (StartsWithNoCase(name, "Drive ") && name.size() == 7) return Drive(section, UpperChar(name[6]));
@@ -252,12 +253,13 @@ class FactsReader {
     return true;
   }
 
-  bool FilesInUse(const IniDocument::Section& section) {
+  // One name a line, optionally "= yes" or "= no".
+  bool FlaggedNames(const IniDocument::Section& section, std::vector<std::string>& names) {
     for (const auto& entry : section.entries) {
       if (entry.name.empty() || entry.name.front() == ';') continue;
-      bool inUse = true;
-      if (entry.value && !SetFlag(inUse, *entry.value)) return Fail(entry.line, "bad value for \"" + entry.name + "\"");
-      if (inUse) facts_.filesInUse.push_back(entry.name);
+      bool listed = true;
+      if (entry.value && !SetFlag(listed, *entry.value)) return Fail(entry.line, "bad value for \"" + entry.name + "\"");
+      if (listed) names.push_back(entry.name);
     }
     return true;
   }

@@ -65,6 +65,9 @@ struct MachineFacts {
 
   std::vector<DriveFacts> drives;  // sorted by letter; C: unless the file says otherwise
   std::vector<std::string> filesInUse;
+  // Registry keys that refuse writes to themselves and below, as
+  // HKEY_LOCAL_MACHINE does for a user without administrator rights.
+  std::vector<std::string> protectedKeys;
   std::vector<ProgramExit> programs;
   std::vector<ScriptedAnswer> prompts;
   bool shiftKeyDown = false;

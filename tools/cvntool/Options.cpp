@@ -11,6 +11,8 @@ const char* const kUsage =
     "                       write the .fdb beside FILE.cdb for its files in DIR\n"
     "  report FILE.cdb [--out PATH]\n"
     "                       run every check and write the support report\n"
+    "  fix FILE.cdb [--item NAME]... [--yes]\n"
+    "                       list what Fix would repair; carry it out with --yes\n"
     "options:\n"
     "  --machine IMAGE      the machine image to look at (Linux build)\n"
     "  --app DIR            answer the search for the application with DIR\n";
@@ -39,6 +41,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       }
       continue;
     }
+    if (arg == "--yes") {
+      options.yes = true;
+      continue;
+    }
     if (i + 1 >= args.size()) {
       error = "option " + arg + " needs a value";
       return std::nullopt;
@@ -46,6 +52,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     const std::string& value = args[++i];
     if (arg == "--machine") {
       options.machineImage = value;
+    } else if (arg == "--item") {
+      options.items.push_back(value);
     } else if (auto* slot = ValueSlot(options, arg)) {
       *slot = value;
     } else {

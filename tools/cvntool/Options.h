@@ -15,6 +15,8 @@ struct Options {
   std::optional<std::string> appFolder;   // --app DIR
   std::optional<std::string> outPath;     // --out PATH
   std::optional<std::string> cdbPath;     // --cdb FILE.cdb
+  std::vector<std::string> items;         // --item NAME, repeatable
+  bool yes = false;                       // --yes
 };
 
 // Nothing, with `error` set, for an unknown option or a missing value.

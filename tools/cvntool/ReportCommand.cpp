@@ -1,11 +1,10 @@
 #include "tools/cvntool/ReportCommand.h"
 
 #include "app/Answers.h"
-#include "checks/InstallMedia.h"
 #include "checks/Requirements.h"
-#include "checks/SystemProfileMeasure.h"
 #include "config/ConfigDatabase.h"
 #include "report/Report.h"
+#include "tools/cvntool/LoadDatabase.h"
 
 namespace cvn::tool {
 
@@ -15,12 +14,7 @@ int RunReport(RunContext& context, const Options& options, std::ostream& out, st
     return 2;
   }
   ConfigDatabase database;
-  Measure(context, database.systemInfo);
-  if (database.Load(context, options.operands[0]) != platform::kSOk) {
-    errors << "cvntool: cannot load " << options.operands[0] << '\n';
-    return 1;
-  }
-  PrepareFileInfo(context, database);
+  if (!LoadForChecks(context, database, options.operands[0], errors)) return 1;
   ReadRequirements(database, database.minimumRequirements);
   const SavedAnswers answers = LoadAnswers(context);
   const UserInfo user = LoadUserInfo(context);

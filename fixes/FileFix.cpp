@@ -1,0 +1,213 @@
+#include "fixes/FileFix.h"
+
+#include "checks/FileCheck.h"
+#include "config/ItemStatus.h"
+#include "config/PathSpec.h"
+#include "config/TextCase.h"
+#include "fixes/FileConfirmationFields.h"
+
+namespace cvn {
+
+namespace {
+
+constexpr int kInsertCd = 10360;
+constexpr int kInsertFloppy = 10361;
+constexpr int kNoReplacement = 10362;
+constexpr int kCannotCopy = 10363;
+constexpr int kRestartNeeded = 10364;
+constexpr int kWaitBeforeRestart = 10365;
+constexpr int kReplaceWithoutBackup = 10476;
+
+std::string Joined(std::string folder, const std::string& name) {
+  if (!folder.empty() && folder.back() != '\\') folder += '\\';
+  return folder + name;
+}
+
+std::string AppInfoValue(FixSession& session, const char* key) {
+  const std::string* value = FindValue(session.database.GetSection(SectionId::AppInfo), key);
+  return value ? *value : std::string();
+}
+
+// The item, checked, so that its status and found folder are current.
+FileItem* CheckedItem(FixSession& session, const FileFixRequest& request) {
+  if (request.sectionIndex < 0 || request.sectionIndex > static_cast<int>(SectionId::DriverInfo)) return nullptr;
+  const ConfigSection* section = session.database.GetSection(request.sectionIndex);
+  if (section == nullptr) return nullptr;
+  auto* item = section->FindItemAs<FileItem>(request.itemName, CaseSensitivity::Insensitive);
+  if (item == nullptr) return nullptr;
+  FileCheckOutputs outputs;
+  CheckFile(session.context, *item, session.database.FindFileInfo(item->Name()), outputs,
+            session.database.appWin32);
+  return item;
+}
+
+std::string TargetOf(RunContext& context, const FileItem& item) {
+  if (item.status != filestatus::kNotFound && !item.foundFolder.empty()) return Joined(item.foundFolder, item.Name());
+  return Joined(LocationFolder(context, item.folderCode), item.Name());
+}
+
+bool LabelMatches(FixSession& session, char drive, const std::string& label) {
+  const auto read = session.context.machine.Files().VolumeLabel(std::string{drive, ':', '\\'});
+  return read && EqualsNoCase(*read, label);
+}
+
+// Makes sure the medium that holds `source` is in its drive: the CD is
+// asked for while its label differs, the floppy is asked for first and
+// then until its label matches. False when the user cancelled.
+bool EnsureMedium(FixSession& session, const std::string& source) {
+  if (source.size() < 2 || source[1] != ':') return true;
+  const char drive = ToUpperChar(source[0]);
+  session.context.locations.EnsureFilled(session.context.machine);
+  const std::string cdLabel = AppInfoValue(session, "CDVolumeLabel");
+  if (drive == ToUpperChar(session.context.locations.cdromDrive) && !cdLabel.empty()) {
+    while (!LabelMatches(session, drive, cdLabel)) {
+      if (!session.AskMedia(session.Text(kInsertCd, {cdLabel}))) return false;
+    }
+    return true;
+  }
+  const std::string floppyLabel = AppInfoValue(session, "FloppyVolumeLabel");
+  if (drive == 'A' && !floppyLabel.empty()) {
+    do {
+      if (!session.AskMedia(session.Text(kInsertFloppy, {floppyLabel}))) return false;
+    } while (!LabelMatches(session, 'A', floppyLabel));
+  }
+  return true;
+}
+
+bool TakeIfAcceptable(FixSession& session, const std::string& path, const CandidateRule& rule,
+                      FileFixSource& found) {
+  if (!IsAcceptableFile(session.context, path, rule, &found.sourceFacts)) return false;
+  found.source = path;
+  return true;
+}
+
+bool FindFixSource(FixSession& session, FileFixSource& found) {
+  RunContext& context = session.context;
+  const FileItem& item = *found.item;
+  const std::string medium = Joined(LocationFolder(context, item.sourceCode), item.Name());
+  if (!EnsureMedium(session, medium)) found.cancelled = true;
+  if (TakeIfAcceptable(session, medium, MediumRule(item), found)) return true;
+  BackupSearch search;
+  if (FindBackup(context, found.target, BackupFixRule(item), search, TestOnly::No) == platform::kSOk &&
+      TakeIfAcceptable(session, search.found, BackupFixRule(item), found)) {
+    return true;
+  }
+  return TakeIfAcceptable(session, PathSpec(context, "W|Sysbckup").Append(item.Name()).Text(), MediumRule(item),
+                          found);
+}
+
+bool FindRevertSource(FixSession& session, const WantedFile& wanted, FileFixSource& found) {
+  const CandidateRule rule = RevertRule(*found.item, wanted);
+  BackupSearch search;
+  return FindBackup(session.context, found.target, rule, search, TestOnly::No) == platform::kSOk &&
+         TakeIfAcceptable(session, search.found, rule, found);
+}
+
+// The Windows 95 staged name: the target up to its extension's '.', then
+// "001" (MYLIB.DLL gives MYLIB.001). Only the file name is searched for the
+// '.', so that a dot in a folder name cannot stage the copy elsewhere; a
+// name without one gets ".001" added.
+std::string StagedName95(const std::string& target) {
+  const size_t slash = target.rfind('\\');
+  const size_t dot = target.rfind('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return target + ".001";
+  return target.substr(0, dot + 1) + "001";
+}
+
+std::string ShortOrLong(platform::FileSystem& files, const std::string& path) {
+  std::string shortPath = files.ShortPathName(path);
+  return shortPath.empty() ? path : shortPath;
+}
+
+// Copies the source onto the target at once. False after message 10363.
+bool CopyNow(FixSession& session, const FileFixSource& found) {
+  if (CopyFileWritable(session.context, found.source, found.target, platform::FailIfExists::No)) return true;
+  session.Tell(session.Text(kCannotCopy, {DisplayForm(found.source), DisplayForm(found.target)}));
+  return false;
+}
+
+// Stages the copy for the next start of Windows: WININIT.INI [rename] on
+// Windows 95, a delayed move on NT. False after message 10363.
+bool CopyAtRestart(FixSession& session, const FileFixSource& found) {
+  RunContext& context = session.context;
+  platform::FileSystem& files = context.machine.Files();
+  const std::string staged = context.isNt ? PathSpec(context, "T|").Append(found.item->Name()).Text()
+                                          : StagedName95(found.target);
+  if (!CopyFileWritable(context, found.source, staged, platform::FailIfExists::No)) {
+    session.Tell(session.Text(kCannotCopy, {DisplayForm(found.source), DisplayForm(staged)}));
+    return false;
+  }
+  bool registered = false;
+  if (context.isNt) {
+    registered = files.MoveFile(staged, found.target,
+                                platform::move::kReplaceExisting | platform::move::kDelayUntilReboot);
+  } else {
+    registered = context.machine.Ini().WriteString("rename", ShortOrLong(files, found.target),
+                                                   ShortOrLong(files, staged), PathSpec(context, "W|wininit.ini"));
+  }
+  if (!registered) {
+    DeleteFileWritable(context, staged);
+    session.Tell(session.Text(kCannotCopy, {DisplayForm(staged), DisplayForm(found.target)}));
+  }
+  return registered;
+}
+
+// Keeps the current file as a numbered backup; when that fails, asks
+// whether to go on without one. False when the user said No.
+bool KeepBackup(FixSession& session, const FileFixSource& found) {
+  std::string failure;
+  if (CreateBackup(session.context, found.target, failure) == platform::kSOk) return true;
+  return session.AskYesNo(failure + "  " + session.Text(kReplaceWithoutBackup, {DisplayForm(found.item->Name())}));
+}
+
+}  // namespace
+
+int32_t FindFileFixSource(FixSession& session, const FileFixRequest& request, FileFixSource& found) {
+  found = {};
+  found.item = CheckedItem(session, request);
+  if (found.item == nullptr) return platform::kEFail;
+  found.target = TargetOf(session.context, *found.item);
+  const bool located = request.mode == FixMode::Revert ? FindRevertSource(session, request.wanted, found)
+                                                       : FindFixSource(session, found);
+  return located ? platform::kSOk : platform::kEFail;
+}
+
+int32_t FixFile(FixSession& session, const FileFixRequest& request, bool& cancelled) {
+  session.lastMessage.clear();
+  cancelled = false;
+  FileFixSource found;
+  const int32_t located = FindFileFixSource(session, request, found);
+  cancelled = found.cancelled;
+  if (found.item == nullptr) return session.Finish(FixOutcome::NotApplicable, platform::kEFail);
+  FileItem& item = *found.item;
+  if (located != platform::kSOk) {
+    session.Tell(session.Text(kNoReplacement, {DisplayForm(item.Name())}));
+    return session.Finish(FixOutcome::NoSource, platform::kEFail);
+  }
+  const bool exists = item.status != filestatus::kNotFound;
+  const std::string backupPath = BackupFolder(session.context, found.target) + "\\" + item.Name();
+  const FileConfirmation confirmation =
+      MakeFileConfirmation(session.context, item, {found.target, found.source, backupPath, found.sourceFacts});
+  if (!session.confirmations.ConfirmFile(confirmation) || (exists && !KeepBackup(session, found))) {
+    cancelled = true;
+    return session.Finish(FixOutcome::Declined, platform::kEFail);
+  }
+  const bool revert = request.mode == FixMode::Revert;
+  if (!IsFileInUse(session.context, found.target)) {
+    if (!CopyNow(session, found)) return session.Finish(FixOutcome::Refused, platform::kEAbort);
+    ++(revert ? session.counters.revertsMade : session.counters.fixesMade);
+    if (revert) item.reverted = true;
+    item.checked = false;
+    cancelled = false;
+    session.MarkStale(request.mode, request.sectionIndex);
+    return session.Finish(FixOutcome::Done, platform::kSOk);
+  }
+  if (!CopyAtRestart(session, found)) return session.Finish(FixOutcome::Refused, platform::kEAbort);
+  ++(revert ? session.counters.revertsPendingRestart : session.counters.fixesPendingRestart);
+  if (revert) item.reverted = true;
+  item.fixPendingRestart = true;
+  session.Tell(session.Text(kRestartNeeded) + session.Text(kWaitBeforeRestart), platform::Icon::Information);
+  return session.Finish(FixOutcome::AtRestart, platform::kSOk);
+}
+
+}  // namespace cvn

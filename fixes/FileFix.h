@@ -1,0 +1,42 @@
+// Fixing or reverting one file item: find an acceptable replacement (the
+// installation medium, earlier backups, "W|Sysbckup") or the earlier
+// backup, confirm, keep the current file as a numbered backup, then copy
+// at once or, for a file in use, at the next start of Windows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "fixes/FileCandidates.h"
+#include "fixes/FixSession.h"
+
+namespace cvn {
+
+struct FileFixRequest {
+  int sectionIndex = 0;  // 0..3, the four file sections
+  std::string itemName;
+  FixMode mode = FixMode::Fix;
+  WantedFile wanted;  // the earlier file of a revert
+};
+
+// Where a repair would copy from and to. `cancelled` is set when the user
+// cancelled a media prompt on the way.
+struct FileFixSource {
+  FileItem* item = nullptr;
+  std::string target;
+  std::string source;  // empty when nothing acceptable was found
+  CandidateFacts sourceFacts;
+  bool cancelled = false;
+};
+
+// Looks for the source as FixFile does, media prompts included, and
+// changes nothing. E_FAIL when the item does not exist or no source fits.
+int32_t FindFileFixSource(FixSession& session, const FileFixRequest& request, FileFixSource& found);
+
+// 0 on success (at once or at restart), E_FAIL when the item does not
+// exist, nothing acceptable was found or the user declined, E_ABORT when a
+// copy or move failed after the user had confirmed. `cancelled` is set
+// when the user declined or cancelled a media prompt.
+int32_t FixFile(FixSession& session, const FileFixRequest& request, bool& cancelled);
+
+}  // namespace cvn

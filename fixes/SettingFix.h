@@ -1,0 +1,25 @@
+// Fixing or reverting one INI or Registry setting with a value the user
+// confirms. A write the platform refuses is told and never counted.
+#pragma once
+
+#include <cstdint>
+
+#include "fixes/FixSession.h"
+
+namespace cvn {
+
+struct SettingFixRequest {
+  int sectionIndex = 4;  // 4 INI Info, 5 Registry Info
+  size_t itemIndex = 0;  // the item's position in its section
+  FixMode mode = FixMode::Fix;
+};
+
+// The item a request names; null when there is none.
+SettingItem* FindSettingItem(FixSession& session, const SettingFixRequest& request);
+
+// 0 on success; E_FAIL when the item or its location is invalid, the user
+// answered No (`cancelled` set), the type cannot be written, or the
+// platform refused the write (after a message naming the value and why).
+int32_t FixSetting(FixSession& session, const SettingFixRequest& request, bool& cancelled);
+
+}  // namespace cvn

@@ -1,0 +1,168 @@
+// FixSetting on machines that hold each condition: where an INI value is
+// written, the Registry type a confirmed text becomes, texts a type cannot
+// take, writes the machine refuses, and the proposal the dialog shows.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "fixes/ScriptedFixConfirmations.h"
+#include "fixes/SettingFix.h"
+#include "tests/unit/RegistryCheckTestSupport.h"
+
+namespace cvn {
+namespace {
+
+namespace regtype = platform::regtype;
+using platform::Bytes;
+
+constexpr const char* kKey = "HKEY_CURRENT_USER\\Software\\Vendor\\App";
+
+class SettingFixTest : public test::SettingCheckTest {
+ protected:
+  void Load(const std::string& section, const std::string& entries) {
+    LoadSettings(section, entries);
+    session_ = std::make_unique<FixSession>(*context_, database_, confirm_);
+  }
+
+  int32_t Fix(SectionId id, size_t index, SettingAnswer answer) {
+    confirm_.QueueSettingAnswer(std::move(answer));
+    bool cancelled = false;
+    return FixSetting(*session_, {static_cast<int>(id), index, FixMode::Fix}, cancelled);
+  }
+
+  platform::RegValue Stored(const std::string& key, const std::string& name) {
+    platform::RegValue value;
+    platform::RegKey opened = 0;
+    EXPECT_EQ(machine_->Reg().OpenKey(platform::hkey::kCurrentUser, key.substr(key.find('\\') + 1),
+                                      platform::Registry::Access::Read, opened),
+              0);
+    machine_->Reg().QueryValue(opened, name, value);
+    machine_->Reg().CloseKey(opened);
+    return value;
+  }
+
+  static std::string At(const std::string& name) { return std::string(kKey) + "\\" + name; }
+
+  ScriptedFixConfirmations confirm_;
+  std::unique_ptr<FixSession> session_;
+};
+
+TEST_F(SettingFixTest, AnIniValueGoesToTheApplicationFoldersFileOnlyWhenThereIsOne) {
+  image_.File("C:\\WINDOWS\\WIN.INI", "[windows]\nload=old\n");
+  Load("INI Info", Entry("win\\windows\\load", "new"));
+  EXPECT_EQ(Fix(SectionId::IniInfo, 0, SettingAnswer::Proposal()), platform::kSOk);
+  EXPECT_EQ(machine_->Ini().GetString("windows", "load", "", "C:\\WINDOWS\\WIN.INI", 260), "new");
+  EXPECT_EQ(session_->counters.fixesMade, 1);
+  EXPECT_FALSE(Item(SectionId::IniInfo, 0).checked);
+
+  image_.File("C:\\App\\win.ini", "[windows]\nload=mine\n");
+  EXPECT_EQ(Fix(SectionId::IniInfo, 0, SettingAnswer::Typed("typed")), platform::kSOk);
+  EXPECT_EQ(machine_->Ini().GetString("windows", "load", "", "C:\\App\\win.ini", 260), "typed");
+  EXPECT_EQ(machine_->Ini().GetString("windows", "load", "", "C:\\WINDOWS\\WIN.INI", 260), "new");
+}
+
+TEST_F(SettingFixTest, AValueIsWrittenInTheTypeTheItemRead) {
+  image_.RegistryValue(kKey, "Flag", regtype::kNone, {});
+  image_.RegistryValue(kKey, "Blob", regtype::kNone, {1});
+  image_.RegistryValue(kKey, "Expand", regtype::kExpandString, {'%', 'X', '%', 0});
+  image_.RegistryValue(kKey, "List", regtype::kMultiString, {'a', 0, 'b', 0, 0});
+  Load("Registry Info", Entry(At("Flag"), "*") + Entry(At("Blob"), "*") + Entry(At("Expand"), "\"%Y%\"") +
+                            Entry(At("List"), "c") + Entry(At("New"), "abc"));
+  struct Case {
+    const char* name;
+    const char* typed;
+    uint32_t type;
+    Bytes data;
+  };
+  const Case cases[] = {
+      {"Flag", "0x00000001", regtype::kDword, {1, 0, 0, 0}},
+      {"Blob", "01 02 ff", regtype::kBinary, {1, 2, 0xff}},
+      {"Expand", "%TEMP%\\x", regtype::kExpandString, {'%', 'T', 'E', 'M', 'P', '%', '\\', 'x', 0}},
+      {"List", "c", regtype::kMultiString, {'c', 0, 0}},
+      {"New", "abc", regtype::kString, {'a', 'b', 'c', 0}},  // never read: a string
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(Fix(SectionId::RegistryInfo, i, SettingAnswer::Typed(cases[i].typed)), platform::kSOk) << i;
+    const platform::RegValue stored = Stored(kKey, cases[i].name);
+    EXPECT_EQ(stored.type, cases[i].type) << cases[i].name;
+    EXPECT_EQ(stored.data, cases[i].data) << cases[i].name;
+  }
+  EXPECT_EQ(session_->counters.fixesMade, 5);
+  EXPECT_TRUE(confirm_.refusals.empty());
+}
+
+TEST_F(SettingFixTest, ATextTheTypeCannotTakeIsRefusedUntilCorrected) {
+  image_.RegistryDword(kKey, "Count", 1);
+  Load("Registry Info", Entry(At("Count"), "0x0000000a"));
+  confirm_.QueueSettingAnswer(SettingAnswer::Typed("12"));
+  confirm_.QueueSettingAnswer(SettingAnswer::Typed("0x1"));
+  EXPECT_EQ(Fix(SectionId::RegistryInfo, 0, SettingAnswer::Typed("0x0000000C")), platform::kSOk);
+  ASSERT_EQ(confirm_.refusals.size(), 2u);
+  EXPECT_EQ(confirm_.refusals[0],
+            "'12' is not a number for this setting. Please type 0x followed by eight hexadecimal digits, "
+            "such as 0x00000001.");
+  EXPECT_EQ(Stored(kKey, "Count").data, (Bytes{0x0c, 0, 0, 0}));
+  EXPECT_EQ(Stored(kKey, "Count").type, regtype::kDword);
+}
+
+TEST_F(SettingFixTest, AWriteTheMachineRefusesIsToldAndNotCounted) {
+  image_.ProtectedKey("HKLM\\SOFTWARE");
+  image_.RegistryText("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendor]\n\"Mode\"=\"old\"\n");
+  image_.RegistryValue(kKey, "Wide", 11, {1, 2, 3, 4, 5, 6, 7, 8});
+  Load("Registry Info", Entry("HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendor\\Mode", "new") + Entry(At("Wide"), "*"));
+  SettingOutputs outputs;
+  CheckRegistrySetting(*context_, Item(SectionId::RegistryInfo, 0), Texts(), outputs);
+  EXPECT_EQ(Fix(SectionId::RegistryInfo, 0, SettingAnswer::Proposal()), platform::kEFail);
+  EXPECT_EQ(session_->lastMessage,
+            "Cannot write HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendor\\Mode: access is denied. Changing this value may "
+            "need administrator rights.");
+  EXPECT_EQ(session_->lastOutcome, FixOutcome::Refused);
+  EXPECT_TRUE(Item(SectionId::RegistryInfo, 0).checked);
+
+  EXPECT_EQ(Fix(SectionId::RegistryInfo, 1, SettingAnswer::Typed("1")), platform::kEFail);
+  EXPECT_EQ(session_->lastMessage, "Cannot handle Registry type 11");
+  EXPECT_EQ(session_->counters.fixesMade, 0);
+
+  bool cancelled = false;
+  confirm_.QueueSettingAnswer(SettingAnswer::No());
+  EXPECT_EQ(FixSetting(*session_, {static_cast<int>(SectionId::RegistryInfo), 1, FixMode::Fix}, cancelled),
+            platform::kEFail);
+  EXPECT_TRUE(cancelled);
+  EXPECT_EQ(session_->counters.fixesMade, 0);
+}
+
+TEST_F(SettingFixTest, ARefusedIniWriteIsToldAndNotCounted) {
+  image_.File("C:\\App\\app.ini", "[Sec]\nKey=old\n", {std::nullopt, platform::attr::kReadOnly});
+  Load("INI Info", Entry("app\\Sec\\Key", "new"));
+  EXPECT_EQ(Fix(SectionId::IniInfo, 0, SettingAnswer::Proposal()), platform::kEFail);
+  EXPECT_EQ(session_->lastMessage, "Cannot write app\\Sec\\Key: the file cannot be written.");
+  EXPECT_EQ(session_->counters.fixesMade, 0);
+  EXPECT_EQ(machine_->Ini().GetString("Sec", "Key", "", "C:\\App\\app.ini", 260), "old");
+}
+
+TEST_F(SettingFixTest, TheConfirmationProposesAnAllowedValue) {
+  image_.Registry(kKey, "Cmd", "app.exe %1");
+  Load("Registry Info", Entry(At("Three"), "[a, b, c]") + Entry(At("Any"), "*") + Entry(At("Cmd"), "{x.exe}") +
+                            Entry(At("Folder"), "\"1|Data\""));
+  for (size_t i = 0; i < 4; ++i) Fix(SectionId::RegistryInfo, i, SettingAnswer::No());
+  ASSERT_EQ(confirm_.settings.size(), 4u);
+  const SettingConfirmation& three = confirm_.settings[0];
+  EXPECT_TRUE(three.useList);
+  EXPECT_EQ(three.choices, (std::vector<std::string>{"a", "b", "c"}));
+  EXPECT_EQ(three.proposal, "a");
+  EXPECT_EQ(three.caption, "Confirm Registry Fix");
+  EXPECT_EQ(three.firstLabel, "Key:");
+  EXPECT_EQ(three.firstPart, "HKEY_CURRENT_USER");
+  EXPECT_EQ(three.secondPart, "Software\\Vendor\\App");
+  EXPECT_EQ(three.valueName, "Three");
+  EXPECT_EQ(three.icon, 643);
+  EXPECT_FALSE(confirm_.settings[1].useList);
+  EXPECT_EQ(confirm_.settings[1].proposal, "");
+  EXPECT_EQ(confirm_.settings[2].proposal, "app.exe %1 x.exe");
+  EXPECT_EQ(confirm_.settings[3].proposal, "c:\\app\\data");
+  EXPECT_EQ(session_->counters.fixesMade, 0);
+}
+
+}  // namespace
+}  // namespace cvn
