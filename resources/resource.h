@@ -174,6 +174,11 @@
 
 /* Icons */
 #define IDI_APP 128
+/* The document types' icons follow the program's, so that they are the
+   icons at positions 1, 2 and 3 of the program file. */
+#define IDI_DOCUMENT_CDB 129
+#define IDI_DOCUMENT_UDB 130
+#define IDI_DOCUMENT_FDB 131
 #define IDI_ABOUT_FIRST_FRAME 600 /* the About animation: 600 + frame, frames 0-19 */
 #define IDI_ABOUT_LAST_FRAME 619
 #define IDI_QUESTION_PICTURE1 630

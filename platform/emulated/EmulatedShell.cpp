@@ -1,6 +1,7 @@
 #include "platform/emulated/EmulatedShell.h"
 
 #include "platform/emulated/Collation.h"
+#include "resources/IconTable.h"
 #include "util/pe/ByteReader.h"
 #include "util/pe/GroupIcon.h"
 #include "util/pe/PeFile.h"
@@ -43,7 +44,7 @@ size_t IcoImages(std::span<const uint8_t> bytes) {
 }  // namespace
 
 platform::IconHandle EmulatedShell::LoadIcon(int id) {
-  return id > 0 ? kLoadedIconBase + static_cast<platform::IconHandle>(id) : 0;
+  return resources::HasIcon(id) ? kLoadedIconBase + static_cast<platform::IconHandle>(id) : 0;
 }
 
 platform::IconHandle EmulatedShell::ExtractIcon(const std::string& path, int index) {

@@ -13,7 +13,8 @@ class EmulatedShell : public platform::Shell {
  public:
   explicit EmulatedShell(platform::FileSystem& files) : files_(files) {}
 
-  // A handle made from the id; 0 for ids below 1.
+  // A handle made from the id; 0 when the program links no icon of that
+  // number, as LoadIcon fails on Windows.
   platform::IconHandle LoadIcon(int id) override;
   // Non-zero when the PE file has an icon group at that index (a negative
   // index names the group by id), or the .ico file has that many images.

@@ -61,16 +61,49 @@ std::string CppLiteralBody(std::string_view text) {
   return body;
 }
 
+constexpr std::string_view kIconHead = R"(#include "resources/IconTable.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace cvn::resources {
+namespace {
+
+// Ascending.
+constexpr int kIcons[] = {
+)";
+
+constexpr std::string_view kIconTail = R"(};
+
+}  // namespace
+
+bool HasIcon(int id) { return std::binary_search(std::begin(kIcons), std::end(kIcons), id); }
+
+}  // namespace cvn::resources
+)";
+
+std::string GeneratedFrom(std::string_view scriptName) {
+  return "// Generated from " + std::string(scriptName) + "; do not edit.\n";
+}
+
 }  // namespace
 
 std::string WriteStringTableSource(const std::vector<StringEntry>& entries,
                                    std::string_view scriptName) {
-  std::string source = "// Generated from " + std::string(scriptName) + "; do not edit.\n";
+  std::string source = GeneratedFrom(scriptName);
   source += kHead;
   for (const StringEntry& entry : entries) {
     source += "    {" + std::to_string(entry.id) + ", \"" + CppLiteralBody(entry.text) + "\"},\n";
   }
   source += kTail;
+  return source;
+}
+
+std::string WriteIconTableSource(const std::vector<int>& ids, std::string_view scriptName) {
+  std::string source = GeneratedFrom(scriptName);
+  source += kIconHead;
+  for (const int id : ids) source += "    " + std::to_string(id) + ",\n";
+  source += kIconTail;
   return source;
 }
 

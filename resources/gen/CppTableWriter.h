@@ -1,5 +1,6 @@
-// Writes the host build's string table: a C++ source that implements
-// cvn::resources::FindString over the parsed entries.
+// Writes the host build's resource tables: C++ sources that implement
+// cvn::resources::FindString over the parsed strings and
+// cvn::resources::HasIcon over the parsed icon numbers.
 #pragma once
 
 #include <string>
@@ -13,5 +14,8 @@ namespace cvn::resources {
 // `entries` ascend by id and are not empty, as the parser guarantees.
 std::string WriteStringTableSource(const std::vector<StringEntry>& entries,
                                    std::string_view scriptName);
+
+// `ids` ascend, as the icon list parser guarantees.
+std::string WriteIconTableSource(const std::vector<int>& ids, std::string_view scriptName);
 
 }  // namespace cvn::resources

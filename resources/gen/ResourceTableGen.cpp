@@ -1,6 +1,7 @@
-// string_table_gen SCRIPT OUTPUT: reads the string table script and writes
-// the host build's table source. Any line it does not understand fails the
-// build with "SCRIPT:LINE: error: ...", so no string is dropped silently.
+// resource_table_gen strings|icons SCRIPT OUTPUT: reads the string table
+// script or the icon script and writes the host build's table source. Any
+// line it does not understand fails the build with "SCRIPT:LINE: error: ...",
+// so nothing is dropped silently.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "resources/gen/CppTableWriter.h"
+#include "resources/gen/IconListParser.h"
 #include "resources/gen/StringTableParser.h"
 
 namespace {
@@ -27,27 +29,49 @@ bool WriteWhole(const std::string& path, const std::string& content) {
   return static_cast<bool>(out.flush());
 }
 
+// What a table source came to: the source, or the error and its line.
+struct Generated {
+  std::string source;
+  std::string error;
+  int errorLine = 0;
+};
+
+template <typename Parsed, typename Write>
+Generated Generate(const Parsed& parsed, Write write) {
+  if (!parsed.ok()) return {"", parsed.error, parsed.errorLine};
+  return {write(), "", 0};
+}
+
+Generated GenerateFor(const std::string& kind, const std::string& content, const std::string& name) {
+  if (kind == "icons") {
+    const cvn::resources::ParsedIconList icons = cvn::resources::ParseIconList(content);
+    return Generate(icons, [&] { return cvn::resources::WriteIconTableSource(icons.ids, name); });
+  }
+  const cvn::resources::ParsedStringTable strings = cvn::resources::ParseStringTable(content);
+  return Generate(strings, [&] { return cvn::resources::WriteStringTableSource(strings.entries, name); });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: string_table_gen SCRIPT OUTPUT\n";
+  if (argc != 4 || (std::string(argv[1]) != "strings" && std::string(argv[1]) != "icons")) {
+    std::cerr << "usage: resource_table_gen strings|icons SCRIPT OUTPUT\n";
     return 2;
   }
-  const std::string script = argv[1];
-  const std::string output = argv[2];
+  const std::string script = argv[2];
+  const std::string output = argv[3];
   const std::optional<std::string> content = ReadWhole(script);
   if (!content) {
     std::cerr << script << ": cannot be read\n";
     return 1;
   }
-  const cvn::resources::ParsedStringTable table = cvn::resources::ParseStringTable(*content);
-  if (!table.ok()) {
+  const std::string name = std::filesystem::path(script).filename().string();
+  const Generated table = GenerateFor(argv[1], *content, name);
+  if (!table.error.empty()) {
     std::cerr << script << ':' << table.errorLine << ": error: " << table.error << '\n';
     return 1;
   }
-  const std::string name = std::filesystem::path(script).filename().string();
-  if (!WriteWhole(output, cvn::resources::WriteStringTableSource(table.entries, name))) {
+  if (!WriteWhole(output, table.source)) {
     std::cerr << output << ": cannot be written\n";
     return 1;
   }

@@ -78,6 +78,7 @@ TEST_F(FileTypesTest, EveryKnownExtension) {
     EXPECT_FALSE(type->description.empty()) << c.name;
     EXPECT_EQ(type->iconKind, c.kind) << c.name;
     EXPECT_EQ(type->icon, Icon(c.iconId)) << c.name;
+    EXPECT_NE(type->icon, 0u) << c.name << ": the program has no icon " << c.iconId;
   }
 }
 
