@@ -25,20 +25,6 @@ std::string FileTitle(std::string_view path) {
   return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
 }
 
-// The name in a header line: one '[' and the blanks around it skipped, then
-// everything up to the first ']' (blanks before it are kept).
-std::string_view HeaderName(std::string_view line) {
-  size_t pos = 0;
-  auto skipBlanks = [&] {
-    while (pos < line.size() && IsBlank(line[pos])) ++pos;
-  };
-  skipBlanks();
-  if (pos < line.size() && line[pos] == '[') ++pos;
-  skipBlanks();
-  const std::string_view rest = line.substr(pos);
-  return rest.substr(0, rest.find(']'));
-}
-
 class Loader {
  public:
   Loader(RunContext& context, ConfigDatabase& database)

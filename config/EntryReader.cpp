@@ -61,7 +61,9 @@ std::string_view EntryReader::TakeUntil(std::string_view stops) {
 
 std::string EntryReader::ReadKey() {
   SkipBlanks();
+  const size_t start = pos_;
   const std::string_view key = TrimTrailing(TakeUntil("="), kBlanks);
+  NoteSpan(start, start + key.size());
   SkipBlanks();
   if (Peek() == '=') ++pos_;
   SkipBlanks();
@@ -71,12 +73,14 @@ std::string EntryReader::ReadKey() {
 std::string EntryReader::ReadRest() {
   SkipBlanks();
   const std::string_view rest = text_.substr(pos_);
+  NoteSpan(pos_, text_.size());
   pos_ = text_.size();
   return std::string(rest);
 }
 
 std::string EntryReader::ReadField() {
   SkipBlanks();
+  const size_t start = pos_;
   std::string field;
   if (Peek() == '"') {
     ++pos_;
@@ -85,6 +89,7 @@ std::string EntryReader::ReadField() {
   } else {
     field = TakeUntil(",");
   }
+  NoteSpan(start, pos_);
   SkipSeparator();
   return field;
 }
@@ -94,14 +99,17 @@ std::string EntryReader::ReadName() {
   const size_t start = pos_;
   while (!AtEnd() && IsNameChar(text_[pos_])) ++pos_;
   std::string name(text_.substr(start, pos_ - start));
+  NoteSpan(start, pos_);
   SkipSeparator();
   return name;
 }
 
 char EntryReader::ReadCode() {
   SkipBlanks();
+  const size_t start = pos_;
   const char code = Peek();
   while (!AtEnd() && text_[pos_] != ',' && !IsBlank(text_[pos_])) ++pos_;
+  NoteSpan(start, pos_);
   SkipSeparator();
   return code;
 }
@@ -117,6 +125,7 @@ Guid EntryReader::ReadGuid() {
   TakeUntil("}");
   if (!AtEnd()) ++pos_;
   const std::string_view field = text_.substr(start, pos_ - start);
+  NoteSpan(start, pos_);
   SkipSeparator();
   return field.empty() ? Guid{} : ParseGuid(field);
 }
@@ -142,6 +151,7 @@ VersionLists EntryReader::ReadVersionList() {
       lists.accepted.emplace_back(token);
     }
   }
+  NoteSpan(pos_, pos);
   pos_ = text_.size();
   return lists;
 }
@@ -188,6 +198,7 @@ ValueList EntryReader::ReadValueList(const PathResolver& resolve) {
     }
   }
   list.text = FinishValueText(start, resolve);
+  NoteSpan(start, pos_);
   return list;
 }
 

@@ -26,6 +26,15 @@ struct ValueList {
   std::string text;
 };
 
+// Where a reader found its token in the entry: from the token's first
+// character to just after its last, the separator after it excluded (a
+// value list's span takes in that separator; a version list's runs from
+// the cursor to where the list stops).
+struct FieldSpan {
+  size_t begin = 0;
+  size_t end = 0;
+};
+
 // Turns a path in location notation into the form a value list keeps.
 using PathResolver = std::function<std::string(const std::string&)>;
 
@@ -58,6 +67,10 @@ class EntryReader {
   bool AtEnd() const { return pos_ >= text_.size(); }
   size_t Position() const { return pos_; }
 
+  // Every reader called from now on adds the span of its token to `spans`
+  // (for tools that point at a field; the loader does not ask).
+  void NoteSpansIn(std::vector<FieldSpan>* spans) { spans_ = spans; }
+
  private:
   char Peek() const { return AtEnd() ? '\0' : text_[pos_]; }
   void SkipBlanks();
@@ -66,9 +79,13 @@ class EntryReader {
   std::string_view TakeUntil(std::string_view stops);
   std::string ReadListElement();
   std::string FinishValueText(size_t start, const PathResolver& resolve) const;
+  void NoteSpan(size_t begin, size_t end) {
+    if (spans_ != nullptr) spans_->push_back({begin, end});
+  }
 
   std::string_view text_;
   size_t pos_ = 0;
+  std::vector<FieldSpan>* spans_ = nullptr;
 };
 
 // Drops the backslash of every \" pair; other backslashes stay.

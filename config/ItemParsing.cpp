@@ -7,21 +7,19 @@ namespace cvn {
 namespace {
 
 template <class Item>
-std::unique_ptr<Item> ParseKeyValue(std::string_view entry) {
-  EntryReader reader(entry);
+std::unique_ptr<Item> ParseKeyValue(EntryReader& reader) {
   auto item = std::make_unique<Item>(reader.ReadKey());
   item->value = reader.ReadRest();
   return item;
 }
 
-std::unique_ptr<ConfigItem> ParseDirectory(std::string_view entry, const PathResolver& resolve) {
-  auto item = ParseKeyValue<DirectoryItem>(entry);
+std::unique_ptr<ConfigItem> ParseDirectory(EntryReader& reader, const PathResolver& resolve) {
+  auto item = ParseKeyValue<DirectoryItem>(reader);
   if (LooksLikePath(item->value)) item->value = resolve(item->value);
   return item;
 }
 
-std::unique_ptr<ConfigItem> ParseFile(std::string_view entry) {
-  EntryReader reader(entry);
+std::unique_ptr<ConfigItem> ParseFile(EntryReader& reader) {
   auto item = std::make_unique<FileItem>(reader.ReadName());
   item->folderCode = reader.ReadCode();
   item->sourceCode = reader.ReadCode();
@@ -33,8 +31,7 @@ std::unique_ptr<ConfigItem> ParseFile(std::string_view entry) {
   return item;
 }
 
-std::unique_ptr<ConfigItem> ParseSetting(std::string_view entry, const PathResolver& resolve) {
-  EntryReader reader(entry);
+std::unique_ptr<ConfigItem> ParseSetting(EntryReader& reader, const PathResolver& resolve) {
   auto item = std::make_unique<SettingItem>(reader.ReadKey());
   ValueList expected = reader.ReadValueList(resolve);
   item->expectedValues = std::move(expected.values);
@@ -46,8 +43,7 @@ std::unique_ptr<ConfigItem> ParseSetting(std::string_view entry, const PathResol
   return item;
 }
 
-std::unique_ptr<ConfigItem> ParseServer(std::string_view entry) {
-  EntryReader reader(entry);
+std::unique_ptr<ConfigItem> ParseServer(EntryReader& reader) {
   auto item = std::make_unique<ServerItem>(reader.ReadField());
   item->serverFile = reader.ReadName();
   item->folderCode = reader.ReadCode();
@@ -62,8 +58,7 @@ std::unique_ptr<ConfigItem> ParseServer(std::string_view entry) {
   return item;
 }
 
-std::unique_ptr<ConfigItem> ParseTypeLibrary(std::string_view entry) {
-  EntryReader reader(entry);
+std::unique_ptr<ConfigItem> ParseTypeLibrary(EntryReader& reader) {
   auto item = std::make_unique<TypeLibItem>(reader.ReadField());
   item->libraryFile = reader.ReadName();
   item->folderCode = reader.ReadCode();
@@ -85,17 +80,23 @@ std::string VersionIndependentProgId(std::string_view progId) {
 
 std::unique_ptr<ConfigItem> ParseItem(SectionType type, std::string_view entry,
                                       const PathResolver& resolve) {
+  EntryReader reader(entry);
+  return ParseItem(type, reader, resolve);
+}
+
+std::unique_ptr<ConfigItem> ParseItem(SectionType type, EntryReader& reader,
+                                      const PathResolver& resolve) {
   switch (type) {
-    case SectionType::Directory: return ParseDirectory(entry, resolve);
-    case SectionType::File: return ParseFile(entry);
+    case SectionType::Directory: return ParseDirectory(reader, resolve);
+    case SectionType::File: return ParseFile(reader);
     case SectionType::IniSetting:
-    case SectionType::RegistrySetting: return ParseSetting(entry, resolve);
+    case SectionType::RegistrySetting: return ParseSetting(reader, resolve);
     case SectionType::ControlRegistration:
-    case SectionType::OleServer: return ParseServer(entry);
-    case SectionType::TypeLibrary: return ParseTypeLibrary(entry);
+    case SectionType::OleServer: return ParseServer(reader);
+    case SectionType::TypeLibrary: return ParseTypeLibrary(reader);
     case SectionType::Text: break;
   }
-  return ParseKeyValue<TextItem>(entry);
+  return ParseKeyValue<TextItem>(reader);
 }
 
 }  // namespace cvn

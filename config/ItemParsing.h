@@ -13,6 +13,10 @@ namespace cvn {
 // the all-zero GUID and empty lists. `resolve` expands path-like values.
 std::unique_ptr<ConfigItem> ParseItem(SectionType type, std::string_view entry,
                                       const PathResolver& resolve);
+// The same from a reader placed at the start of the entry, so that a tool
+// can have the reader note where each field lies.
+std::unique_ptr<ConfigItem> ParseItem(SectionType type, EntryReader& reader,
+                                      const PathResolver& resolve);
 
 // "Vendor.Thing.2" gives "Vendor.Thing"; a ProgID without a trailing
 // version number stays as it is.

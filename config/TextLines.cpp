@@ -33,4 +33,16 @@ std::string_view CleanLine(std::string_view line) {
   return line;
 }
 
+std::string_view HeaderName(std::string_view line) {
+  size_t pos = 0;
+  auto skipBlanks = [&] {
+    while (pos < line.size() && IsBlank(line[pos])) ++pos;
+  };
+  skipBlanks();
+  if (pos < line.size() && line[pos] == '[') ++pos;
+  skipBlanks();
+  const std::string_view rest = line.substr(pos);
+  return rest.substr(0, rest.find(']'));
+}
+
 }  // namespace cvn

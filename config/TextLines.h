@@ -27,4 +27,8 @@ class LineSplitter {
 // of the line, then trailing blanks.
 std::string_view CleanLine(std::string_view line);
 
+// The name in a header line: one '[' and the blanks around it skipped, then
+// everything up to the first ']' (blanks before it are kept).
+std::string_view HeaderName(std::string_view line);
+
 }  // namespace cvn

@@ -9,6 +9,7 @@
 #include "tools/cvntool/FdbCommand.h"
 #include "tools/cvntool/FileCommand.h"
 #include "tools/cvntool/FixCommand.h"
+#include "tools/cvntool/LintCommand.h"
 #include "tools/cvntool/Options.h"
 #include "tools/cvntool/ReportCommand.h"
 #include "tools/cvntool/ToolMachine.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
   if (options->command == "fdb") command = RunFdb;
   if (options->command == "report") command = RunReport;
   if (options->command == "fix") command = RunFix;
+  if (options->command == "lint") command = RunLint;
   if (command == nullptr) {
     std::cerr << "cvntool: unknown command " << options->command << '\n' << kUsage;
     return 2;

@@ -13,6 +13,7 @@ const char* const kUsage =
     "                       run every check and write the support report\n"
     "  fix FILE.cdb [--item NAME]... [--yes]\n"
     "                       list what Fix would repair; carry it out with --yes\n"
+    "  lint FILE.cdb        report what the loader reads otherwise than meant\n"
     "options:\n"
     "  --machine IMAGE      the machine image to look at (Linux build)\n"
     "  --app DIR            answer the search for the application with DIR\n";
