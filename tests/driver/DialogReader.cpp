@@ -60,12 +60,26 @@ std::vector<Button> EnabledButtons(HWND dialog) {
   return buttons;
 }
 
+// A message box has one static text numbered 0xFFFF and only buttons with
+// the standard command numbers; a program's own dialog may number all its
+// labels 0xFFFF, or have buttons of its own.
+bool IsMessageBox(HWND dialog) {
+  constexpr int kLastStandardCommand = 11;  // IDCONTINUE
+  int texts = 0;
+  for (HWND child : Children(dialog)) {
+    const int id = static_cast<WORD>(::GetDlgCtrlID(child));
+    if (id == kMessageText && HasClass(child, "Static")) ++texts;
+    if (HasClass(child, "Button") && id > kLastStandardCommand) return false;
+  }
+  return texts == 1;
+}
+
 DialogKind KindOf(HWND dialog) {
   if (ChildWithId(dialog, kIdNext) != nullptr) return DialogKind::Wizard;
   if (ChildWithId(dialog, kFileTypeCombo) != nullptr && FileNameBox(dialog) != nullptr) {
     return DialogKind::OpenFile;
   }
-  if (HasClass(ChildWithId(dialog, kMessageText), "Static")) return DialogKind::Message;
+  if (IsMessageBox(dialog)) return DialogKind::Message;
   return DialogKind::Other;
 }
 

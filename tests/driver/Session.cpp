@@ -14,6 +14,9 @@ namespace {
 constexpr DWORD kPollMs = 50;
 constexpr DWORD kTerminateWaitMs = 5000;
 constexpr auto kStayPause = std::chrono::milliseconds(800);
+// A wizard page is left alone a while after it comes, as a person would:
+// the program may still be busy with the sheet it has just shown.
+constexpr auto kPageSettle = std::chrono::milliseconds(500);
 
 // One transcript line, flushed at once: the program writes to the same
 // stdout, and its lines must land in the order things happened.
@@ -83,7 +86,9 @@ void Session::Poll() {
   Forget(targets);
   const auto now = std::chrono::steady_clock::now();
   for (size_t i = 0; i < dialogs.size(); ++i) {
-    const auto [entry, isNew] = seen_.try_emplace(targets[i], Seen{});
+    const bool page = targets[i] != dialogs[i];
+    const auto [entry, isNew] =
+        seen_.try_emplace(targets[i], Seen{State::Settling, page ? now + kPageSettle : now});
     Seen& seen = entry->second;
     // A dialog that is disabled waits for a modal one above it.
     if (isNew || seen.state == State::Answered || now < seen.ready ||

@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kIdsAbout = 10000;  // "&About Corvane"
 constexpr WPARAM kSystemCommandMask = 0xFFF0;
+constexpr DWORD kKeyboardSettleMs = 250;
 
 // The wizard that the sheet callback and the subclassed sheet belong to;
 // there is one user-interface thread and one wizard at a time.
@@ -84,6 +85,7 @@ WizardResult Win32Wizard::Run(CCVNWizard& wizard) {
   const auto made = ::PropertySheetA(&header);
   sheet_ = made > 0 ? reinterpret_cast<HWND>(made) : nullptr;
   if (sheet_ != nullptr) {
+    PumpWaitingMessages();
     wizard.ShowIntroductionIfWanted();
     RunMessageLoop();
     ::DestroyWindow(sheet_);
@@ -92,6 +94,26 @@ WizardResult Win32Wizard::Run(CCVNWizard& wizard) {
   sheet_ = nullptr;
   runningWizard = nullptr;
   return finished_ ? WizardResult::Finished : WizardResult::Cancelled;
+}
+
+void Win32Wizard::PumpWaitingMessages() {
+  // The sheet's first messages, its activation among them, bring the
+  // thread's keyboard state up to date before the Shift key is asked for.
+  // Under Wine that state comes from the X server once the new window has
+  // the focus, a moment after it is shown, so the messages of a short while
+  // are handled.
+  const DWORD start = ::GetTickCount();
+  for (DWORD waited = 0; waited < kKeyboardSettleMs; waited = ::GetTickCount() - start) {
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, kKeyboardSettleMs - waited, QS_ALLINPUT);
+    MSG message;
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE) && message.message != WM_QUIT &&
+           ::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (!::SendMessageA(sheet_, PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(&message))) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+      }
+    }
+  }
 }
 
 void Win32Wizard::RunMessageLoop() {
