@@ -103,19 +103,23 @@ std::string PlanText(FixSession& session, const Finding& finding) {
 }
 
 // Carries one repair out; true when it took effect (now or at restart).
-bool Repair(FixSession& session, const Finding& finding, std::ostream& out) {
+bool Repair(FixSession& session, ScriptedFixConfirmations& confirmations, const Finding& finding,
+            std::ostream& out) {
   out << Heading(finding);
   if (!finding.fixable) {
     out << kNoFixForFolder << '\n';
     return false;
   }
   bool cancelled = false;
+  const size_t refusals = confirmations.refusals.size();
   if (IsFileSection(finding.sectionIndex)) {
     FixFile(session, {finding.sectionIndex, finding.name, FixMode::Fix, {}}, cancelled);
   } else {
     FixSetting(session, {finding.sectionIndex, finding.itemIndex, FixMode::Fix}, cancelled);
   }
-  const std::string& message = session.lastMessage;
+  // A proposal the setting's type cannot take was refused by the dialog.
+  const std::string& message =
+      confirmations.refusals.size() > refusals ? confirmations.refusals.back() : session.lastMessage;
   switch (session.lastOutcome) {
     case FixOutcome::Done:
       out << "fixed\n";
@@ -173,7 +177,7 @@ int RunFix(RunContext& context, const Options& options, std::ostream& out, std::
       out << Heading(finding) << PlanText(session, finding) << '\n';
       continue;
     }
-    const bool repaired = Repair(session, finding, out);
+    const bool repaired = Repair(session, confirmations, finding, out);
     changed = changed || repaired;
     allDone = allDone && repaired;
   }
