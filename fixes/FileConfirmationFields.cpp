@@ -15,7 +15,9 @@ constexpr int kKnownBadVersion = 10017;
 constexpr int kOldVersionIsOk = 10391;
 constexpr int kOldFileMovedTo = 10393;
 
-FileFacts CurrentFacts(platform::Strings& texts, const FileItem& item) {
+}  // namespace
+
+FileFacts CurrentFileFacts(platform::Strings& texts, const FileItem& item) {
   FileFacts facts;
   facts.location = item.foundFolder;
   facts.version = item.actualVersion;
@@ -28,6 +30,8 @@ FileFacts CurrentFacts(platform::Strings& texts, const FileItem& item) {
   facts.dateBold = item.dateDiffers;
   return facts;
 }
+
+namespace {
 
 FileFacts ReplacementFacts(RunContext& context, const FileCopyPlan& plan) {
   FileFacts facts;
@@ -64,7 +68,7 @@ FileConfirmation MakeFileConfirmation(RunContext& context, const FileItem& item,
     confirmation.icon = type->icon;
   }
   if (exists) {
-    confirmation.current = CurrentFacts(texts, item);
+    confirmation.current = CurrentFileFacts(texts, item);
   } else {
     confirmation.current.location = DirectoryForm(plan.target);
   }

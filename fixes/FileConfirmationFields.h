@@ -18,6 +18,10 @@ struct FileCopyPlan {
   CandidateFacts sourceFacts;
 };
 
+// The file as the check found it, with the differing fields in bold and a
+// known bad version marked; the file details show it too.
+FileFacts CurrentFileFacts(platform::Strings& texts, const FileItem& item);
+
 FileConfirmation MakeFileConfirmation(RunContext& context, const FileItem& item, const FileCopyPlan& plan);
 
 }  // namespace cvn

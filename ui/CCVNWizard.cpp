@@ -230,6 +230,10 @@ void CCVNWizard::ShowIntroductionIfWanted() {
   if (answers_.showIntro == 0) SaveAnswers(context_, answers_);
 }
 
+bool CCVNWizard::ShowItemDetails(const ItemRef& item) {
+  return cvn::ShowItemDetails(context_, database, host_, item);
+}
+
 void CCVNWizard::ShowAbout() {
   CAboutDialog about;
   host_.RunModal(about);

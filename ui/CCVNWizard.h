@@ -15,6 +15,8 @@
 #include "config/RunContext.h"
 #include "ui/ControlSurface.h"
 #include "ui/UiHost.h"
+#include "ui/dialogs/DialogFixConfirmations.h"
+#include "ui/dialogs/ItemDetails.h"
 #include "ui/pages/CheckPages.h"
 #include "ui/pages/MiscPages.h"
 #include "ui/pages/ProblemPages.h"
@@ -155,6 +157,9 @@ class CCVNWizard {
   void ShowIntroductionIfWanted();
   // The system menu's "&About Corvane".
   void ShowAbout();
+  // Details, or a double click, on a row of a check or recent-changes
+  // list; false when the row's item is not in its section.
+  bool ShowItemDetails(const ItemRef& item);
   // F1 and Help on the active page or dialog.
   void ShowHelp(int helpContext);
 
@@ -162,6 +167,8 @@ class CCVNWizard {
   SavedAnswers& Answers() { return answers_; }
   UserInfo& User() { return userInfo_; }
   UiHost& Host() { return host_; }
+  // The confirmation dialogs a repair started from a page shows.
+  FixConfirmations& Confirmations() { return confirmations_; }
   bool RecentChangesFound() const { return recentChangesFound_; }
 
  private:
@@ -177,6 +184,7 @@ class CCVNWizard {
   SavedAnswers& answers_;
   UserInfo& userInfo_;
   UiHost& host_;
+  DialogFixConfirmations confirmations_{host_, context_.machine.Ask()};
   SheetControl* sheet_ = nullptr;
   std::vector<PageLogic*> pages_;
   bool recentChangesFound_ = false;

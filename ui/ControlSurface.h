@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Shell.h"
 #include "util/ListSurface.h"
 
 namespace cvn {
@@ -60,6 +61,8 @@ class ControlSurface {
   virtual bool GetCheck(int id) const = 0;
   virtual void SetFont(int id, const FontSpec& font) = 0;
   virtual void SetIcon(int id, int iconId) = 0;
+  // An icon the machine handed out (a file type's icon); 0 clears it.
+  virtual void SetIconHandle(int id, platform::IconHandle icon) = 0;
 
   // Report-style list views: the columns, then the rows with their RowData.
   virtual void SetColumns(int id, const std::vector<ListColumn>& columns) = 0;
@@ -73,7 +76,8 @@ class ControlSurface {
   // that a row's image index picks one.
   virtual void SetSmallImages(int id, const std::vector<int>& iconIds) = 0;
 
-  // List boxes: one line each, and the width they scroll over.
+  // List boxes and combo boxes: one line each; the width a list box
+  // scrolls over.
   virtual void AddLine(int id, const std::string& line) = 0;
   virtual void SetHorizontalExtent(int id, int pixels) = 0;
 

@@ -21,6 +21,7 @@ struct RecordedControl {
   bool destroyed = false;
   std::optional<FontSpec> font;
   std::optional<int> iconId;
+  platform::IconHandle iconHandle = 0;
   std::vector<ListColumn> columns;
   std::unique_ptr<MemoryList> rows;
   std::vector<std::string> lines;
@@ -48,6 +49,7 @@ class RecordingSurface : public ControlSurface {
   bool GetCheck(int id) const override;
   void SetFont(int id, const FontSpec& font) override { Control(id).font = font; }
   void SetIcon(int id, int iconId) override { Control(id).iconId = iconId; }
+  void SetIconHandle(int id, platform::IconHandle icon) override { Control(id).iconHandle = icon; }
   void SetColumns(int id, const std::vector<ListColumn>& columns) override;
   ListSurface* Rows(int id) override;
   int ClientWidth(int id) const override;

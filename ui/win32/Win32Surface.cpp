@@ -77,6 +77,10 @@ void Win32Surface::SetIcon(int id, int iconId) {
   ::SendMessageA(Control(id), STM_SETICON, reinterpret_cast<WPARAM>(Icon(iconId)), 0);
 }
 
+void Win32Surface::SetIconHandle(int id, platform::IconHandle icon) {
+  ::SendMessageA(Control(id), STM_SETICON, static_cast<WPARAM>(icon), 0);
+}
+
 void Win32Surface::SetColumns(int id, const std::vector<ListColumn>& columns) {
   const HWND list = Control(id);
   int index = 0;
@@ -124,7 +128,11 @@ void Win32Surface::SetSmallImages(int id, const std::vector<int>& iconIds) {
 }
 
 void Win32Surface::AddLine(int id, const std::string& line) {
-  ::SendMessageA(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+  const HWND control = Control(id);
+  char className[16] = {};
+  ::GetClassNameA(control, className, static_cast<int>(sizeof className));
+  const bool combo = ::lstrcmpiA(className, "ComboBox") == 0;
+  ::SendMessageA(control, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
 }
 
 void Win32Surface::SetHorizontalExtent(int id, int pixels) {

@@ -29,6 +29,7 @@ class Win32Surface final : public ControlSurface {
   bool GetCheck(int id) const override;
   void SetFont(int id, const FontSpec& font) override;
   void SetIcon(int id, int iconId) override;
+  void SetIconHandle(int id, platform::IconHandle icon) override;
   void SetColumns(int id, const std::vector<ListColumn>& columns) override;
   ListSurface* Rows(int id) override;
   int ClientWidth(int id) const override;

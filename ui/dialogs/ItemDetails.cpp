@@ -1,0 +1,60 @@
+#include "ui/dialogs/ItemDetails.h"
+
+#include "fixes/RegistrationFields.h"
+#include "ui/dialogs/FileDetails.h"
+#include "ui/dialogs/RegistrationDialogs.h"
+#include "ui/dialogs/SettingDialogs.h"
+
+namespace cvn {
+
+namespace {
+
+constexpr int kLastFileCategory = 3;
+constexpr int kIniCategory = 4;
+constexpr int kRegistryCategory = 5;
+constexpr int kTypeLibraryCategory = 8;
+
+template <class T>
+const T* Named(const ConfigDatabase& database, int category, const std::string& name) {
+  return dynamic_cast<const T*>(
+      ConfigDatabase::FindItem(database.GetSection(category), name, CaseSensitivity::Insensitive));
+}
+
+bool ShowSetting(RunContext& context, const ConfigDatabase& database, UiHost& host, const ItemRef& ref) {
+  const ConfigSection* section = database.GetSection(ref.category);
+  if (section == nullptr || ref.index >= section->Count()) return false;
+  const auto* item = section->ItemAs<SettingItem>(ref.index);
+  if (item == nullptr) return false;
+  const SectionType type = ref.category == kIniCategory ? SectionType::IniSetting : SectionType::RegistrySetting;
+  CSettingDetailsDialog dialog(MakeSettingDetails(context, *item, type, ref.noAdvice));
+  host.RunModal(dialog);
+  return true;
+}
+
+}  // namespace
+
+bool ShowItemDetails(RunContext& context, const ConfigDatabase& database, UiHost& host, const ItemRef& ref) {
+  if (ref.category >= 0 && ref.category <= kLastFileCategory) {
+    CFileDetails sheet(context, database, ref.name, ref.category, ref.compare);
+    if (!sheet.Found()) return false;
+    sheet.Run(host);
+    return true;
+  }
+  if (ref.category == kIniCategory || ref.category == kRegistryCategory) {
+    return ShowSetting(context, database, host, ref);
+  }
+  if (ref.category == kTypeLibraryCategory) {
+    const auto* item = Named<TypeLibItem>(database, ref.category, ref.name);
+    if (item == nullptr) return false;
+    CTypeLibDialog dialog(MakeTypeLibFields(context, *item, DialogVariant::Details));
+    host.RunModal(dialog);
+    return true;
+  }
+  const auto* item = Named<ServerItem>(database, ref.category, ref.name);
+  if (item == nullptr) return false;
+  CServerDialog dialog(MakeServerFields(context, *item, ref.category, DialogVariant::Details));
+  host.RunModal(dialog);
+  return true;
+}
+
+}  // namespace cvn
