@@ -53,6 +53,7 @@ class Locations {
   // never reaches into a destroyed database.
   ConfigSection* DirectoryInfo() const { return directoryInfo_.lock().get(); }
   void SetDirectoryInfo(std::weak_ptr<ConfigSection> section) { directoryInfo_ = std::move(section); }
+  const std::weak_ptr<ConfigSection>& WatchedDirectoryInfo() const { return directoryInfo_; }
 
  private:
   // The folder string of a built-in code, const or not; null otherwise.

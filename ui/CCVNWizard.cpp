@@ -1,6 +1,8 @@
 #include "ui/CCVNWizard.h"
 
 #include "config/PathSpec.h"
+#include "fixes/FileFix.h"
+#include "fixes/SettingFix.h"
 #include "config/ValueFormats.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/IntroductionDialog.h"
@@ -51,11 +53,29 @@ void CCVNWizard::FindRecentChanges() {
 }
 
 int32_t CCVNWizard::FixItem(const ListedItem& item) {
-  return fixItemSeam ? fixItemSeam(item) : platform::kEFail;
+  if (fixItemHandler) return fixItemHandler(item);
+  const FixCounters before = fixes_.counters;
+  bool cancelled = false;
+  int32_t result = platform::kEFail;
+  if (item.category >= 0 && item.category <= 3) {
+    result = FixFile(fixes_, {item.category, item.name, FixMode::Fix, {}}, cancelled);
+  } else if (item.category == 4 || item.category == 5) {
+    result = FixSetting(fixes_, {item.category, static_cast<size_t>(item.itemIndex), FixMode::Fix}, cancelled);
+  }
+  fixesMade += fixes_.counters.fixesMade - before.fixesMade;
+  fixesPendingRestart += fixes_.counters.fixesPendingRestart - before.fixesPendingRestart;
+  return result;
 }
 
 void CCVNWizard::ShowItemDetails(const ListedItem& item) {
-  if (itemDetailsSeam) itemDetailsSeam(item);
+  if (itemDetailsHandler) return itemDetailsHandler(item);
+  if (item.category == 4 || item.category == 5) {
+    ShowItemDetails(ItemRef::Setting(item.category, static_cast<size_t>(item.itemIndex)));
+  } else if (item.category >= 0 && item.category <= 3) {
+    ShowItemDetails(ItemRef::File(item.category, item.name));
+  } else {
+    ShowItemDetails(ItemRef::Registration(item.category, item.name));
+  }
 }
 
 void CCVNWizard::MarkChecksOutOfDate(int category) {

@@ -15,6 +15,7 @@
 #include "config/RunContext.h"
 #include "ui/ControlSurface.h"
 #include "ui/UiHost.h"
+#include "fixes/FixSession.h"
 #include "ui/dialogs/DialogFixConfirmations.h"
 #include "ui/dialogs/ItemDetails.h"
 #include "ui/pages/CheckPages.h"
@@ -121,13 +122,15 @@ class CCVNWizard {
     std::string name;
     int itemIndex = 0;
   };
-  // Temporary seam: the fix session and the item details dialogs come with
-  // the fixes issue. Until the wizard owns them, a check page's Fix and
-  // Details go to these handlers; without one, Fix declines (E_FAIL) and
-  // Details shows nothing. A handler that fixes counts in fixesMade or
-  // fixesPendingRestart.
-  std::function<int32_t(const ListedItem&)> fixItemSeam;
-  std::function<void(const ListedItem&)> itemDetailsSeam;
+  // A check page's Fix and Details go to the wizard's fix session and the
+  // item details dialogs. A test may set these handlers instead, to count
+  // the calls; a handler that fixes counts in fixesMade or
+  // fixesPendingRestart itself.
+  std::function<int32_t(const ListedItem&)> fixItemHandler;
+  std::function<void(const ListedItem&)> itemDetailsHandler;
+  // Repairs the item: a file of sections 0..3 or a setting of 4 and 5
+  // (the registration pages have no Fix). 0 on success, counted in
+  // fixesMade or fixesPendingRestart; E_FAIL when declined or failed.
   int32_t FixItem(const ListedItem& item);
   void ShowItemDetails(const ListedItem& item);
 
@@ -185,6 +188,7 @@ class CCVNWizard {
   UserInfo& userInfo_;
   UiHost& host_;
   DialogFixConfirmations confirmations_{host_, context_.machine.Ask()};
+  FixSession fixes_{context_, database, confirmations_};
   SheetControl* sheet_ = nullptr;
   std::vector<PageLogic*> pages_;
   bool recentChangesFound_ = false;

@@ -19,19 +19,21 @@ namespace {
 constexpr std::string_view kLastCheck = "LastCheck";
 
 // Lends the file's own location codes to the run while no database does.
+// The lent section lives as long as this object; the run holds it weakly.
 class BorrowedDirectoryInfo {
  public:
   BorrowedDirectoryInfo(Locations& locations, ConfigSection* section)
-      : locations_(locations), previous_(locations.directoryInfo) {
-    if (section != nullptr) locations_.directoryInfo = section;
+      : locations_(locations), previous_(locations.WatchedDirectoryInfo()) {
+    if (section != nullptr) locations_.SetDirectoryInfo(std::shared_ptr<ConfigSection>(lifetime_, section));
   }
-  ~BorrowedDirectoryInfo() { locations_.directoryInfo = previous_; }
+  ~BorrowedDirectoryInfo() { locations_.SetDirectoryInfo(previous_); }
   BorrowedDirectoryInfo(const BorrowedDirectoryInfo&) = delete;
   BorrowedDirectoryInfo& operator=(const BorrowedDirectoryInfo&) = delete;
 
  private:
   Locations& locations_;
-  ConfigSection* previous_;
+  std::weak_ptr<ConfigSection> previous_;
+  std::shared_ptr<const char> lifetime_ = std::make_shared<const char>('\0');
 };
 
 // The entry whose snapshot lines are being read, with its last readable one.

@@ -146,7 +146,7 @@ TEST_F(CheckPagesTest, AFolderProblemHasDetailsButNoFix) {
   Make(kDlls);
   RecordingSurface& page = Open(wizard_->check4Page);
   std::vector<CCVNWizard::ListedItem> detailed;
-  wizard_->itemDetailsSeam = [&](const CCVNWizard::ListedItem& item) { detailed.push_back(item); };
+  wizard_->itemDetailsHandler = [&](const CCVNWizard::ListedItem& item) { detailed.push_back(item); };
   Select(page, 1);  // TWICE.DLL
   EXPECT_TRUE(Enabled(page, IDC_DETAILS));
   EXPECT_FALSE(Enabled(page, IDC_FIX));
@@ -169,7 +169,7 @@ TEST_F(CheckPagesTest, RegistrationRowsNeverEnableFix) {
   EXPECT_TRUE(Enabled(page, IDC_DETAILS));
   EXPECT_FALSE(Enabled(page, IDC_FIX));
   int fixes = 0;
-  wizard_->fixItemSeam = [&](const CCVNWizard::ListedItem&) { return ++fixes, platform::kSOk; };
+  wizard_->fixItemHandler = [&](const CCVNWizard::ListedItem&) { return ++fixes, platform::kSOk; };
   sheet_->Press(IDC_FIX);
   EXPECT_EQ(fixes, 0);
 }
@@ -178,14 +178,14 @@ TEST_F(CheckPagesTest, AFixRefillsMarksChangesMadeAndShowsTheRetryPage) {
   Make(kDlls);
   RecordingSurface& page = Open(wizard_->check4Page);
   // A declined fix changes nothing.
-  wizard_->fixItemSeam = [](const CCVNWizard::ListedItem&) { return platform::kEFail; };
+  wizard_->fixItemHandler = [](const CCVNWizard::ListedItem&) { return platform::kEFail; };
   Select(page, 0);
   sheet_->Press(IDC_FIX);
   EXPECT_EQ(CvnIni("ChangesMade"), "<none>");
   EXPECT_EQ(Rows(page).GetItemData(0)->status, 5);
 
   std::vector<CCVNWizard::ListedItem> fixed;
-  wizard_->fixItemSeam = [&](const CCVNWizard::ListedItem& item) {
+  wizard_->fixItemHandler = [&](const CCVNWizard::ListedItem& item) {
     fixed.push_back(item);
     Restore("GONE.DLL");
     ++wizard_->fixesMade;

@@ -159,7 +159,7 @@ int32_t CCheckBase::Fix(ControlSurface&, const std::string& rowName, const RowDa
 }
 
 void CCheckBase::Details(ControlSurface&, const std::string& rowName, const RowData& rowData) {
-  wizard_.ShowItemDetails({category, rowName, rowData.itemIndex});
+  wizard_.ShowItemDetails(CCVNWizard::ListedItem{category, rowName, rowData.itemIndex});
 }
 
 void CCheckBase::Activate(ControlSurface& surface) { DetailsOfSelected(surface); }
