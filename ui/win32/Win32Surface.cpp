@@ -5,7 +5,7 @@
 namespace cvn::win32ui {
 
 Win32Surface::~Win32Surface() {
-  for (auto& [spec, font] : fonts_) ::DeleteObject(font);
+  for (auto& [wanted, font] : fonts_) ::DeleteObject(font);
 }
 
 HWND Win32Surface::Control(int id) const { return id == 0 ? dialog_ : ::GetDlgItem(dialog_, id); }
@@ -44,19 +44,19 @@ bool Win32Surface::GetCheck(int id) const {
   return ::SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-HFONT Win32Surface::Font(const FontSpec& spec) {
+HFONT Win32Surface::Font(const FontSpec& wanted) {
   for (const auto& [known, font] : fonts_) {
-    if (known == spec) return font;
+    if (known == wanted) return font;
   }
   const HDC screen = ::GetDC(nullptr);
   const int pixelsPerInch = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
   if (screen) ::ReleaseDC(nullptr, screen);
   const HFONT font = ::CreateFontA(
-      -::MulDiv(spec.points, pixelsPerInch, 72), 0, 0, 0, FW_BOLD, spec.italic ? TRUE : FALSE, FALSE,
+      -::MulDiv(wanted.points, pixelsPerInch, 72), 0, 0, 0, FW_BOLD, wanted.italic ? TRUE : FALSE, FALSE,
       FALSE, ANSI_CHARSET, OUT_CHARACTER_PRECIS, CLIP_CHARACTER_PRECIS, PROOF_QUALITY,
-      static_cast<BYTE>((spec.defaultPitch ? DEFAULT_PITCH : VARIABLE_PITCH) | FF_DONTCARE),
-      spec.face.c_str());
-  fonts_.emplace_back(spec, font);
+      static_cast<BYTE>((wanted.defaultPitch ? DEFAULT_PITCH : VARIABLE_PITCH) | FF_DONTCARE),
+      wanted.face.c_str());
+  fonts_.emplace_back(wanted, font);
   return font;
 }
 
