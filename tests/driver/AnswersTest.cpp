@@ -56,7 +56,7 @@ TEST(AnswerParseTest, VerbsAndTheirArguments) {
 }
 
 TEST(AnswerParseTest, UnknownVerbsAndMisplacedArgumentsAreRefused) {
-  for (const char* text : {"", "OK", "okay", "file", "file:", "ok:now", "close:", ":ok", "next"}) {
+  for (const char* text : {"", "OK", "okay", "file", "file:", "ok:now", "close:", ":ok", "next:2"}) {
     EXPECT_FALSE(ParseAnswer(text).has_value()) << text;
   }
 }

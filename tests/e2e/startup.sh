@@ -82,6 +82,9 @@ expect_wizard() {
   esac
 }
 
+# Wine's desktop process takes the display of the program that starts it:
+# let a server left from an earlier test (maybe without a display) end first.
+"$scripts/wine-prefix" wait "$WINEPREFIX"
 "$wine_run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 
 run alone "$program" "${wizard[@]}"
