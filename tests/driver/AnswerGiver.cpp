@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/driver/DialogReader.h"
+#include "tests/driver/ListControls.h"
 
 namespace cvn::uidriver {
 namespace {
@@ -22,8 +23,7 @@ bool PressButton(HWND dialog, int id) {
 
 bool TypeText(HWND edit, const std::string& text) {
   DWORD_PTR result = 0;
-  return ::SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
-                               SMTO_ABORTIFHUNG, kMessageWaitMs, &result) != 0 &&
+  return SendWaiting(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &result) &&
          result != 0;
 }
 
@@ -33,13 +33,13 @@ bool ChooseFile(HWND dialog, const Answer& answer) {
          PressButton(dialog, answer.verb->buttonId);
 }
 
-// "ID" or "ID=TEXT": the control of the active page and the text.
+// "ID" or "ID=TEXT": the control of the active page (of the dialog itself
+// when it has none) and the text.
 HWND PageControl(HWND dialog, const std::string& argument, std::string* text) {
   const size_t equals = argument.find('=');
   if (text != nullptr) *text = equals == std::string::npos ? std::string() : argument.substr(equals + 1);
   const int id = std::atoi(argument.substr(0, equals).c_str());
-  HWND page = CurrentPage(dialog);
-  return page != nullptr && id != 0 ? ChildWithId(page, id) : nullptr;
+  return id != 0 ? ChildWithId(ControlHolder(dialog), id) : nullptr;
 }
 
 bool Click(HWND dialog, const Answer& answer) {
@@ -53,14 +53,31 @@ bool Type(HWND dialog, const Answer& answer) {
   return control != nullptr && TypeText(control, text);
 }
 
-}  // namespace
-
-std::string ReadPageControl(HWND dialog, const Answer& answer) {
-  HWND control = PageControl(dialog, answer.argument, nullptr);
-  return control != nullptr ? WindowText(control) : std::string();
+// "ID=N": the control and N.
+template <typename Act>
+bool ActOnEntry(HWND dialog, const Answer& answer, Act act) {
+  std::string number;
+  HWND control = PageControl(dialog, answer.argument, &number);
+  return control != nullptr && act(control, std::atoi(number.c_str()));
 }
 
-bool GiveAnswer(HWND dialog, const Answer& answer) {
+bool Read(HWND dialog, const Answer& answer, std::vector<std::string>* transcript) {
+  HWND control = PageControl(dialog, answer.argument, nullptr);
+  if (control == nullptr) return false;
+  transcript->push_back("read " + answer.argument + ": " + OnOneLine(WindowText(control)));
+  return true;
+}
+
+bool Rows(HWND dialog, const Answer& answer, std::vector<std::string>* transcript) {
+  const auto rows = RowsOf(PageControl(dialog, answer.argument, nullptr));
+  if (!rows) return false;
+  for (std::string& line : DescribeRows(*rows)) transcript->push_back(std::move(line));
+  return true;
+}
+
+}  // namespace
+
+bool GiveAnswer(HWND dialog, const Answer& answer, std::vector<std::string>* transcript) {
   switch (answer.verb->action) {
     case Action::PressButton: return PressButton(dialog, answer.verb->buttonId);
     case Action::ChooseFile: return ChooseFile(dialog, answer);
@@ -69,7 +86,10 @@ bool GiveAnswer(HWND dialog, const Answer& answer) {
       return ::PostMessageA(dialog, PSM_PRESSBUTTON, static_cast<WPARAM>(answer.verb->command), 0) != 0;
     case Action::Click: return Click(dialog, answer);
     case Action::Type: return Type(dialog, answer);
-    case Action::Read: return PageControl(dialog, answer.argument, nullptr) != nullptr;
+    case Action::Read: return Read(dialog, answer, transcript);
+    case Action::Rows: return Rows(dialog, answer, transcript);
+    case Action::Select: return ActOnEntry(dialog, answer, SelectRow);
+    case Action::Pick: return ActOnEntry(dialog, answer, PickEntry);
     case Action::SystemMenu:
       return ::PostMessageA(dialog, WM_SYSCOMMAND,
                             static_cast<WPARAM>(std::atoi(answer.argument.c_str())), 0) != 0;

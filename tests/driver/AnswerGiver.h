@@ -6,15 +6,15 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/driver/Answers.h"
 
 namespace cvn::uidriver {
 
-// False when the dialog could not be reached or lacks the control.
-bool GiveAnswer(HWND dialog, const Answer& answer);
-
-// The text of the active page's control named by a "read:ID" answer.
-std::string ReadPageControl(HWND dialog, const Answer& answer);
+// False when the dialog could not be reached or lacks the control. The
+// answers that read ("read:ID", "rows:ID") add what they read to the
+// transcript lines.
+bool GiveAnswer(HWND dialog, const Answer& answer, std::vector<std::string>* transcript);
 
 }  // namespace cvn::uidriver

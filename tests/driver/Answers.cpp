@@ -1,5 +1,6 @@
 #include "tests/driver/Answers.h"
 
+#include <algorithm>
 #include <array>
 
 namespace cvn::uidriver {
@@ -15,21 +16,29 @@ constexpr int kPressBack = 0;
 constexpr int kPressNext = 1;
 constexpr int kPressFinish = 2;
 
+constexpr KindSet kControls = kWizard | kOther;
+constexpr auto kText = Argument::Text;
+constexpr auto kIdAndNumber = Argument::IdAndNumber;
+constexpr auto kNone = Argument::None;
+
 constexpr std::array kVerbs = {
     Verb{"ok", Action::PressButton, kMessage | kOther, kIdOk},
     Verb{"cancel", Action::PressButton, kMessage | kOpenFile | kWizard, kIdCancel},
-    Verb{"yes", Action::PressButton, kMessage, kIdYes},
-    Verb{"no", Action::PressButton, kMessage, kIdNo},
-    Verb{"file", Action::ChooseFile, kOpenFile, kIdOk, true},
+    Verb{"yes", Action::PressButton, kMessage | kOther, kIdYes},
+    Verb{"no", Action::PressButton, kMessage | kOther, kIdNo},
+    Verb{"file", Action::ChooseFile, kOpenFile, kIdOk, kText},
     Verb{"close", Action::Close, kOther},
-    Verb{"back", Action::WizardButton, kWizard, kIdBack, false, kPressBack},
-    Verb{"next", Action::WizardButton, kWizard, kIdNext, false, kPressNext},
-    Verb{"finish", Action::WizardButton, kWizard, kIdFinish, false, kPressFinish},
-    Verb{"click", Action::Click, kWizard, 0, true},
-    Verb{"press", Action::Click, kWizard, 0, true, 0, false},
-    Verb{"type", Action::Type, kWizard, 0, true, 0, false},
-    Verb{"read", Action::Read, kWizard, 0, true, 0, false},
-    Verb{"sysmenu", Action::SystemMenu, kWizard, 0, true, 0, false},
+    Verb{"back", Action::WizardButton, kWizard, kIdBack, kNone, kPressBack},
+    Verb{"next", Action::WizardButton, kWizard, kIdNext, kNone, kPressNext},
+    Verb{"finish", Action::WizardButton, kWizard, kIdFinish, kNone, kPressFinish},
+    Verb{"click", Action::Click, kWizard, 0, kText},
+    Verb{"press", Action::Click, kControls, 0, kText, 0, false},
+    Verb{"type", Action::Type, kWizard, 0, kText, 0, false},
+    Verb{"read", Action::Read, kControls, 0, kText, 0, false},
+    Verb{"select", Action::Select, kControls, 0, kIdAndNumber, 0, false},
+    Verb{"pick", Action::Pick, kControls, 0, kIdAndNumber, 0, false},
+    Verb{"rows", Action::Rows, kControls, 0, kText, 0, false},
+    Verb{"sysmenu", Action::SystemMenu, kWizard, 0, kText, 0, false},
 };
 
 const Verb* FindVerb(std::string_view name) {
@@ -39,6 +48,18 @@ const Verb* FindVerb(std::string_view name) {
   return nullptr;
 }
 
+bool IsNumber(std::string_view text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool HasShape(std::string_view argument, Argument shape) {
+  if (shape != Argument::IdAndNumber) return !argument.empty();
+  const size_t equals = argument.find('=');
+  return equals != std::string_view::npos && IsNumber(argument.substr(0, equals)) &&
+         IsNumber(argument.substr(equals + 1));
+}
+
 }  // namespace
 
 std::optional<Answer> ParseAnswer(std::string_view text) {
@@ -46,11 +67,11 @@ std::optional<Answer> ParseAnswer(std::string_view text) {
   const Verb* verb = FindVerb(text.substr(0, colon));
   if (verb == nullptr) return std::nullopt;
   const bool hasArgument = colon != std::string_view::npos;
-  if (hasArgument != verb->takesArgument) return std::nullopt;
+  if (hasArgument != (verb->argument != Argument::None)) return std::nullopt;
   Answer answer{verb, {}, std::string(text)};
   if (hasArgument) {
     answer.argument = std::string(text.substr(colon + 1));
-    if (answer.argument.empty()) return std::nullopt;
+    if (!HasShape(answer.argument, verb->argument)) return std::nullopt;
   }
   return answer;
 }

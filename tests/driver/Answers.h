@@ -20,6 +20,16 @@ enum class Action {
   Type,          // "ID=TEXT": the text into the active page's control ID
   Read,          // the text of the active page's control ID into the transcript
   SystemMenu,    // WM_SYSCOMMAND with the argument as the command
+  Select,        // "ID=N": row N of list view ID selected and focused
+  Pick,          // "ID=N": entry N of combo box ID chosen, as a user would
+  Rows,          // every row of list view ID into the transcript
+};
+
+// What follows the verb's colon.
+enum class Argument {
+  None,
+  Text,         // anything but empty
+  IdAndNumber,  // "ID=N", both decimal
 };
 
 // A set of dialog kinds, one bit per kind.
@@ -31,7 +41,7 @@ struct Verb {
   Action action;
   KindSet kinds;
   int buttonId = 0;
-  bool takesArgument = false;  // written "name:ARGUMENT"
+  Argument argument = Argument::None;  // written "name:ARGUMENT"
   int command = 0;             // WizardButton: the PSBTN_ index
   // False for answers that leave the wizard on its page: the page is
   // answered again once the program has had time to act.
@@ -46,9 +56,12 @@ struct Answer {
 
 // "ok", "cancel", "yes", "no", "close", "file:PATH", and for wizards
 // "next", "back", "finish", "click:ID" (which moves to another page),
-// "press:ID" (which stays), "type:ID=TEXT", "read:ID",
-// "sysmenu:COMMAND"; nothing for an unknown verb, a missing or an
-// unexpected argument.
+// "press:ID" (which stays), "type:ID=TEXT", "read:ID", "select:ID=ROW",
+// "pick:ID=ENTRY", "rows:ID", "sysmenu:COMMAND". "yes" and "no" also
+// answer other dialogs with that button; "press", "read", "select", "pick"
+// and "rows" also act on other dialogs (on their active page if they are
+// property sheets, else on the dialog itself). Nothing for an unknown verb,
+// a missing, malformed or unexpected argument.
 std::optional<Answer> ParseAnswer(std::string_view text);
 
 // Whether the answer can be given to the dialog: a verb for its kind, and

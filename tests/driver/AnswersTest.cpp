@@ -44,6 +44,9 @@ TEST(AnswerParseTest, VerbsAndTheirArguments) {
       {"close", Action::Close, 0, ""},
       {"file:C:\\data\\x.cdb", Action::ChooseFile, kIdOk, "C:\\data\\x.cdb"},
       {"file:a:b", Action::ChooseFile, kIdOk, "a:b"},
+      {"select:1001=0", Action::Select, 0, "1001=0"},
+      {"pick:1002=12", Action::Pick, 0, "1002=12"},
+      {"rows:1001", Action::Rows, 0, "1001"},
   };
   for (const Case& c : cases) {
     const auto answer = ParseAnswer(c.text);
@@ -57,6 +60,13 @@ TEST(AnswerParseTest, VerbsAndTheirArguments) {
 
 TEST(AnswerParseTest, UnknownVerbsAndMisplacedArgumentsAreRefused) {
   for (const char* text : {"", "OK", "okay", "file", "file:", "ok:now", "close:", ":ok", "next:2"}) {
+    EXPECT_FALSE(ParseAnswer(text).has_value()) << text;
+  }
+}
+
+TEST(AnswerParseTest, RowsAndEntriesAreNamedByTwoNumbers) {
+  for (const char* text : {"select", "select:1001", "select:1001=", "select:=1", "select:1001=-1",
+                           "pick:1002=a", "pick:x=1", "pick:1002=1=2", "rows", "rows:"}) {
     EXPECT_FALSE(ParseAnswer(text).has_value()) << text;
   }
 }
@@ -91,6 +101,34 @@ TEST(AnswerFitTest, VerbsFitOnlyTheirKindsOfDialog) {
   wizard.buttons.push_back({kIdFinish, "Finish"});
   EXPECT_EQ(WalkAnswer(wizard).text, "finish");
   EXPECT_EQ(WalkAnswer(otherWithOk).text, "ok");
+}
+
+// A program's own confirmation: an ordinary dialog with Yes and No.
+TEST(AnswerFitTest, YesAndNoAnswerOtherDialogsWithThatButton) {
+  DialogView confirm = Other();
+  confirm.buttons = {{kIdYes, "&Yes"}, {kIdNo, "&No"}};
+  EXPECT_TRUE(Fits(Parsed("yes"), confirm));
+  EXPECT_TRUE(Fits(Parsed("no"), confirm));
+  EXPECT_EQ(DismissAnswer(confirm).text, "no");
+  DialogView yesOnly = Other();
+  yesOnly.buttons = {{kIdYes, "&Yes"}};
+  EXPECT_FALSE(Fits(Parsed("no"), yesOnly));
+  EXPECT_FALSE(Fits(Parsed("yes"), Other()));
+  EXPECT_FALSE(Fits(Parsed("yes"), OpenFile()));
+}
+
+TEST(AnswerFitTest, ControlVerbsActOnWizardsAndOtherDialogsAndStay) {
+  DialogView wizard;
+  wizard.kind = DialogKind::Wizard;
+  for (const char* text : {"press:1005", "read:1005", "select:1001=0", "pick:1002=1", "rows:1001"}) {
+    const Answer answer = Parsed(text);
+    EXPECT_TRUE(Fits(answer, wizard)) << text;
+    EXPECT_TRUE(Fits(answer, Other())) << text;
+    EXPECT_FALSE(Fits(answer, Box({kIdOk}))) << text;
+    EXPECT_FALSE(Fits(answer, OpenFile())) << text;
+    EXPECT_FALSE(answer.verb->navigates) << text;
+  }
+  EXPECT_FALSE(Fits(Parsed("click:1005"), Other()));
 }
 
 TEST(AnswerDismissTest, TheCautiousButtonOrClosing) {

@@ -65,6 +65,17 @@ std::string Describe(const DialogView& dialog) {
   return "dialog: " + OnOneLine(dialog.title);
 }
 
+std::vector<std::string> DescribeRows(const std::vector<ListRow>& rows) {
+  if (rows.empty()) return {"rows: none"};
+  std::vector<std::string> lines;
+  for (const ListRow& row : rows) {
+    std::string line = "row: ";
+    for (const std::string& text : row.texts) line += OnOneLine(text) + " | ";
+    lines.push_back(line + "image: " + std::to_string(row.image));
+  }
+  return lines;
+}
+
 const char* KindName(DialogKind kind) {
   switch (kind) {
     case DialogKind::Message: return "message";

@@ -36,6 +36,16 @@ struct DialogView {
   bool HasButton(int id) const;
 };
 
+// One row of a list view: the text of each column and the row's image.
+struct ListRow {
+  std::vector<std::string> texts{};
+  int image = 0;
+};
+
+// The transcript lines for a list view's rows, one a row:
+// "row: Name | Size | image: 2"; "rows: none" for an empty list.
+std::vector<std::string> DescribeRows(const std::vector<ListRow>& rows);
+
 // The transcript line for the dialog, e.g. "message: Done | buttons: OK".
 std::string Describe(const DialogView& dialog);
 

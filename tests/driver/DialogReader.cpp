@@ -16,12 +16,6 @@ constexpr int kPageHeading = 1003;
 
 constexpr LONG kButtonTypeMask = 0x0F;
 
-bool HasClass(HWND window, const char* name) {
-  char buffer[64] = {};
-  if (window == nullptr || ::GetClassNameA(window, buffer, sizeof buffer) == 0) return false;
-  return ::lstrcmpiA(buffer, name) == 0;
-}
-
 bool HasStyle(HWND window, LONG style) {
   return (::GetWindowLongA(window, GWL_STYLE) & style) == style;
 }
@@ -114,6 +108,17 @@ BOOL CALLBACK CollectDialog(HWND window, LPARAM context) {
 
 }  // namespace
 
+bool SendWaiting(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result) {
+  return ::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageWaitMs,
+                               result) != 0;
+}
+
+bool HasClass(HWND window, const char* name) {
+  char buffer[64] = {};
+  if (window == nullptr || ::GetClassNameA(window, buffer, sizeof buffer) == 0) return false;
+  return ::lstrcmpiA(buffer, name) == 0;
+}
+
 std::vector<HWND> VisibleDialogsOf(DWORD processId) {
   DialogSearch search{processId, {}};
   ::EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&search));
@@ -129,11 +134,13 @@ HWND ChildWithId(HWND parent, int id) {
 
 HWND CurrentPage(HWND sheet) {
   DWORD_PTR page = 0;
-  if (!::SendMessageTimeoutA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0, SMTO_ABORTIFHUNG, kMessageWaitMs,
-                             &page)) {
-    return nullptr;
-  }
+  if (!SendWaiting(sheet, PSM_GETCURRENTPAGEHWND, 0, 0, &page)) return nullptr;
   return reinterpret_cast<HWND>(page);
+}
+
+HWND ControlHolder(HWND dialog) {
+  HWND page = CurrentPage(dialog);
+  return page != nullptr ? page : dialog;
 }
 
 HWND AnswerTarget(HWND dialog) {
@@ -150,16 +157,12 @@ HWND FileNameBox(HWND dialog) {
 
 std::string WindowText(HWND window) {
   DWORD_PTR length = 0;
-  if (!::SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageWaitMs,
-                             &length)) {
-    return {};
-  }
+  if (!SendWaiting(window, WM_GETTEXTLENGTH, 0, 0, &length)) return {};
   // The length may be an upper bound (ANSI from Unicode), so the text ends
   // at the first zero.
   std::string text(length + 1, '\0');
   DWORD_PTR copied = 0;
-  if (!::SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, kMessageWaitMs, &copied)) {
+  if (!SendWaiting(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), &copied)) {
     return {};
   }
   text.resize(std::strlen(text.c_str()));

@@ -15,6 +15,12 @@ namespace cvn::uidriver {
 // How long the driver waits for the program to take one message.
 inline constexpr UINT kMessageWaitMs = 2000;
 
+// SendMessageTimeout with the driver's wait; false when the window did not
+// take the message in time.
+bool SendWaiting(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result);
+
+bool HasClass(HWND window, const char* name);
+
 // The visible top-level dialogs (class "#32770") of a process, topmost first.
 std::vector<HWND> VisibleDialogsOf(DWORD processId);
 
@@ -27,6 +33,10 @@ HWND FileNameBox(HWND dialog);
 
 // A wizard's active page, or null.
 HWND CurrentPage(HWND sheet);
+
+// Where the controls an answer names are: a property sheet's active page,
+// else the dialog itself (a plain dialog has no page to report).
+HWND ControlHolder(HWND dialog);
 
 // What an answer is given to: a wizard's active page (each page is
 // answered on its own), or the dialog itself.

@@ -52,6 +52,15 @@ TEST(DialogDescribeTest, OneLinePerKindWithWhatThatKindShows) {
   for (const Case& c : cases) EXPECT_EQ(Describe(c.dialog), c.line);
 }
 
+TEST(DialogDescribeTest, ListRowsOneLineEachWithTheirImage) {
+  EXPECT_EQ(DescribeRows({}), std::vector<std::string>{"rows: none"});
+  const std::vector<std::string> lines =
+      DescribeRows({{{"kernel32.dll", "6.1"}, 3}, {{"two\r\nlines", ""}, -1}, {{"alone"}, 0}});
+  EXPECT_EQ(lines, (std::vector<std::string>{"row: kernel32.dll | 6.1 | image: 3",
+                                             "row: two\\nlines |  | image: -1",
+                                             "row: alone | image: 0"}));
+}
+
 TEST(DialogDescribeTest, KindNamesNameTheScreenshots) {
   EXPECT_STREQ(KindName(DialogKind::Message), "message");
   EXPECT_STREQ(KindName(DialogKind::OpenFile), "open-file");

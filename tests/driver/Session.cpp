@@ -116,10 +116,10 @@ void Session::Handle(HWND dialog, HWND target) {
   ++dialogsSeen_;
   if (!options_.screenshotDir.empty()) Screenshot(dialog, view.kind);
   const Answer answer = ChooseAnswer(view);
-  if (answer.verb->action == Action::Read) {
-    Say("read " + answer.argument + ": " + OnOneLine(ReadPageControl(dialog, answer)));
-  }
-  if (!GiveAnswer(dialog, answer)) {
+  std::vector<std::string> lines;
+  const bool given = GiveAnswer(dialog, answer, &lines);
+  for (const std::string& line : lines) Say(line);
+  if (!given) {
     Complain("could not give the answer " + answer.text);
     ++outcome_.wrongAnswers;
   }

@@ -63,7 +63,7 @@ is_bmp() {
     [ "$(od -An -tu4 -j2 -N4 "$1" | tr -d ' ')" = "$(stat -c %s "$1")" ]
 }
 has_picture() { [ -n "$(tail -c +55 "$1" | tr -d '\000' | head -c 1)" ]; }
-kinds=$(sed -n 's/^\(message\|open-file\|dialog\): .*/\1/p' "$transcript")
+kinds=$(sed -n 's/^\(message\|open-file\|dialog\|page\): .*/\1/p' "$transcript")
 n=0
 for kind in $kinds; do
   n=$((n + 1))
