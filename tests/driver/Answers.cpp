@@ -48,8 +48,10 @@ const Verb* FindVerb(std::string_view name) {
   return nullptr;
 }
 
+// Digits, few enough for an int.
 bool IsNumber(std::string_view text) {
-  return !text.empty() &&
+  constexpr size_t kMaxDigits = 9;
+  return !text.empty() && text.size() <= kMaxDigits &&
          std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 

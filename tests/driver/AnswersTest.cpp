@@ -65,8 +65,9 @@ TEST(AnswerParseTest, UnknownVerbsAndMisplacedArgumentsAreRefused) {
 }
 
 TEST(AnswerParseTest, RowsAndEntriesAreNamedByTwoNumbers) {
-  for (const char* text : {"select", "select:1001", "select:1001=", "select:=1", "select:1001=-1",
-                           "pick:1002=a", "pick:x=1", "pick:1002=1=2", "rows", "rows:"}) {
+  for (const char* text :
+       {"select", "select:1001", "select:1001=", "select:=1", "select:1001=-1", "pick:1002=a",
+        "pick:x=1", "pick:1002=1=2", "pick:1002=9999999999", "rows", "rows:"}) {
     EXPECT_FALSE(ParseAnswer(text).has_value()) << text;
   }
 }
@@ -120,7 +121,8 @@ TEST(AnswerFitTest, YesAndNoAnswerOtherDialogsWithThatButton) {
 TEST(AnswerFitTest, ControlVerbsActOnWizardsAndOtherDialogsAndStay) {
   DialogView wizard;
   wizard.kind = DialogKind::Wizard;
-  for (const char* text : {"press:1005", "read:1005", "select:1001=0", "pick:1002=1", "rows:1001"}) {
+  for (const char* text :
+       {"press:1005", "read:1005", "select:1001=0", "pick:1002=1", "rows:1001"}) {
     const Answer answer = Parsed(text);
     EXPECT_TRUE(Fits(answer, wizard)) << text;
     EXPECT_TRUE(Fits(answer, Other())) << text;

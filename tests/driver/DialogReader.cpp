@@ -162,9 +162,8 @@ std::string WindowText(HWND window) {
   // at the first zero.
   std::string text(length + 1, '\0');
   DWORD_PTR copied = 0;
-  if (!SendWaiting(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), &copied)) {
-    return {};
-  }
+  const LPARAM buffer = reinterpret_cast<LPARAM>(text.data());
+  if (!SendWaiting(window, WM_GETTEXT, text.size(), buffer, &copied)) return {};
   text.resize(std::strlen(text.c_str()));
   return text;
 }

@@ -101,7 +101,8 @@ bool PickEntry(HWND combo, int entry) {
   }
   // Posted, as a click is: the page may open a dialog on the choice.
   const WPARAM command = MAKEWPARAM(static_cast<WORD>(::GetDlgCtrlID(combo)), CBN_SELCHANGE);
-  return ::PostMessageA(::GetParent(combo), WM_COMMAND, command, reinterpret_cast<LPARAM>(combo)) != 0;
+  const LPARAM from = reinterpret_cast<LPARAM>(combo);
+  return ::PostMessageA(::GetParent(combo), WM_COMMAND, command, from) != 0;
 }
 
 std::optional<std::vector<ListRow>> RowsOf(HWND list) {

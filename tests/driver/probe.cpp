@@ -129,7 +129,8 @@ void AddRowList(HWND page) {
     shape.mask = LVCF_TEXT | LVCF_WIDTH;
     shape.cx = 130;
     shape.pszText = const_cast<char*>(headings[column]);
-    ::SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&shape));
+    ::SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column),
+                   reinterpret_cast<LPARAM>(&shape));
   }
   const struct {
     const char* file;
@@ -146,7 +147,8 @@ void AddRowList(HWND page) {
     item.mask = LVIF_TEXT;
     item.iSubItem = 1;
     item.pszText = const_cast<char*>(rows[row].version);
-    ::SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    ::SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(&item));
   }
 }
 
