@@ -4,6 +4,9 @@
 #include "fixes/FileFix.h"
 #include "fixes/SettingFix.h"
 #include "config/ValueFormats.h"
+#include "ui/CheckColumns.h"
+#include "usage/RecentChanges.h"
+#include "usage/UsageFiles.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/IntroductionDialog.h"
 
@@ -42,29 +45,56 @@ CCVNWizard::CCVNWizard(RunContext& context, ConfigDatabase& db, SavedAnswers& an
   AddPages();
 }
 
-// Temporary seam: the change scan of the usage database comes with the
-// recent-changes issue. Until then an existing usage database beside the
-// configuration database counts as recent-change data.
+// One scan of the usage database, when there is one, stopping at the
+// first difference: whether the recent-changes pages have anything to show.
 void CCVNWizard::FindRecentChanges() {
-  const size_t dot = database.path.rfind('.');
-  if (dot == std::string::npos) return;
-  const std::string usagePath = database.path.substr(0, dot + 1) + "udb";
-  recentChangesFound_ = context_.machine.Files().GetAttributes(usagePath) != platform::attr::kInvalid;
+  const std::optional<std::string> usagePath = UsageDatabasePath(database.path);
+  if (!usagePath || context_.machine.Files().GetAttributes(*usagePath) == platform::attr::kInvalid) return;
+  recentChangesFound_ = RecentChangesWorthShowing(context_, database);
 }
 
 int32_t CCVNWizard::FixItem(const ListedItem& item) {
   if (fixItemHandler) return fixItemHandler(item);
+  return Repair(item, FixMode::Fix, {});
+}
+
+int32_t CCVNWizard::RevertItem(const ListedItem& item, const RowData& snapshot) {
+  return Repair(item, FixMode::Revert, WantedFile{snapshot.text, snapshot.size, snapshot.time});
+}
+
+// One repair through the fix session: its counters are added to the
+// wizard's, and the lists it made out of date are marked.
+int32_t CCVNWizard::Repair(const ListedItem& item, FixMode mode, const WantedFile& wanted) {
   const FixCounters before = fixes_.counters;
   bool cancelled = false;
   int32_t result = platform::kEFail;
   if (item.category >= 0 && item.category <= 3) {
-    result = FixFile(fixes_, {item.category, item.name, FixMode::Fix, {}}, cancelled);
+    result = FixFile(fixes_, {item.category, item.name, mode, wanted}, cancelled);
   } else if (item.category == 4 || item.category == 5) {
-    result = FixSetting(fixes_, {item.category, static_cast<size_t>(item.itemIndex), FixMode::Fix}, cancelled);
+    result = FixSetting(fixes_, {item.category, static_cast<size_t>(item.itemIndex), mode}, cancelled);
   }
   fixesMade += fixes_.counters.fixesMade - before.fixesMade;
   fixesPendingRestart += fixes_.counters.fixesPendingRestart - before.fixesPendingRestart;
+  revertsMade += fixes_.counters.revertsMade - before.revertsMade;
+  revertsPendingRestart += fixes_.counters.revertsPendingRestart - before.revertsPendingRestart;
+  if (fixes_.recentChangesStale) recent2Page.MarkOutOfDate();
+  for (size_t section = 0; section < fixes_.checkPageStale.size(); ++section) {
+    if (fixes_.checkPageStale[section]) MarkChecksOutOfDate(static_cast<int>(section));
+  }
+  fixes_.recentChangesStale = false;
+  fixes_.checkPageStale = {};
   return result;
+}
+
+int32_t CCVNWizard::BuildRecentChanges(ListSurface* list, bool showAll, int& badCount, int& rowCount,
+                                       std::vector<std::string>& dates, const std::string& chosenStamp) {
+  return cvn::BuildRecentChanges(context_, database, list, showAll, badCount, rowCount, dates, chosenStamp);
+}
+
+void CCVNWizard::SetStatusList(ControlSurface& surface, int listId, int category) {
+  surface.SetSmallImages(listId, {kStatusImageIcons.begin(), kStatusImageIcons.end()});
+  SetCheckListColumns(surface, listId, category, context_.machine.Texts(), avgCharWidth,
+                      context_.machine.System().GetSystemMetrics(platform::metric::kCxHScroll));
 }
 
 void CCVNWizard::ShowItemDetails(const ListedItem& item) {

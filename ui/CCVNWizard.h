@@ -15,6 +15,7 @@
 #include "config/RunContext.h"
 #include "ui/ControlSurface.h"
 #include "ui/UiHost.h"
+#include "fixes/FileCandidates.h"
 #include "fixes/FixSession.h"
 #include "ui/dialogs/DialogFixConfirmations.h"
 #include "ui/dialogs/ItemDetails.h"
@@ -23,6 +24,7 @@
 #include "ui/pages/ProblemPages.h"
 #include "ui/pages/RecentPages.h"
 #include "ui/pages/TechSupportPages.h"
+#include "usage/RecentChanges.h"
 
 namespace cvn {
 
@@ -134,6 +136,19 @@ class CCVNWizard {
   int32_t FixItem(const ListedItem& item);
   void ShowItemDetails(const ListedItem& item);
 
+  // Reverts the item of a recent-changes row to its earlier state: a file
+  // to the snapshot's version, size and time, a setting by its entry
+  // index. 0 on success, counted in revertsMade or revertsPendingRestart.
+  int32_t RevertItem(const ListedItem& item, const RowData& snapshot);
+
+  // The recent-changes list of the usage database (see usage/RecentChanges.h).
+  int32_t BuildRecentChanges(ListSurface* list, bool showAll, int& badCount, int& rowCount,
+                             std::vector<std::string>& dates, const std::string& chosenStamp);
+  // A snapshot's time stamp as the date box shows it.
+  std::string StampText(const std::string& stamp) { return StampDateText(context_, stamp); }
+  // Gives a result list the status images and the columns of `category`.
+  void SetStatusList(ControlSurface& surface, int listId, int category);
+
   // A revert made the check list of `category` out of date: a file revert
   // marks the four file lists, a setting revert the INI and Registry lists.
   void MarkChecksOutOfDate(int category);
@@ -176,6 +191,7 @@ class CCVNWizard {
 
  private:
   void FindRecentChanges();
+  int32_t Repair(const ListedItem& item, FixMode mode, const WantedFile& wanted);
   void ReadScreenFont();
   void ReadAppInfo();
   void ReadOptions();

@@ -17,6 +17,8 @@ constexpr int kActualData = 10419;
 constexpr int kExpectedData = 10420;
 constexpr int kNotes = 10421;
 constexpr int kName = 10425;
+constexpr int kCurrent = 10426;
+constexpr int kPrevious = 10427;
 }  // namespace title
 
 constexpr int kRequirementsCategory = 15;
@@ -37,6 +39,9 @@ std::vector<CheckColumn> CheckListColumns(int category) {
     return {{title::kName, 20}, {title::kActualData, 20}, {title::kExpectedData, 20}, {title::kNotes, 20}};
   }
   if (category >= 6 && category <= 8) return {{title::kName, 40}, {title::kFile, 20}, {title::kNotes, 20}};
+  if (category == kRecentChangesCategory) {
+    return {{title::kName, 16}, {title::kCurrent, 16}, {title::kPrevious, 16}, {title::kNotes, 20}};
+  }
   return {};
 }
 
@@ -59,6 +64,22 @@ std::vector<int> CheckColumnWidths(int category, const std::vector<CheckColumn>&
     widths.back() = std::max(widths.back(), kNotesCharacters * metrics.avgCharWidth);
   }
   return widths;
+}
+
+void SetCheckListColumns(ControlSurface& surface, int listId, int category, platform::Strings& texts,
+                         int avgCharWidth, int scrollArrowWidth) {
+  const std::vector<CheckColumn> columns = CheckListColumns(category);
+  std::vector<std::string> titles;
+  std::vector<int> headerWidths;
+  for (const CheckColumn& column : columns) {
+    titles.push_back(texts.Load(column.title));
+    headerWidths.push_back(surface.TextWidth(listId, titles.back()));
+  }
+  const ColumnMetrics metrics{avgCharWidth, surface.ClientWidth(listId), scrollArrowWidth};
+  const std::vector<int> widths = CheckColumnWidths(category, columns, headerWidths, metrics);
+  std::vector<ListColumn> shown;
+  for (size_t i = 0; i < columns.size(); ++i) shown.push_back({titles[i], widths[i]});
+  surface.SetColumns(listId, shown);
 }
 
 }  // namespace cvn

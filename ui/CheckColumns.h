@@ -5,15 +5,21 @@
 
 #include <vector>
 
+#include "platform/Strings.h"
+#include "ui/ControlSurface.h"
+
 namespace cvn {
+
+// The recent-changes list, which has columns of its own.
+inline constexpr int kRecentChangesCategory = 16;
 
 struct CheckColumn {
   int title = 0;       // string table number of the header text
   int characters = 0;  // width in average characters before the free width is shared
 };
 
-// The columns of the list page of `category` (0-8, or 15 for the minimum
-// requirements), in order; empty for any other category.
+// The columns of the list page of `category` (0-8, 15 for the minimum
+// requirements, 16 for the recent changes), in order; empty for any other.
 std::vector<CheckColumn> CheckListColumns(int category);
 
 struct ColumnMetrics {
@@ -28,5 +34,10 @@ struct ColumnMetrics {
 // requirements the last column (the notes) gets at least 128 characters.
 std::vector<int> CheckColumnWidths(int category, const std::vector<CheckColumn>& columns,
                                    const std::vector<int>& headerWidths, const ColumnMetrics& metrics);
+
+// Gives list `listId` the columns of `category`, sized for the list's
+// width and the header texts in the list's font.
+void SetCheckListColumns(ControlSurface& surface, int listId, int category, platform::Strings& texts,
+                         int avgCharWidth, int scrollArrowWidth);
 
 }  // namespace cvn

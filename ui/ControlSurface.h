@@ -79,6 +79,9 @@ class ControlSurface {
   // List boxes and combo boxes: one line each; the width a list box
   // scrolls over.
   virtual void AddLine(int id, const std::string& line) = 0;
+  virtual void ClearLines(int id) = 0;
+  // The chosen line of a list box or combo box; -1 when none is.
+  virtual int SelectedLine(int id) const = 0;
   virtual void SetHorizontalExtent(int id, int pixels) = 0;
 
   // Drawing on the dialog itself, for the About animation.

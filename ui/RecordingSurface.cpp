@@ -32,6 +32,11 @@ int RecordingSurface::ClientWidth(int id) const {
   return control ? control->clientWidth : 0;
 }
 
+int RecordingSurface::SelectedLine(int id) const {
+  const RecordedControl* control = Find(id);
+  return control ? control->selectedLine : -1;
+}
+
 ControlRect RecordingSurface::RectOf(int id) const {
   const RecordedControl* control = Find(id);
   return control ? control->rect : ControlRect{};

@@ -26,6 +26,7 @@ struct RecordedControl {
   std::unique_ptr<MemoryList> rows;
   std::vector<std::string> lines;
   int horizontalExtent = 0;
+  int selectedLine = -1;  // as a test chooses it
   int clientWidth = 0;
   std::vector<int> smallImages;
   ControlRect rect;
@@ -58,6 +59,8 @@ class RecordingSurface : public ControlSurface {
   }
   void SetSmallImages(int id, const std::vector<int>& iconIds) override { Control(id).smallImages = iconIds; }
   void AddLine(int id, const std::string& line) override { Control(id).lines.push_back(line); }
+  void ClearLines(int id) override { Control(id).lines.clear(); }
+  int SelectedLine(int id) const override;
   void SetHorizontalExtent(int id, int pixels) override { Control(id).horizontalExtent = pixels; }
   ControlRect RectOf(int id) const override;
   void Destroy(int id) override { Control(id).destroyed = true; }

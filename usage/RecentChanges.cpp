@@ -73,9 +73,7 @@ class ChangeScan {
     return LoadText(context_.machine.Texts(), id, args);
   }
 
-  std::string DateText(const std::string& stamp) {
-    return FileDateText(context_.machine.System(), ReadTimestamp(stamp));
-  }
+  std::string DateText(const std::string& stamp) { return StampDateText(context_, stamp); }
 
   std::string SizeAndDate(uint32_t size, const std::string& stamp) {
     return size == 0 ? std::string() : FormatText(kSizeAndDate, {std::to_string(size), DateText(stamp)});
@@ -210,6 +208,10 @@ class ChangeScan {
 };
 
 }  // namespace
+
+std::string StampDateText(RunContext& context, const std::string& stamp) {
+  return FileDateText(context.machine.System(), ReadTimestamp(stamp));
+}
 
 int32_t CollectRecentChanges(RunContext& context, ConfigDatabase& database, const RecentChangesRequest& request,
                              RecentChanges& changes) {

@@ -55,6 +55,9 @@ struct RecentChanges {
   int rowCount = 0;
 };
 
+// A snapshot's time stamp as the list shows it: long date and time.
+std::string StampDateText(RunContext& context, const std::string& stamp);
+
 // Reads the usage database beside the configuration database. 0, or
 // platform::kEFail after a message when it cannot be read.
 int32_t CollectRecentChanges(RunContext& context, ConfigDatabase& database, const RecentChangesRequest& request,

@@ -28,9 +28,7 @@ app="$prefix/drive_c/Program Files/Skylark/Skylark Notes"
 ini="$prefix/drive_c/windows/cvn.ini"
 report="$app/skylark.txt"  # the example's ReportName
 program='C:\Program Files\Skylark\Skylark Notes\corvane.exe'
-# Temporary seam: until the usage database step exists, a usage database
-# beside the .cdb is what shows the Check Recent Changes section.
-: >"$app/Corvane.udb"
+"$root/scripts/example-history" "$prefix" "$build" || exit 1
 
 win() { local path=$1; printf 'Z:%s' "${path//\//\\}"; }
 

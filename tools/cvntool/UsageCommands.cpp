@@ -42,7 +42,7 @@ int RunChanges(RunContext& context, const Options& options, std::ostream& out, s
   }
   if (!options.since) {
     for (const std::string& date : changes.dates) {
-      out << "date " << date << ' ' << Quote(FileDateText(context.machine.System(), ReadTimestamp(date))) << '\n';
+      out << "date " << date << ' ' << Quote(StampDateText(context, date)) << '\n';
     }
   }
   for (const RecentChangeRow& row : changes.rows) {

@@ -70,21 +70,7 @@ void CCheckBase::BuildList(ControlSurface& surface) {
 
 void CCheckBase::SetColumns(ControlSurface& surface) {
   columnsSet_ = true;
-  surface.SetSmallImages(IDC_LIST, {kStatusImageIcons.begin(), kStatusImageIcons.end()});
-  platform::Strings& texts = wizard_.Context().machine.Texts();
-  const std::vector<CheckColumn> columns = CheckListColumns(category);
-  std::vector<std::string> titles;
-  std::vector<int> headerWidths;
-  for (const CheckColumn& column : columns) {
-    titles.push_back(texts.Load(column.title));
-    headerWidths.push_back(surface.TextWidth(IDC_LIST, titles.back()));
-  }
-  const ColumnMetrics metrics{wizard_.avgCharWidth, surface.ClientWidth(IDC_LIST),
-                              wizard_.Context().machine.System().GetSystemMetrics(platform::metric::kCxHScroll)};
-  const std::vector<int> widths = CheckColumnWidths(category, columns, headerWidths, metrics);
-  std::vector<ListColumn> shown;
-  for (size_t i = 0; i < columns.size(); ++i) shown.push_back({titles[i], widths[i]});
-  surface.SetColumns(IDC_LIST, shown);
+  wizard_.SetStatusList(surface, IDC_LIST, category);
 }
 
 int32_t CCheckBase::Refill(ControlSurface& surface) {

@@ -101,7 +101,10 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
   switch (message) {
     case WM_NOTIFY: return OnPageNotify(page, *binding, *reinterpret_cast<const NMHDR*>(lParam));
     case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED) binding->logic->OnCommand(*binding->surface, LOWORD(wParam));
+      // A click, or the user's choice in a combo box.
+      if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == CBN_SELCHANGE) {
+        binding->logic->OnCommand(*binding->surface, LOWORD(wParam));
+      }
       return FALSE;
     case WM_HELP:
       if (binding->help) binding->help(binding->logic->HelpContext());

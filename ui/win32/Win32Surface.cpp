@@ -127,12 +127,30 @@ void Win32Surface::SetSmallImages(int id, const std::vector<int>& iconIds) {
   ::SendMessageA(Control(id), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
 }
 
-void Win32Surface::AddLine(int id, const std::string& line) {
-  const HWND control = Control(id);
+namespace {
+
+bool IsComboBox(HWND control) {
   char className[16] = {};
   ::GetClassNameA(control, className, static_cast<int>(sizeof className));
-  const bool combo = ::lstrcmpiA(className, "ComboBox") == 0;
-  ::SendMessageA(control, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+  return ::lstrcmpiA(className, "ComboBox") == 0;
+}
+
+}  // namespace
+
+void Win32Surface::AddLine(int id, const std::string& line) {
+  const HWND control = Control(id);
+  ::SendMessageA(control, IsComboBox(control) ? CB_ADDSTRING : LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(line.c_str()));
+}
+
+void Win32Surface::ClearLines(int id) {
+  const HWND control = Control(id);
+  ::SendMessageA(control, IsComboBox(control) ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+}
+
+int Win32Surface::SelectedLine(int id) const {
+  const HWND control = Control(id);
+  return static_cast<int>(::SendMessageA(control, IsComboBox(control) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
 }
 
 void Win32Surface::SetHorizontalExtent(int id, int pixels) {

@@ -36,6 +36,8 @@ class Win32Surface final : public ControlSurface {
   int TextWidth(int id, const std::string& text) const override;
   void SetSmallImages(int id, const std::vector<int>& iconIds) override;
   void AddLine(int id, const std::string& line) override;
+  void ClearLines(int id) override;
+  int SelectedLine(int id) const override;
   void SetHorizontalExtent(int id, int pixels) override;
   ControlRect RectOf(int id) const override;
   void Destroy(int id) override;
