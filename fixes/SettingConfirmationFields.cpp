@@ -2,6 +2,7 @@
 
 #include "config/PathSpec.h"
 #include "config/SettingLocation.h"
+#include "config/TextCase.h"
 
 namespace cvn {
 
@@ -45,6 +46,21 @@ void SplitName(const SettingItem& item, SectionType type, SettingConfirmation& f
 }
 
 }  // namespace
+
+void ProposeEarlierValue(SettingConfirmation& fields, const std::string& earlier) {
+  fields.proposal = earlier;
+  bool listed = false;
+  for (const std::string& choice : fields.choices) {
+    if (EqualsNoCase(choice, earlier)) {
+      fields.proposal = choice;
+      listed = true;
+    }
+  }
+  if (!listed) {
+    fields.useList = false;
+    fields.choices.clear();
+  }
+}
 
 SettingConfirmation MakeSettingConfirmation(RunContext& context, const SettingItem& item, SectionType type) {
   platform::Strings& texts = context.machine.Texts();

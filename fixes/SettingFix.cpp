@@ -106,8 +106,9 @@ int32_t FixSetting(FixSession& session, const SettingFixRequest& request, bool& 
     if (type == SectionType::IniSetting) return std::string();
     return SettingTextProblem(texts, SettingWriteType(*item, text), text.substr(0, kMaxValueLength));
   };
-  std::optional<std::string> confirmed =
-      session.confirmations.ConfirmSetting(MakeSettingConfirmation(session.context, *item, type), check);
+  SettingConfirmation fields = MakeSettingConfirmation(session.context, *item, type);
+  if (request.earlierValue) ProposeEarlierValue(fields, *request.earlierValue);
+  std::optional<std::string> confirmed = session.confirmations.ConfirmSetting(fields, check);
   if (!confirmed) {
     cancelled = true;
     return session.Finish(FixOutcome::Declined, platform::kEFail);

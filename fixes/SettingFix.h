@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "fixes/FixSession.h"
 
@@ -12,6 +14,8 @@ struct SettingFixRequest {
   int sectionIndex = 4;  // 4 INI Info, 5 Registry Info
   size_t itemIndex = 0;  // the item's position in its section
   FixMode mode = FixMode::Fix;
+  // A revert's value before the change, which the confirmation proposes.
+  std::optional<std::string> earlierValue;
 };
 
 // The item a request names; null when there is none.

@@ -59,19 +59,20 @@ int32_t CCVNWizard::FixItem(const ListedItem& item) {
 }
 
 int32_t CCVNWizard::RevertItem(const ListedItem& item, const RowData& snapshot) {
-  return Repair(item, FixMode::Revert, WantedFile{snapshot.text, snapshot.size, snapshot.time});
+  return Repair(item, FixMode::Revert, WantedFile{snapshot.text, snapshot.size, snapshot.time}, snapshot.text);
 }
 
 // One repair through the fix session: its counters are added to the
 // wizard's, and the lists it made out of date are marked.
-int32_t CCVNWizard::Repair(const ListedItem& item, FixMode mode, const WantedFile& wanted) {
+int32_t CCVNWizard::Repair(const ListedItem& item, FixMode mode, const WantedFile& wanted,
+                           const std::optional<std::string>& earlierValue) {
   const FixCounters before = fixes_.counters;
   bool cancelled = false;
   int32_t result = platform::kEFail;
   if (item.category >= 0 && item.category <= 3) {
     result = FixFile(fixes_, {item.category, item.name, mode, wanted}, cancelled);
   } else if (item.category == 4 || item.category == 5) {
-    result = FixSetting(fixes_, {item.category, static_cast<size_t>(item.itemIndex), mode}, cancelled);
+    result = FixSetting(fixes_, {item.category, static_cast<size_t>(item.itemIndex), mode, earlierValue}, cancelled);
   }
   fixesMade += fixes_.counters.fixesMade - before.fixesMade;
   fixesPendingRestart += fixes_.counters.fixesPendingRestart - before.fixesPendingRestart;

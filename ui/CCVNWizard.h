@@ -137,8 +137,8 @@ class CCVNWizard {
   void ShowItemDetails(const ListedItem& item);
 
   // Reverts the item of a recent-changes row to its earlier state: a file
-  // to the snapshot's version, size and time, a setting by its entry
-  // index. 0 on success, counted in revertsMade or revertsPendingRestart.
+  // to the snapshot's version, size and time, a setting by its entry index
+  // to the snapshot's value (proposed for the user to confirm). 0 on success, counted in revertsMade or revertsPendingRestart.
   int32_t RevertItem(const ListedItem& item, const RowData& snapshot);
 
   // The recent-changes list of the usage database (see usage/RecentChanges.h).
@@ -191,7 +191,8 @@ class CCVNWizard {
 
  private:
   void FindRecentChanges();
-  int32_t Repair(const ListedItem& item, FixMode mode, const WantedFile& wanted);
+  int32_t Repair(const ListedItem& item, FixMode mode, const WantedFile& wanted,
+                 const std::optional<std::string>& earlierValue = std::nullopt);
   void ReadScreenFont();
   void ReadAppInfo();
   void ReadOptions();

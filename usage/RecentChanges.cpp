@@ -123,6 +123,7 @@ class ChangeScan {
       row.current = current;
       row.previous = line.setting.value;
       row.data.itemIndex = IndexOf(*entry_.setting);
+      row.data.text = line.setting.value;
       required = entry_.setting->required;
       acceptable = SettingAcceptable(*entry_.setting, line.setting.value);
       if (!acceptable) row.notes += Text(kPreviousValueBad);

@@ -35,7 +35,7 @@ struct RecentChangeRow {
   std::string previous;
   std::string notes;
   std::string stamp;     // the snapshot's time stamp
-  RowData data;          // as the list keeps it; `text`, `size`, `time` are the snapshot's
+  RowData data;          // as the list keeps it; `text` (version or value), `size`, `time` are the snapshot's
 };
 
 // How far the scan goes: the whole file for the list, or only until the

@@ -17,7 +17,7 @@ struct RowData {
   int sortValue = 0;    // secondary sort key (the date index on the recent-changes list)
   bool hasDetails = false;
   bool canFix = false;
-  std::string text;     // the earlier version text on the recent-changes list
+  std::string text;     // the earlier version text or setting value on the recent-changes list
   uint32_t size = 0;    // the earlier file size on the recent-changes list
   platform::SystemTime time;  // the earlier last-write time on the recent-changes list
 

@@ -10,63 +10,9 @@
 #
 # Needs DISPLAY (scripts/with-display); makes its own Wine prefix.
 set -u
-build=$(cd "$1" && pwd) uidriver=$2 shots=$3
-root=$(cd "$(dirname "$0")/../.." && pwd)
-export LC_ALL=C
-
-failed=0
-fail() { echo "wizard: $*" >&2; failed=1; }
-
-prefix=$(mktemp -d /tmp/cvnwizard.XXXXXX)
-cleanup() { "$root/scripts/wine-prefix" stop "$prefix" >/dev/null 2>&1; rm -rf "$prefix"; }
-trap cleanup EXIT
-"$root/scripts/install-example" "$prefix" "$build" || exit 1
-export WINEPREFIX=$prefix
-"$root/scripts/wine-run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
-
-app="$prefix/drive_c/Program Files/Skylark/Skylark Notes"
-ini="$prefix/drive_c/windows/cvn.ini"
-report="$app/skylark.txt"  # the example's ReportName
-program='C:\Program Files\Skylark\Skylark Notes\corvane.exe'
+me=wizard
+. "$(dirname "$0")/wizard-lib.sh"
 "$root/scripts/example-history" "$prefix" "$build" || exit 1
-
-win() { local path=$1; printf 'Z:%s' "${path//\//\\}"; }
-
-# Runs corvane.exe through the driver with these answers (and driver
-# options); the transcript
-# without the exit line, and the screenshots as PNG files.
-run() {
-  local name=$1
-  shift
-  local answers=() answer
-  for answer in "$@"; do
-    case $answer in
-      --*) answers+=("$answer") ;;  # a driver option
-      *) answers+=(--answer "$answer") ;;
-    esac
-  done
-  rm -rf "${shots:?}/$name"
-  mkdir -p "$shots/$name"
-  transcript=$("$root/scripts/wine-run" "$uidriver" --timeout 120 "${answers[@]}" \
-    --screenshot-dir "$(win "$shots/$name")" --cmdline "$program" | tr -d '\r')
-  local status=$?
-  "$root/scripts/wine-prefix" wait "$prefix" >/dev/null 2>&1
-  [ $status -eq 0 ] || fail "$name: the driver ended with $status: $transcript"
-  case "$transcript" in
-    *"exit: 0") ;;
-    *) fail "$name: corvane.exe did not end with 0: $transcript" ;;
-  esac
-  transcript=$(printf '%s\n' "$transcript" | grep -v '^exit: ')
-  local shot
-  for shot in "$shots/$name"/*.bmp; do
-    [ -e "$shot" ] || continue
-    convert "$shot" "${shot%.bmp}.png" && rm -f "$shot"
-  done
-}
-# The headings of the wizard pages the transcript shows, one per line.
-headings() { printf '%s\n' "$transcript" | sed -n 's/^page: [^|]*| \(.*\) | buttons: .*/\1/p'; }
-ini_value() { tr -d '\r' <"$ini" 2>/dev/null | sed -n "s/^$1=//p"; }
-no_intro() { printf '[Skylark Notes]\r\nShowIntro=0\r\n' >"$ini"; }
 
 # 1. Shift held at the start shows the introduction although it is off.
 #    Wine takes the key from the X server when the wizard gets the focus;

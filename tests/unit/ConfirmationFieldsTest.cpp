@@ -1,11 +1,13 @@
 // What the confirmation and registration dialogs show, through the fields
 // the core hands them: the size and version forms of a candidate, and the
-// emphasis and suggested action of a moved server.
+// emphasis and suggested action of a moved server, and the value a
+// setting's revert proposes.
 #include <gtest/gtest.h>
 
 #include "config/ItemStatus.h"
 #include "fixes/FileConfirmationFields.h"
 #include "fixes/RegistrationFields.h"
+#include "fixes/SettingConfirmationFields.h"
 #include "tests/unit/ConfigTestSupport.h"
 #include "tests/unit/FileCheckTestFiles.h"
 
@@ -76,6 +78,22 @@ TEST_F(ConfirmationFieldsTest, AMovedServerShowsItsFoldersInBoldAndTheNote) {
   EXPECT_TRUE(missing.location.actualBold);
   EXPECT_FALSE(missing.location.expectedBold);
   EXPECT_EQ(missing.suggestedAction, "You should be able to fix this problem by installing the server.");
+}
+
+TEST_F(ConfirmationFieldsTest, ARevertProposesTheRecordedValueInTheListOrElseInTheEditBox) {
+  SettingConfirmation listed;
+  listed.useList = true;
+  listed.choices = {"0", "On", "1"};
+  listed.proposal = "0";
+  ProposeEarlierValue(listed, "on");
+  EXPECT_TRUE(listed.useList);
+  EXPECT_EQ(listed.proposal, "On");
+
+  SettingConfirmation other = listed;
+  ProposeEarlierValue(other, "7");
+  EXPECT_FALSE(other.useList);
+  EXPECT_TRUE(other.choices.empty());
+  EXPECT_EQ(other.proposal, "7");
 }
 
 }  // namespace

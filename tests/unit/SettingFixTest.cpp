@@ -28,7 +28,7 @@ class SettingFixTest : public test::SettingCheckTest {
   int32_t Fix(SectionId id, size_t index, SettingAnswer answer) {
     confirm_.QueueSettingAnswer(std::move(answer));
     bool cancelled = false;
-    return FixSetting(*session_, {static_cast<int>(id), index, FixMode::Fix}, cancelled);
+    return FixSetting(*session_, {static_cast<int>(id), index, FixMode::Fix, {}}, cancelled);
   }
 
   platform::RegValue Stored(const std::string& key, const std::string& name) {
@@ -126,7 +126,7 @@ TEST_F(SettingFixTest, AWriteTheMachineRefusesIsToldAndNotCounted) {
 
   bool cancelled = false;
   confirm_.QueueSettingAnswer(SettingAnswer::No());
-  EXPECT_EQ(FixSetting(*session_, {static_cast<int>(SectionId::RegistryInfo), 1, FixMode::Fix}, cancelled),
+  EXPECT_EQ(FixSetting(*session_, {static_cast<int>(SectionId::RegistryInfo), 1, FixMode::Fix, {}}, cancelled),
             platform::kEFail);
   EXPECT_TRUE(cancelled);
   EXPECT_EQ(session_->counters.fixesMade, 0);

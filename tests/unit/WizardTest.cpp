@@ -76,7 +76,8 @@ class WizardTest : public ::testing::Test {
 };
 
 TEST_F(WizardTest, EveryPageOfEverySectionWithTheDefaults) {
-  Make(std::string(kApp) + kFiles, false, "");
+  // A usage database that recorded APP.EXE at another size: a recent change.
+  Make(std::string(kApp) + kFiles, false, "[Program Info]\r\nAPP.EXE, 1\r\n   199701010000=, 999, 199701010000\r\n[End]\r\n");
   EXPECT_EQ(PageDialogs(), (std::vector<int>{211, 212, 213, 214, 215, 216, 217, 218, 221, 222, 222,
                                              222, 224, 231, 232, 233, 241, 242, 243, 244, 245, 261,
                                              262, 263, 264}));

@@ -90,7 +90,7 @@ const char* kNoFixForFolder = "skipped (the file is in another folder than expec
 std::string PlanText(FixSession& session, const Finding& finding) {
   if (!finding.fixable) return kNoFixForFolder;
   if (!IsFileSection(finding.sectionIndex)) {
-    SettingItem* item = FindSettingItem(session, {finding.sectionIndex, finding.itemIndex, FixMode::Fix});
+    SettingItem* item = FindSettingItem(session, {finding.sectionIndex, finding.itemIndex, FixMode::Fix, {}});
     const SectionType type = session.database.GetSection(finding.sectionIndex)->Type();
     return "write '" + MakeSettingConfirmation(session.context, *item, type).proposal + "'";
   }
@@ -115,7 +115,7 @@ bool Repair(FixSession& session, ScriptedFixConfirmations& confirmations, const 
   if (IsFileSection(finding.sectionIndex)) {
     FixFile(session, {finding.sectionIndex, finding.name, FixMode::Fix, {}}, cancelled);
   } else {
-    FixSetting(session, {finding.sectionIndex, finding.itemIndex, FixMode::Fix}, cancelled);
+    FixSetting(session, {finding.sectionIndex, finding.itemIndex, FixMode::Fix, {}}, cancelled);
   }
   // A proposal the setting's type cannot take was refused by the dialog.
   const std::string& message =
