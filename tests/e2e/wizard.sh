@@ -3,7 +3,8 @@
 # every section walked with Next to Finish and the report it writes; Skip
 # Section, Last Section and Back across section starts without saving the
 # answers; the questions walked and saved to cvn.ini; Cancel without a
-# report; Shift held at the start; About from the system menu. Each page and
+# report; Shift held at the start; About from the system menu; the
+# QuickTime reminder and the requirements' details dialogs. Each page and
 # dialog seen is saved as a PNG in SHOTS_DIR/<case>.
 #
 #   wizard.sh BUILD_DIR UIDRIVER SHOTS_DIR
@@ -119,5 +120,23 @@ case "$transcript" in
   *) fail "about: no About box: $transcript" ;;
 esac
 
-[ $failed -eq 0 ] && echo "wizard: 5 cases passed; screenshots in $shots"
+# 6. With QTRAW.QTC listed, Yes to the QuickTime question shows its
+#    reminder; then the details of the minimum requirements: the Windows
+#    version, CONFIG.SYS and AUTOEXEC.BAT, the disk space and the video.
+no_intro
+printf 'FILES=30\r\nBUFFERS=20\r\nDEVICE=C:\\WINDOWS\\HIMEM.SYS\r\n' >"$prefix/drive_c/config.sys"
+printf '@ECHO OFF\r\nPATH C:\\WINDOWS;C:\\WINDOWS\\COMMAND\r\n' >"$prefix/drive_c/autoexec.bat"
+sed -i -e 's/^\[DLL Info\]$/&\nQTRAW.QTC, S, 1, N, N, 1.0/' -e 's/^AskQuestionsOptions=.*/AskQuestionsOptions=127/' \
+  "$app/Corvane.cdb"
+run quicktime next next ok next ok next press:1100 next next press:1100 next ok next next \
+  rows:1200 select:1200=0 press:1204 ok select:1200=2 press:1204 ok select:1200=4 press:1204 ok \
+  select:1200=10 press:1204 ok cancel
+# Two restart reminders and the QuickTime one; Windows version, disk and
+# video details; the sheet of the two files.
+count() { printf '%s\n' "$transcript" | grep -cx "dialog: $1"; }
+[ "$(count Corvane)" = 3 ] && [ "$(count 'Configuration Details')" = 3 ] &&
+  [ "$(count 'Config.sys and Autoexec.bat Files')" = 1 ] || fail "quicktime: the dialogs were
+$(printf '%s\n' "$transcript" | grep '^dialog: ')"
+
+[ $failed -eq 0 ] && echo "wizard: 6 cases passed; screenshots in $shots"
 exit $failed

@@ -29,7 +29,14 @@ class RecentPagesTest : public test::UsageTest {
     ASSERT_EQ(Update("1997-07-02 12:00:00"), platform::kSOk);
   }
 
+  // The sheet and the wizard go before the machine they hold.
+  void CloseWizard() {
+    sheet_.reset();
+    wizard_.reset();
+  }
+
   void OpenWizard(const std::string& now) {
+    CloseWizard();
     Start(now);
     wizard_ = std::make_unique<CCVNWizard>(*context_, *database_, answers_, user_, host_);
     sheet_ = std::make_unique<RecordingSheet>(*wizard_);
@@ -78,10 +85,12 @@ TEST_F(RecentPagesTest, TheSectionIsShownOnlyWhenAUsageDatabaseHoldsADifference)
   // No usage database yet: the scan is not even tried, so no message.
   EXPECT_TRUE(MessageTexts().empty());
 
+  CloseWizard();
   ASSERT_EQ(Update("1997-07-01 12:00:00"), platform::kSOk);
   OpenWizard("1997-07-02 12:00:00");
   EXPECT_FALSE(wizard_->RecentChangesFound());
 
+  CloseWizard();
   ChangeAndRecord();
   OpenWizard("1997-07-03 12:00:00");
   EXPECT_TRUE(wizard_->RecentChangesFound());
