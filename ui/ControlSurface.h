@@ -82,6 +82,7 @@ class ControlSurface {
   virtual void ClearLines(int id) = 0;
   // The chosen line of a list box or combo box; -1 when none is.
   virtual int SelectedLine(int id) const = 0;
+  virtual void SelectLine(int id, int line) = 0;
   virtual void SetHorizontalExtent(int id, int pixels) = 0;
 
   // Drawing on the dialog itself, for the About animation.

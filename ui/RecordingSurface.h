@@ -61,6 +61,7 @@ class RecordingSurface : public ControlSurface {
   void AddLine(int id, const std::string& line) override { Control(id).lines.push_back(line); }
   void ClearLines(int id) override { Control(id).lines.clear(); }
   int SelectedLine(int id) const override;
+  void SelectLine(int id, int line) override { Control(id).selectedLine = line; }
   void SetHorizontalExtent(int id, int pixels) override { Control(id).horizontalExtent = pixels; }
   ControlRect RectOf(int id) const override;
   void Destroy(int id) override { Control(id).destroyed = true; }

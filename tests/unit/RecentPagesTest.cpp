@@ -166,6 +166,15 @@ TEST_F(RecentPagesTest, AFileRevertedAtTheNextRestartShowsSoAndTheRetryPageOffer
   EXPECT_EQ(wizard_->revertsPendingRestart, 1);
   EXPECT_EQ(Rows(page).RowAt(RowNamed(page, "A.DLL"))->image, recentstatus::kRevertedAtRestart);
 
+  // A fix elsewhere makes the list out of date: it is rebuilt for the date
+  // already chosen, which the refilled box shows.
+  wizard_->recent2Page.MarkOutOfDate();
+  ASSERT_TRUE(sheet_->Back());
+  ASSERT_TRUE(sheet_->Next());
+  EXPECT_EQ(page.Control(IDC_DATE_LIST).lines.size(), 2u);
+  EXPECT_EQ(page.Control(IDC_DATE_LIST).selectedLine, 0);
+  EXPECT_GE(RowNamed(page, "A.DLL"), 0);
+
   ASSERT_TRUE(sheet_->Next());
   RecordingSurface& retry = sheet_->Surface(wizard_->recent3Page);
   EXPECT_EQ(sheet_->Active(), &wizard_->recent3Page);

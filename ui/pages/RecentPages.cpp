@@ -1,5 +1,6 @@
 #include "ui/pages/RecentPages.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "app/Answers.h"
@@ -52,7 +53,13 @@ void CRecent2Page::Build(ControlSurface& surface) {
   Rebuild(surface);
   surface.ClearLines(IDC_DATE_LIST);
   for (const std::string& stamp : dates) surface.AddLine(IDC_DATE_LIST, wizard_.StampText(stamp));
-  surface.SetText(IDC_HINT, wizard_.Context().machine.Texts().Load(kIdsChooseDate));
+  // Rebuilt after a repair elsewhere, the box shows the date already chosen.
+  const auto chosen = std::find(dates.begin(), dates.end(), chosenStamp);
+  if (chosen != dates.end()) {
+    surface.SelectLine(IDC_DATE_LIST, static_cast<int>(chosen - dates.begin()));
+  } else {
+    surface.SetText(IDC_HINT, wizard_.Context().machine.Texts().Load(kIdsChooseDate));
+  }
   listBuilt = 1;
 }
 

@@ -148,6 +148,11 @@ void Win32Surface::ClearLines(int id) {
   ::SendMessageA(control, IsComboBox(control) ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
 }
 
+void Win32Surface::SelectLine(int id, int line) {
+  const HWND control = Control(id);
+  ::SendMessageA(control, IsComboBox(control) ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+}
+
 int Win32Surface::SelectedLine(int id) const {
   const HWND control = Control(id);
   return static_cast<int>(::SendMessageA(control, IsComboBox(control) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));

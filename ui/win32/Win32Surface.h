@@ -38,6 +38,7 @@ class Win32Surface final : public ControlSurface {
   void AddLine(int id, const std::string& line) override;
   void ClearLines(int id) override;
   int SelectedLine(int id) const override;
+  void SelectLine(int id, int line) override;
   void SetHorizontalExtent(int id, int pixels) override;
   ControlRect RectOf(int id) const override;
   void Destroy(int id) override;
