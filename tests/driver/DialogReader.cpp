@@ -83,6 +83,12 @@ BOOL CALLBACK StopAtEdit(HWND window, LPARAM context) {
   return FALSE;
 }
 
+BOOL CALLBACK StopAtProgressBar(HWND window, LPARAM context) {
+  if (!HasClass(window, "msctls_progress32")) return TRUE;
+  *reinterpret_cast<bool*>(context) = true;
+  return FALSE;
+}
+
 // The edit of a combo box, which may sit in a ComboBoxEx32 (Wine puts
 // cmb13's combo box in one).
 HWND EditWithin(HWND combo) {
@@ -180,6 +186,12 @@ DialogView ReadDialog(HWND dialog) {
   if (view.kind == DialogKind::Message) view.message = WindowText(ChildWithId(dialog, kMessageText));
   if (view.kind == DialogKind::OpenFile) view.filter = WindowText(ChildWithId(dialog, kFileTypeCombo));
   return view;
+}
+
+bool ShowsProgress(HWND dialog) {
+  bool found = false;
+  ::EnumChildWindows(dialog, StopAtProgressBar, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 }  // namespace cvn::uidriver

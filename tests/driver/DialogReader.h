@@ -21,6 +21,10 @@ bool SendWaiting(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_
 
 bool HasClass(HWND window, const char* name);
 
+// Whether the dialog shows a progress bar: it reports work under way and
+// asks nothing, so the driver lets it end by itself.
+bool ShowsProgress(HWND dialog);
+
 // The visible top-level dialogs (class "#32770") of a process, topmost first.
 std::vector<HWND> VisibleDialogsOf(DWORD processId);
 

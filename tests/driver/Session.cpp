@@ -112,9 +112,21 @@ void Session::Forget(const std::vector<HWND>& current) {
 void Session::Handle(HWND dialog, HWND target) {
   SyncWith(dialog);
   const DialogView view = ReadDialog(dialog);
+  // A dialog that closed by itself meanwhile (a short task's progress) asks
+  // nothing.
+  if (!::IsWindow(dialog)) return;
+  if (ShowsProgress(dialog)) {
+    // Nothing to answer, and often gone before a screenshot could be taken.
+    Say("progress: " + view.title);
+    return;
+  }
   Say(Describe(view));
   ++dialogsSeen_;
   if (!options_.screenshotDir.empty()) Screenshot(dialog, view.kind);
+  if (!::IsWindow(dialog)) {
+    Say("closed by itself");
+    return;
+  }
   const Answer answer = ChooseAnswer(view);
   std::vector<std::string> lines;
   const bool given = GiveAnswer(dialog, answer, &lines);
@@ -149,7 +161,7 @@ void Session::Screenshot(HWND dialog, DialogKind kind) {
   char name[32];
   std::snprintf(name, sizeof name, "%02d-%s.bmp", dialogsSeen_, KindName(kind));
   const std::string path = options_.screenshotDir + "\\" + name;
-  if (!SaveScreenshot(dialog, path)) Complain("could not save " + path);
+  if (!SaveScreenshot(dialog, path) && ::IsWindow(dialog)) Complain("could not save " + path);
 }
 
 void Session::Finish() {
