@@ -23,7 +23,8 @@ namespace {
 constexpr int kProblemsNone = 10400;   // "Problems found: none"
 constexpr int kProblemsCount = 10401;  // "Problems found: %d"
 
-// The focused row of the page's list, when it has data.
+}  // namespace
+
 std::optional<FocusedItem> SelectedRow(ControlSurface& surface) {
   const ListSurface* rows = surface.Rows(IDC_LIST);
   std::optional<FocusedItem> selected = rows ? FocusedRow(*rows) : std::nullopt;
@@ -31,7 +32,16 @@ std::optional<FocusedItem> SelectedRow(ControlSurface& surface) {
   return selected;
 }
 
-}  // namespace
+std::string SettingRowName(const ConfigDatabase& database, const RowData& row) {
+  if (row.category != static_cast<int>(SectionId::IniInfo) && row.category != static_cast<int>(SectionId::RegistryInfo)) {
+    return "";
+  }
+  const ConfigSection* settings = database.GetSection(row.category);
+  const auto* item = settings != nullptr && row.itemIndex >= 0 && static_cast<size_t>(row.itemIndex) < settings->Count()
+                         ? settings->ItemAs<SettingItem>(static_cast<size_t>(row.itemIndex))
+                         : nullptr;
+  return item != nullptr ? SettingFullName(*item, settings->Type()) : std::string();
+}
 
 CCheck1Page::CCheck1Page(CCVNWizard& wizard)
     : SectionStartPage(wizard, IDD_CHECK1, SectionButton::WhenPossible, SectionButton::WhenPossible) {}
@@ -171,11 +181,8 @@ void CCheckBase::OnRowChanged(ControlSurface& surface, int row) {
   surface.Enable(IDC_DETAILS, data->hasDetails);
   surface.Enable(IDC_FIX, data->canFix);
   if (DialogId() != IDD_CHECK_SETTINGS) return;
-  const ConfigSection* settings = wizard_.database.GetSection(category);
-  const auto* item = settings != nullptr && data->itemIndex >= 0 && static_cast<size_t>(data->itemIndex) < settings->Count()
-                         ? settings->ItemAs<SettingItem>(static_cast<size_t>(data->itemIndex))
-                         : nullptr;
-  if (item != nullptr) surface.SetText(IDC_HINT, SettingFullName(*item, settings->Type()));
+  const std::string name = SettingRowName(wizard_.database, *data);
+  if (!name.empty()) surface.SetText(IDC_HINT, name);
 }
 
 void CCheckBase::ToggleSort(ControlSurface& surface) {

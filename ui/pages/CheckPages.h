@@ -3,7 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "config/ConfigDatabase.h"
+#include "util/ListHelpers.h"
 
 #include "platform/Types.h"
 #include "ui/pages/WizardPage.h"
@@ -11,6 +15,12 @@
 #include "util/RowOrder.h"
 
 namespace cvn {
+
+// The focused row of a page's list (IDC_LIST), when it has data.
+std::optional<FocusedItem> SelectedRow(ControlSurface& surface);
+// The full name of the setting an INI or Registry row lists, for the hint
+// under the list; empty for any other row or a setting not found.
+std::string SettingRowName(const ConfigDatabase& database, const RowData& row);
 
 class CCheck1Page : public SectionStartPage {
  public:

@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "app/Answers.h"
-#include "checks/SettingCheckList.h"
 #include "config/MessageText.h"
 #include "resources/resource.h"
 #include "ui/CCVNWizard.h"
@@ -134,12 +133,7 @@ void CRecent2Page::OnRowChanged(ControlSurface& surface, int row) {
   selectedCategory = data->category;
   surface.Enable(IDC_DETAILS, data->hasDetails);
   surface.Enable(IDC_FIX, data->canFix);
-  const ConfigSection* section = wizard_.database.GetSection(data->category);
-  const auto* setting = section != nullptr && (data->category == 4 || data->category == 5) &&
-                                static_cast<size_t>(data->itemIndex) < section->Count()
-                            ? section->ItemAs<SettingItem>(static_cast<size_t>(data->itemIndex))
-                            : nullptr;
-  surface.SetText(IDC_HINT, setting != nullptr ? SettingFullName(*setting, section->Type()) : std::string());
+  surface.SetText(IDC_HINT, SettingRowName(wizard_.database, *data));
 }
 
 // The Name and Notes headers share one toggle: set sorts by date, oldest
@@ -161,9 +155,8 @@ void CRecent2Page::SortByColumn(ControlSurface& surface, int column) {
 }
 
 void CRecent2Page::DetailsOfSelected(ControlSurface& surface) {
-  const ListSurface* rows = surface.Rows(IDC_LIST);
-  const std::optional<FocusedItem> selected = rows ? FocusedRow(*rows) : std::nullopt;
-  if (!selected || selected->data == nullptr) return;
+  const std::optional<FocusedItem> selected = SelectedRow(surface);
+  if (!selected) return;
   const RowData& data = *selected->data;
   ItemRef item = data.category == 4 || data.category == 5
                      ? ItemRef::Setting(data.category, static_cast<size_t>(data.itemIndex))
@@ -173,9 +166,8 @@ void CRecent2Page::DetailsOfSelected(ControlSurface& surface) {
 }
 
 void CRecent2Page::RevertSelected(ControlSurface& surface) {
-  const ListSurface* rows = surface.Rows(IDC_LIST);
-  const std::optional<FocusedItem> selected = rows ? FocusedRow(*rows) : std::nullopt;
-  if (!selected || selected->data == nullptr || !selected->data->canFix) return;
+  const std::optional<FocusedItem> selected = SelectedRow(surface);
+  if (!selected || !selected->data->canFix) return;
   // The row goes with the list when it is rebuilt.
   const RowData row = *selected->data;
   if (wizard_.RevertItem({row.category, selected->text, row.itemIndex}, row) == platform::kSOk) {
