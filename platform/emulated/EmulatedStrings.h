@@ -1,5 +1,5 @@
 // LoadString on the host: the string table compiled from the same script
-// the Windows programs link.
+// the Windows programs link. The ANSI code page is Windows-1252.
 #pragma once
 
 #include "platform/Strings.h"
@@ -9,6 +9,7 @@ namespace cvn::emulated {
 class EmulatedStrings : public platform::Strings {
  public:
   std::string Load(int id) override;
+  std::string AnsiToUtf8(std::string_view ansi) override;
 };
 
 }  // namespace cvn::emulated

@@ -4,6 +4,9 @@
 #include "platform/win32/Win32Api.h"
 #include "platform/win32/Win32Text.h"
 
+#include <climits>
+#include <string>
+
 namespace cvn::platform::win32 {
 namespace {
 
@@ -20,6 +23,24 @@ std::string Win32Strings::Load(int id) {
             ::LoadStringA(program, static_cast<UINT>(id), buffer, static_cast<int>(size)));
       },
       kLongestString);
+}
+
+// Through UTF-16: the code page's own table, then UTF-8. A byte that is
+// no character of a multi-byte code page becomes its default character,
+// and WideCharToMultiByte replaces any lone surrogate, so the result is
+// always valid UTF-8.
+std::string Win32Strings::AnsiToUtf8(std::string_view ansi) {
+  if (ansi.empty() || ansi.size() > INT_MAX / 4) return {};
+  const int length = static_cast<int>(ansi.size());
+  const int wide = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, nullptr, 0);
+  if (wide <= 0) return {};
+  std::wstring utf16(static_cast<size_t>(wide), L'\0');
+  ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, utf16.data(), wide);
+  const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), wide, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 0) return {};
+  std::string utf8(static_cast<size_t>(bytes), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), wide, utf8.data(), bytes, nullptr, nullptr);
+  return utf8;
 }
 
 }  // namespace cvn::platform::win32

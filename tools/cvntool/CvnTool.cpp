@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "config/RunContext.h"
+#include "tools/cvntool/CheckCommand.h"
 #include "tools/cvntool/DumpCommand.h"
 #include "tools/cvntool/FdbCommand.h"
 #include "tools/cvntool/FileCommand.h"
@@ -12,6 +13,7 @@
 #include "tools/cvntool/LintCommand.h"
 #include "tools/cvntool/Options.h"
 #include "tools/cvntool/ReportCommand.h"
+#include "tools/cvntool/SummaryCommand.h"
 #include "tools/cvntool/ToolMachine.h"
 #include "tools/cvntool/UsageCommands.h"
 
@@ -33,11 +35,15 @@ int main(int argc, char** argv) {
   if (options->command == "changes") command = RunChanges;
   if (options->command == "fix") command = RunFix;
   if (options->command == "lint") command = RunLint;
+  if (options->command == "check") command = RunCheck;
+  // A fleet's reports are read from a folder, not from a machine.
+  if (options->command == "summary") return RunSummary(*options, std::cout, std::cerr);
   if (command == nullptr) {
     std::cerr << "cvntool: unknown command " << options->command << '\n' << kUsage;
     return 2;
   }
   auto inner = OpenMachine(options->machineImage, error);
+  if (!inner && options->command == "check") return CheckWithoutMachine(*options, error, std::cout, std::cerr);
   if (!inner) {
     std::cerr << "cvntool: " << error << '\n';
     return 1;

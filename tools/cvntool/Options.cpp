@@ -17,6 +17,11 @@ const char* const kUsage =
     "  fix FILE.cdb [--item NAME]... [--yes]\n"
     "                       list what Fix would repair; carry it out with --yes\n"
     "  lint FILE.cdb        report what the loader reads otherwise than meant\n"
+    "  check FILE.cdb [--json]\n"
+    "                       run every check, print the findings; exit 1 on a problem\n"
+    "  report FILE.cdb --json [--out PATH]\n"
+    "                       write the whole report as JSON\n"
+    "  summary DIR          sum up the JSON reports collected in DIR\n"
     "options:\n"
     "  --machine IMAGE      the machine image to look at (Linux build)\n"
     "  --app DIR            answer the search for the application with DIR\n";
@@ -52,6 +57,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     }
     if (arg == "--yes") {
       options.yes = true;
+      continue;
+    }
+    if (arg == "--json") {
+      options.json = true;
       continue;
     }
     if (i + 1 >= args.size()) {

@@ -2,6 +2,7 @@
 // (Windows-1252), as WideCharToMultiByte(CP_ACP) makes them.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -10,5 +11,8 @@ namespace cvn::pe {
 // Characters the code page lacks become '?'.
 std::string ToAnsi(std::u16string_view text);
 std::u16string FromAnsi(std::string_view text);
+
+// Appends the UTF-8 form of a code point up to U+10FFFF.
+void AppendUtf8(std::string& out, uint32_t codePoint);
 
 }  // namespace cvn::pe
