@@ -2,6 +2,8 @@
 // reach every block and option of the report. Each machine is built here;
 // its report is tests/data/reports/<name>.txt. Run with
 // CORVANE_UPDATE_GOLDEN=1 to write the files anew, then read the diff.
+// The same machines give the JSON reports tests/data/reports/<name>.json,
+// which the schema test validates.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,6 +16,8 @@
 #include "checks/InstallMedia.h"
 #include "checks/Requirements.h"
 #include "report/Report.h"
+#include "report/ReportFacts.h"
+#include "report/ReportJson.h"
 #include "tests/unit/FileCheckTestFiles.h"
 #include "tests/unit/ConfigTestSupport.h"
 
@@ -165,15 +169,20 @@ const GoldenCase kCases[] = {
     {"quiet", Quiet, "C:\\CORVANE\\QUIET.CDB", false},
 };
 
-std::string ExpectedPath(const GoldenCase& c) {
-  return std::string(CORVANE_TEST_DATA_DIR) + "/reports/" + c.name + ".txt";
-}
-
 std::string ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+std::string ExpectedPath(const GoldenCase& c, const char* extension = ".txt") {
+  return std::string(CORVANE_TEST_DATA_DIR) + "/reports/" + c.name + extension;
+}
+
+void ExpectGolden(const std::string& written, const std::string& path) {
+  if (std::getenv("CORVANE_UPDATE_GOLDEN") != nullptr) std::ofstream(path, std::ios::binary) << written;
+  EXPECT_EQ(written, ReadAll(path)) << "expected in " << path;
 }
 
 class GoldenReportTest : public test::ConfigMachineTest, public ::testing::WithParamInterface<GoldenCase> {};
@@ -193,9 +202,12 @@ TEST_P(GoldenReportTest, WritesTheExpectedReport) {
             platform::kSOk);
   const auto written = machine_->Files().ReadFile(path);
   ASSERT_TRUE(written.has_value()) << path;
-  const std::string report(written->begin(), written->end());
-  if (std::getenv("CORVANE_UPDATE_GOLDEN") != nullptr) std::ofstream(ExpectedPath(c), std::ios::binary) << report;
-  EXPECT_EQ(report, ReadAll(ExpectedPath(c))) << "expected in " << ExpectedPath(c);
+  ExpectGolden(std::string(written->begin(), written->end()), ExpectedPath(c));
+
+  // The JSON report reads the same checked items.
+  const ReportFacts facts = GatherReportFacts(*context_, database_);
+  ExpectGolden(ReportJson(*context_, database_, facts, LoadAnswers(*context_), LoadUserInfo(*context_)),
+               ExpectedPath(c, ".json"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Machines, GoldenReportTest, ::testing::ValuesIn(kCases),
