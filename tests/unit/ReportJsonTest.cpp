@@ -84,8 +84,9 @@ TEST(JsonReaderTest, DecodesEscapesAndRefusesWhatIsNotJson) {
   ASSERT_TRUE(value) << error;
   EXPECT_EQ(value->TextOf("a"), "\xC3\xA9\xF0\x9F\x98\x80\xEF\xBF\xBDx/");
   EXPECT_EQ(value->NumberOf("n", 0), 150);
-  for (const std::string bad : {"", "{", "[1,]", "{\"a\" 1}", "01", "1.", "\"a\nb\"", "\"\\x\"", "tru",
-                                "{} {}", "\"\\u12\"", std::string(100, '[') + std::string(100, ']')}) {
+  const std::string tooDeep = std::string(100, '[') + std::string(100, ']');
+  for (const std::string& bad : std::initializer_list<std::string>{"", "{", "[1,]", "{\"a\" 1}", "01", "1.", "\"a\nb\"", "\"\\x\"", "tru",
+                                "{} {}", "\"\\u12\"", tooDeep}) {
     EXPECT_FALSE(ParseJson(bad, error)) << bad;
     EXPECT_FALSE(error.empty()) << bad;
   }
