@@ -29,11 +29,12 @@ class Parser {
     return false;
   }
 
+  // The two scans below walk raw pointers: they see every byte of a report.
   void SkipSpace() {
-    while (pos_ < text_.size() &&
-           (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n' || text_[pos_] == '\r')) {
-      ++pos_;
-    }
+    const char* p = text_.data() + pos_;
+    const char* const end = text_.data() + text_.size();
+    while (p < end && (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r')) ++p;
+    pos_ = static_cast<size_t>(p - text_.data());
   }
 
   bool Literal(std::string_view word) {
@@ -184,17 +185,21 @@ class Parser {
     }
   }
 
+  // Plain runs are copied whole: reports are mostly such text.
   bool String(std::string& out) {
     ++pos_;  // the opening quote
     while (pos_ < text_.size()) {
+      const char* const run = text_.data() + pos_;
+      const char* const end = text_.data() + text_.size();
+      const char* p = run;
+      while (p < end && *p != '"' && *p != '\\' && static_cast<unsigned char>(*p) >= 0x20) ++p;
+      out.append(run, static_cast<size_t>(p - run));
+      pos_ = static_cast<size_t>(p - text_.data());
+      if (pos_ >= text_.size()) break;
       const char c = text_[pos_++];
       if (c == '"') return true;
-      if (static_cast<unsigned char>(c) < 0x20) return Fail("a control character in a string");
-      if (c != '\\') {
-        out += c;
-      } else if (!Escape(out)) {
-        return false;
-      }
+      if (c != '\\') return Fail("a control character in a string");
+      if (!Escape(out)) return false;
     }
     return Fail("the text ends inside a string");
   }

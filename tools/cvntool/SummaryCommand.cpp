@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 #include <vector>
 
@@ -25,9 +24,16 @@ std::vector<fs::path> ReportFiles(const std::string& folder, std::error_code& fa
   return files;
 }
 
+// The whole file in one read; empty when it cannot be read.
 std::string ReadText(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::ifstream in(file, std::ios::binary | std::ios::ate);
+  const std::streamoff size = in.tellg();
+  if (!in || size <= 0) return {};
+  std::string text(static_cast<size_t>(size), '\0');
+  in.seekg(0);
+  in.read(text.data(), size);
+  text.resize(static_cast<size_t>(in.gcount()));
+  return text;
 }
 
 void PrintFailures(const char* label, const std::vector<FleetFailure>& failures, std::ostream& out) {
