@@ -74,8 +74,18 @@ bool EnsureMedium(FixSession& session, const std::string& source) {
   return true;
 }
 
+// True when two paths name the same file, in long or short form.
+bool SameFile(platform::FileSystem& files, const std::string& a, const std::string& b) {
+  const std::string fullA = files.FullPathName(a);
+  if (!fullA.empty() && EqualsNoCase(fullA, files.FullPathName(b))) return true;
+  const std::string shortA = files.ShortPathName(a);
+  return !shortA.empty() && EqualsNoCase(shortA, files.ShortPathName(b));
+}
+
+// The target itself is never its own replacement: the search goes on.
 bool TakeIfAcceptable(FixSession& session, const std::string& path, const CandidateRule& rule,
                       FileFixSource& found) {
+  if (SameFile(session.context.machine.Files(), path, found.target)) return false;
   if (!IsAcceptableFile(session.context, path, rule, &found.sourceFacts)) return false;
   found.source = path;
   return true;
@@ -152,6 +162,20 @@ bool CopyAtRestart(FixSession& session, const FileFixSource& found) {
   return registered;
 }
 
+// Checks the item again after an immediate copy. True when the target now
+// is the copied file and, for a fix, the check no longer finds the problem
+// it found before; a repair is counted only then.
+bool CopyTookEffect(FixSession& session, const FileFixSource& found, int statusBefore, FixMode mode) {
+  FileItem& item = *found.item;
+  item.checked = false;
+  FileCheckOutputs outputs;
+  CheckFile(session.context, item, session.database.FindFileInfo(item.Name()), outputs, session.database.appWin32);
+  item.checked = false;  // the pages measure the file again themselves
+  const bool copied = IsAcceptableFile(session.context, found.target, IdenticalRule(found.sourceFacts));
+  const bool sameProblem = mode == FixMode::Fix && outputs.result != filestatus::kOk && outputs.result == statusBefore;
+  return copied && !sameProblem;
+}
+
 // Keeps the current file as a numbered backup; when that fails, asks
 // whether to go on without one. False when the user said No.
 bool KeepBackup(FixSession& session, const FileFixSource& found) {
@@ -194,7 +218,11 @@ int32_t FixFile(FixSession& session, const FileFixRequest& request, bool& cancel
   }
   const bool revert = request.mode == FixMode::Revert;
   if (!IsFileInUse(session.context, found.target)) {
+    const int statusBefore = item.status;
     if (!CopyNow(session, found)) return session.Finish(FixOutcome::Refused, platform::kEAbort);
+    if (!CopyTookEffect(session, found, statusBefore, request.mode)) {
+      return session.NotTaken(DisplayForm(item.Name()), platform::kEAbort);
+    }
     ++(revert ? session.counters.revertsMade : session.counters.fixesMade);
     if (revert) item.reverted = true;
     item.checked = false;
