@@ -167,15 +167,15 @@ int32_t FindBackup(RunContext& context, const std::string& target, const Candida
     if ((data.attributes & platform::attr::kDirectory) != 0) continue;
     search.highestNumber = std::max(search.highestNumber, BackupNumber(data.name));
     if (!IsAcceptableFile(context, folder + data.name, rule)) continue;
+    if (!acceptable) search.found = folder + data.name;
     acceptable = true;
-    if (testOnly == TestOnly::Yes) continue;
-    search.found = folder + data.name;
-    break;
+    if (testOnly == TestOnly::No) break;
   }
   return acceptable ? platform::kSOk : platform::kEFail;
 }
 
-int32_t CreateBackup(RunContext& context, const std::string& target, std::string& failure) {
+int32_t CreateBackup(RunContext& context, const std::string& target, std::string& failure, std::string& kept) {
+  kept.clear();
   platform::Strings& texts = context.machine.Texts();
   const std::optional<CandidateFacts> current = ReadCandidate(context, target);
   if (!current) {
@@ -187,6 +187,7 @@ int32_t CreateBackup(RunContext& context, const std::string& target, std::string
   }
   BackupSearch search;
   if (FindBackup(context, target, IdenticalRule(*current), search, TestOnly::Yes) == platform::kSOk) {
+    kept = search.found;
     return platform::kSOk;
   }
   const std::string folder = BackupFolder(context, target);
@@ -198,9 +199,11 @@ int32_t CreateBackup(RunContext& context, const std::string& target, std::string
   std::snprintf(number, sizeof number, ".%03u", search.highestNumber + 1);
   const std::string backup = folder + "\\" + NameOf(target) + number;
   if (!CopyFileWritable(context, target, backup, platform::FailIfExists::Yes)) {
+    DeleteFileWritable(context, backup);  // a copy that broke off is no backup
     failure = LoadText(texts, kCannotCreateBackup, {DisplayForm(NameOf(target))});
     return platform::kEFail;
   }
+  kept = backup;
   return platform::kSOk;
 }
 

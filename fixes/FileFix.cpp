@@ -17,6 +17,7 @@ constexpr int kCannotCopy = 10363;
 constexpr int kRestartNeeded = 10364;
 constexpr int kWaitBeforeRestart = 10365;
 constexpr int kReplaceWithoutBackup = 10476;
+constexpr int kKeptAs = 10478;
 
 std::string Joined(std::string folder, const std::string& name) {
   if (!folder.empty() && folder.back() != '\\') folder += '\\';
@@ -129,10 +130,13 @@ std::string ShortOrLong(platform::FileSystem& files, const std::string& path) {
   return shortPath.empty() ? path : shortPath;
 }
 
-// Copies the source onto the target at once. False after message 10363.
-bool CopyNow(FixSession& session, const FileFixSource& found) {
+// Copies the source onto the target at once. False after message 10363,
+// which names the backup that holds the file a failed copy may have spoilt.
+bool CopyNow(FixSession& session, const FileFixSource& found, const std::string& kept) {
   if (CopyFileWritable(session.context, found.source, found.target, platform::FailIfExists::No)) return true;
-  session.Tell(session.Text(kCannotCopy, {DisplayForm(found.source), DisplayForm(found.target)}));
+  std::string message = session.Text(kCannotCopy, {DisplayForm(found.source), DisplayForm(found.target)});
+  if (!kept.empty()) message += session.Text(kKeptAs, {DisplayForm(kept)});
+  session.Tell(message);
   return false;
 }
 
@@ -176,11 +180,11 @@ bool CopyTookEffect(FixSession& session, const FileFixSource& found, int statusB
   return copied && !sameProblem;
 }
 
-// Keeps the current file as a numbered backup; when that fails, asks
-// whether to go on without one. False when the user said No.
-bool KeepBackup(FixSession& session, const FileFixSource& found) {
+// Keeps the current file as a numbered backup, named in `kept`; when that
+// fails, asks whether to go on without one. False when the user said No.
+bool KeepBackup(FixSession& session, const FileFixSource& found, std::string& kept) {
   std::string failure;
-  if (CreateBackup(session.context, found.target, failure) == platform::kSOk) return true;
+  if (CreateBackup(session.context, found.target, failure, kept) == platform::kSOk) return true;
   return session.AskYesNo(failure + "  " + session.Text(kReplaceWithoutBackup, {DisplayForm(found.item->Name())}));
 }
 
@@ -212,14 +216,15 @@ int32_t FixFile(FixSession& session, const FileFixRequest& request, bool& cancel
   const std::string backupPath = BackupFolder(session.context, found.target) + "\\" + item.Name();
   const FileConfirmation confirmation =
       MakeFileConfirmation(session.context, item, {found.target, found.source, backupPath, found.sourceFacts});
-  if (!session.confirmations.ConfirmFile(confirmation) || (exists && !KeepBackup(session, found))) {
+  std::string kept;
+  if (!session.confirmations.ConfirmFile(confirmation) || (exists && !KeepBackup(session, found, kept))) {
     cancelled = true;
     return session.Finish(FixOutcome::Declined, platform::kEFail);
   }
   const bool revert = request.mode == FixMode::Revert;
   if (!IsFileInUse(session.context, found.target)) {
     const int statusBefore = item.status;
-    if (!CopyNow(session, found)) return session.Finish(FixOutcome::Refused, platform::kEAbort);
+    if (!CopyNow(session, found, kept)) return session.Finish(FixOutcome::Refused, platform::kEAbort);
     if (!CopyTookEffect(session, found, statusBefore, request.mode)) {
       return session.NotTaken(DisplayForm(item.Name()), platform::kEAbort);
     }

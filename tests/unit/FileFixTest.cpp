@@ -102,8 +102,9 @@ TEST_F(FileFixTest, AnIdenticalBackupIsNotMadeTwice) {
   image_.File(kTarget, Dll(1, 0), When());
   LoadApp();
   std::string failure;
-  EXPECT_EQ(CreateBackup(*context_, kTarget, failure), platform::kSOk);
-  EXPECT_EQ(CreateBackup(*context_, kTarget, failure), platform::kSOk);
+  std::string kept;
+  EXPECT_EQ(CreateBackup(*context_, kTarget, failure, kept), platform::kSOk);
+  EXPECT_EQ(CreateBackup(*context_, kTarget, failure, kept), platform::kSOk);
   EXPECT_TRUE(Exists("C:\\APP\\BACKUP\\MYLIB.DLL.001"));
   EXPECT_FALSE(Exists("C:\\APP\\BACKUP\\MYLIB.DLL.002"));
 }
@@ -292,8 +293,10 @@ TEST_F(FileFixTest, AnIdenticalBackupHasTheSameVersionOrNoneAndTheSameSizeAndMin
     const std::string backup = std::string(kApp) + "\\BACKUP\\" + c.name;
     image_.File(target, c.current, When()).File(backup + ".001", c.backup, c.backupWhen);
     std::string failure;
-    EXPECT_EQ(CreateBackup(*context_, target, failure), platform::kSOk) << c.name;
+    std::string kept;
+    EXPECT_EQ(CreateBackup(*context_, target, failure, kept), platform::kSOk) << c.name;
     EXPECT_EQ(Exists(backup + ".002"), c.keptAgain) << c.name;
+    EXPECT_TRUE(EqualsNoCase(kept, backup + (c.keptAgain ? ".002" : ".001"))) << kept;
     if (c.keptAgain) {
       EXPECT_EQ(Content(backup + ".002"), c.current) << c.name;
     }
