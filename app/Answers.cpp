@@ -14,6 +14,7 @@ constexpr std::string_view kAnswersFile = "W|cvn.ini";
 // Each user detail is read into a buffer of this many characters.
 constexpr size_t kUserInfoBuffer = 2048;
 constexpr const char* kChangesMadeKey = "ChangesMade";
+constexpr const char* kReadOnlyUsageToldKey = "UsageReadOnlyTold";
 
 enum class ValueKind { Integer, AnswerCode };
 
@@ -134,5 +135,13 @@ bool ChangesMadeMarked(RunContext& context) {
 }
 
 void ClearChangesMade(RunContext& context) { AnswersSection(context).Write(kChangesMadeKey, "0"); }
+
+bool ReadOnlyUsageTold(RunContext& context) {
+  return AnswersSection(context).ReadInt(kReadOnlyUsageToldKey, 0) != 0;
+}
+
+void SetReadOnlyUsageTold(RunContext& context, bool told) {
+  AnswersSection(context).Write(kReadOnlyUsageToldKey, told ? "1" : "0");
+}
 
 }  // namespace cvn

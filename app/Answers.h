@@ -63,4 +63,9 @@ void MarkChangesMade(RunContext& context);
 bool ChangesMadeMarked(RunContext& context);
 void ClearChangesMade(RunContext& context);
 
+// Whether the user was told that the usage database is read-only, so that
+// it is told once and again only after it was writable in between.
+bool ReadOnlyUsageTold(RunContext& context);
+void SetReadOnlyUsageTold(RunContext& context, bool told);
+
 }  // namespace cvn

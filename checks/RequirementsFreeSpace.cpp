@@ -2,12 +2,15 @@
 
 #include "checks/SystemProfileMeasure.h"
 #include "checks/SystemProfileTempFiles.h"
+#include "config/MessageText.h"
 #include "config/RunContext.h"
+#include "config/ValueFormats.h"
 
 namespace cvn {
 
 namespace {
 constexpr int kFreeSpaceQuestion = 10092;
+constexpr int kSpaceFreed = 10479;
 }  // namespace
 
 bool FreeDiskSpace(RunContext& context, SystemProfile& measured) {
@@ -16,13 +19,19 @@ bool FreeDiskSpace(RunContext& context, SystemProfile& measured) {
                                platform::Icon::Question) != platform::Answer::Yes) {
     return false;
   }
-  const platform::WaitCursor wait(machine.Ask());
-  for (const TempFolder which :
-       {TempFolder::Windows, TempFolder::Netscape, TempFolder::InternetExplorer}) {
-    DeleteTemporaryFiles(context, which);
+  uint64_t freed = 0;
+  {
+    const platform::WaitCursor wait(machine.Ask());
+    for (const TempFolder which :
+         {TempFolder::Windows, TempFolder::Netscape, TempFolder::InternetExplorer}) {
+      freed += DeleteTemporaryFiles(context, which);
+    }
+    MeasureTemporarySpace(context, measured);
+    MeasureDiskSpace(context, measured);
   }
-  MeasureTemporarySpace(context, measured);
-  MeasureDiskSpace(context, measured);
+  const std::string size = FormatSize(static_cast<int64_t>(freed));
+  machine.Ask().MessageBox(LoadText(machine.Texts(), kSpaceFreed, {size}), platform::Buttons::Ok,
+                           platform::Icon::Information);
   return true;
 }
 

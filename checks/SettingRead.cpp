@@ -14,14 +14,25 @@ bool IsDataType(uint32_t type) {
   return type == regtype::kNone || type == regtype::kBinary || type == regtype::kDword;
 }
 
+std::string ReadAsNamed(RunContext& context, const IniLocation& location) {
+  return context.machine.Ini().GetString(location.section, location.key, "", location.file, kIniValueBuffer);
+}
+
 }  // namespace
 
 std::string ReadIniValue(RunContext& context, const IniLocation& location) {
-  platform::Profile& ini = context.machine.Ini();
-  std::string value = ini.GetString(location.section, location.key, "", location.file, kIniValueBuffer);
+  std::string value = ReadAsNamed(context, location);
   if (!value.empty()) return value;
   const PathSpec inApplicationFolder(context, "1|" + location.file);
-  return ini.GetString(location.section, location.key, "", inApplicationFolder, kIniValueBuffer);
+  return context.machine.Ini().GetString(location.section, location.key, "", inApplicationFolder,
+                                         kIniValueBuffer);
+}
+
+std::string IniFileToWrite(RunContext& context, const IniLocation& location) {
+  if (!ReadAsNamed(context, location).empty()) return location.file;
+  const PathSpec inApplicationFolder(context, "1|" + location.file);
+  platform::FindData data;
+  return context.machine.Files().FindFirst(inApplicationFolder, data) ? inApplicationFolder.Text() : location.file;
 }
 
 RegistryReading ReadRegistryValue(platform::Registry& registry, const RegistryLocation& location) {

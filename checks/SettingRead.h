@@ -18,6 +18,12 @@ inline constexpr size_t kIniValueBuffer = 260;
 // file as named and the file of that name in the application folder.
 std::string ReadIniValue(RunContext& context, const IniLocation& location);
 
+// The file a new value of the key goes to so that ReadIniValue reads it:
+// the file as named (the Windows folder's) when it holds a value there,
+// else the application folder's file of that name when there is one, else
+// the file as named.
+std::string IniFileToWrite(RunContext& context, const IniLocation& location);
+
 enum class RegistryReadResult { Read, NotFound, UnhandledType };
 
 struct RegistryReading {

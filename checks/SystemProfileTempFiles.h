@@ -19,8 +19,10 @@ std::string TempFolderPath(RunContext& context, TempFolder which);
 // entered); 0 when the folder is unknown.
 int64_t TemporarySpaceUsed(RunContext& context, TempFolder which);
 
-// Deletes the files directly in the folder; files that cannot be deleted
-// (in use) stay, without a message.
-void DeleteTemporaryFiles(RunContext& context, TempFolder which);
+// Deletes the files directly in the folder and returns the bytes freed.
+// Files in use and files that cannot be deleted stay, without a message; a
+// folder that is a drive root, the Windows, System or application folder,
+// or holds one of them, is never emptied.
+uint64_t DeleteTemporaryFiles(RunContext& context, TempFolder which);
 
 }  // namespace cvn

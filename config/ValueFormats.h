@@ -102,7 +102,8 @@ int ReadAnswerCode(std::string_view text);
 Resolution ReadResolution(std::string_view text);
 // "%4d%2d%2d%2d%2d" into year, month, day, hour and minute; missing fields 0.
 platform::SystemTime ReadTimestamp(std::string_view text);
-// "0x0000000a" (ten characters, 'x' second) gives four bytes in machine order;
+// "0x0000000a" or "0X0000000A" (ten characters, 'x' or 'X' second) gives
+// four bytes in machine order;
 // anything else is read as "01 02 ff": (length + 1) / 3 bytes.
 platform::Bytes ReadRegistryData(std::string_view text);
 // Worth of one digit: digit - '0', upper-case letter - 55, lower-case - 87.

@@ -157,7 +157,7 @@ platform::SystemTime ReadTimestamp(std::string_view text) {
 }
 
 platform::Bytes ReadRegistryData(std::string_view text) {
-  if (text.size() == 10 && text[1] == 'x') {
+  if (text.size() == 10 && (text[1] == 'x' || text[1] == 'X')) {
     const auto value = static_cast<uint32_t>(NumberScanner(text).Hex().value_or(0));
     return {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
             static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};

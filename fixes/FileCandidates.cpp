@@ -57,6 +57,18 @@ bool VersionAcceptable(const std::string& version, const CandidateRule& rule) {
   return rule.requiredVersions.empty() || CompareWithVersionList(version, rule.requiredVersions) >= 0;
 }
 
+bool SameSizeAndMinute(const CandidateFacts& facts, const CandidateRule& rule) {
+  return facts.size == rule.wantedSize && rule.wantedTime && SameMinute(facts.time, *rule.wantedTime);
+}
+
+// Exactly the wanted file: an empty version matches only an empty one, a
+// version only the same version; then the size and the time to the minute.
+bool IsSameFile(const CandidateFacts& facts, const CandidateRule& rule) {
+  if (facts.version.empty() != rule.wantedVersion.empty()) return false;
+  if (!facts.version.empty() && CompareVersions(facts.version, rule.wantedVersion) != 0) return false;
+  return SameSizeAndMinute(facts, rule);
+}
+
 bool IsFolder(RunContext& context, const std::string& path) {
   const uint32_t attributes = context.machine.Files().GetAttributes(path);
   return attributes != platform::attr::kInvalid && (attributes & platform::attr::kDirectory) != 0;
@@ -90,6 +102,9 @@ CandidateRule RevertRule(const FileItem& item, const WantedFile& wanted) {
   rule.wantedVersion = wanted.version;
   rule.wantedSize = wanted.size;
   rule.wantedTime = wanted.time;
+  // An earlier state without version information is known only by its size
+  // and time: a versioned backup is never that state.
+  rule.exactMatch = wanted.version.empty();
   return rule;
 }
 
@@ -122,13 +137,14 @@ bool IsAcceptableFile(RunContext& context, const std::string& candidate, const C
   const std::optional<CandidateFacts> read = ReadCandidate(context, candidate);
   if (!read) return false;
   if (facts != nullptr) *facts = *read;
+  if (rule.exactMatch) return IsSameFile(*read, rule);
   if (!read->version.empty()) {
     if (rule.wantedVersion.empty()) return VersionAcceptable(read->version, rule);
     if (CompareVersions(read->version, rule.wantedVersion) != 0) return false;
     if (!rule.exactMatch) return true;
   }
   if (rule.unversionedOk) return true;
-  return read->size == rule.wantedSize && rule.wantedTime && SameMinute(read->time, *rule.wantedTime);
+  return SameSizeAndMinute(*read, rule);
 }
 
 std::string BackupFolder(RunContext& context, const std::string& target) {
@@ -151,22 +167,29 @@ int32_t FindBackup(RunContext& context, const std::string& target, const Candida
     if ((data.attributes & platform::attr::kDirectory) != 0) continue;
     search.highestNumber = std::max(search.highestNumber, BackupNumber(data.name));
     if (!IsAcceptableFile(context, folder + data.name, rule)) continue;
+    if (!acceptable) search.found = folder + data.name;
     acceptable = true;
-    if (testOnly == TestOnly::Yes) continue;
-    search.found = folder + data.name;
-    break;
+    if (testOnly == TestOnly::No) break;
   }
   return acceptable ? platform::kSOk : platform::kEFail;
 }
 
-int32_t CreateBackup(RunContext& context, const std::string& target, std::string& failure) {
+int32_t CreateBackup(RunContext& context, const std::string& target, std::string& failure, std::string& kept) {
+  kept.clear();
+  platform::Strings& texts = context.machine.Texts();
   const std::optional<CandidateFacts> current = ReadCandidate(context, target);
-  if (!current) return platform::kSOk;  // nothing to keep
+  if (!current) {
+    if (context.machine.Files().GetAttributes(target) == platform::attr::kInvalid) return platform::kSOk;
+    // A file whose entry or time cannot be read could match no backup:
+    // replacing it now would keep nothing of it.
+    failure = LoadText(texts, kCannotCreateBackup, {DisplayForm(NameOf(target))});
+    return platform::kEFail;
+  }
   BackupSearch search;
   if (FindBackup(context, target, IdenticalRule(*current), search, TestOnly::Yes) == platform::kSOk) {
+    kept = search.found;
     return platform::kSOk;
   }
-  platform::Strings& texts = context.machine.Texts();
   const std::string folder = BackupFolder(context, target);
   if (!IsFolder(context, folder) && !context.machine.Files().CreateDirectory(folder)) {
     failure = LoadText(texts, kCannotCreateFolder, {DisplayForm(folder)});
@@ -176,9 +199,11 @@ int32_t CreateBackup(RunContext& context, const std::string& target, std::string
   std::snprintf(number, sizeof number, ".%03u", search.highestNumber + 1);
   const std::string backup = folder + "\\" + NameOf(target) + number;
   if (!CopyFileWritable(context, target, backup, platform::FailIfExists::Yes)) {
+    DeleteFileWritable(context, backup);  // a copy that broke off is no backup
     failure = LoadText(texts, kCannotCreateBackup, {DisplayForm(NameOf(target))});
     return platform::kEFail;
   }
+  kept = backup;
   return platform::kSOk;
 }
 

@@ -63,7 +63,7 @@ std::string BackupFolder(RunContext& context, const std::string& target);
 enum class TestOnly { No, Yes };
 
 struct BackupSearch {
-  std::string found;           // the first acceptable backup (not with TestOnly)
+  std::string found;           // the first acceptable backup
   uint32_t highestNumber = 0;  // the highest number among all backups
 };
 
@@ -74,9 +74,10 @@ int32_t FindBackup(RunContext& context, const std::string& target, const Candida
                    BackupSearch& search, TestOnly testOnly);
 
 // Saves the current target as the next numbered backup unless an identical
-// one exists. 0, or E_FAIL with `failure` holding the message to show
-// (10089 the folder cannot be made, 10090 the copy failed).
-int32_t CreateBackup(RunContext& context, const std::string& target, std::string& failure);
+// one exists. 0, with `kept` naming the backup that holds the current file
+// (empty when there is no file), or E_FAIL with `failure` holding the
+// message to show (10089 the folder cannot be made, 10090 the copy failed).
+int32_t CreateBackup(RunContext& context, const std::string& target, std::string& failure, std::string& kept);
 
 // True when the file cannot be replaced now: another process holds it open
 // (a loaded DLL, a running program). A path without a folder counts as in use.

@@ -17,6 +17,7 @@ constexpr int kCannotCopy = 10363;
 constexpr int kRestartNeeded = 10364;
 constexpr int kWaitBeforeRestart = 10365;
 constexpr int kReplaceWithoutBackup = 10476;
+constexpr int kKeptAs = 10478;
 
 std::string Joined(std::string folder, const std::string& name) {
   if (!folder.empty() && folder.back() != '\\') folder += '\\';
@@ -74,8 +75,18 @@ bool EnsureMedium(FixSession& session, const std::string& source) {
   return true;
 }
 
+// True when two paths name the same file, in long or short form.
+bool SameFile(platform::FileSystem& files, const std::string& a, const std::string& b) {
+  const std::string fullA = files.FullPathName(a);
+  if (!fullA.empty() && EqualsNoCase(fullA, files.FullPathName(b))) return true;
+  const std::string shortA = files.ShortPathName(a);
+  return !shortA.empty() && EqualsNoCase(shortA, files.ShortPathName(b));
+}
+
+// The target itself is never its own replacement: the search goes on.
 bool TakeIfAcceptable(FixSession& session, const std::string& path, const CandidateRule& rule,
                       FileFixSource& found) {
+  if (SameFile(session.context.machine.Files(), path, found.target)) return false;
   if (!IsAcceptableFile(session.context, path, rule, &found.sourceFacts)) return false;
   found.source = path;
   return true;
@@ -119,10 +130,13 @@ std::string ShortOrLong(platform::FileSystem& files, const std::string& path) {
   return shortPath.empty() ? path : shortPath;
 }
 
-// Copies the source onto the target at once. False after message 10363.
-bool CopyNow(FixSession& session, const FileFixSource& found) {
+// Copies the source onto the target at once. False after message 10363,
+// which names the backup that holds the file a failed copy may have spoilt.
+bool CopyNow(FixSession& session, const FileFixSource& found, const std::string& kept) {
   if (CopyFileWritable(session.context, found.source, found.target, platform::FailIfExists::No)) return true;
-  session.Tell(session.Text(kCannotCopy, {DisplayForm(found.source), DisplayForm(found.target)}));
+  std::string message = session.Text(kCannotCopy, {DisplayForm(found.source), DisplayForm(found.target)});
+  if (!kept.empty()) message += session.Text(kKeptAs, {DisplayForm(kept)});
+  session.Tell(message);
   return false;
 }
 
@@ -152,11 +166,25 @@ bool CopyAtRestart(FixSession& session, const FileFixSource& found) {
   return registered;
 }
 
-// Keeps the current file as a numbered backup; when that fails, asks
-// whether to go on without one. False when the user said No.
-bool KeepBackup(FixSession& session, const FileFixSource& found) {
+// Checks the item again after an immediate copy. True when the target now
+// is the copied file and, for a fix, the check no longer finds the problem
+// it found before; a repair is counted only then.
+bool CopyTookEffect(FixSession& session, const FileFixSource& found, int statusBefore, FixMode mode) {
+  FileItem& item = *found.item;
+  item.checked = false;
+  FileCheckOutputs outputs;
+  CheckFile(session.context, item, session.database.FindFileInfo(item.Name()), outputs, session.database.appWin32);
+  item.checked = false;  // the pages measure the file again themselves
+  const bool copied = IsAcceptableFile(session.context, found.target, IdenticalRule(found.sourceFacts));
+  const bool sameProblem = mode == FixMode::Fix && outputs.result != filestatus::kOk && outputs.result == statusBefore;
+  return copied && !sameProblem;
+}
+
+// Keeps the current file as a numbered backup, named in `kept`; when that
+// fails, asks whether to go on without one. False when the user said No.
+bool KeepBackup(FixSession& session, const FileFixSource& found, std::string& kept) {
   std::string failure;
-  if (CreateBackup(session.context, found.target, failure) == platform::kSOk) return true;
+  if (CreateBackup(session.context, found.target, failure, kept) == platform::kSOk) return true;
   return session.AskYesNo(failure + "  " + session.Text(kReplaceWithoutBackup, {DisplayForm(found.item->Name())}));
 }
 
@@ -188,13 +216,18 @@ int32_t FixFile(FixSession& session, const FileFixRequest& request, bool& cancel
   const std::string backupPath = BackupFolder(session.context, found.target) + "\\" + item.Name();
   const FileConfirmation confirmation =
       MakeFileConfirmation(session.context, item, {found.target, found.source, backupPath, found.sourceFacts});
-  if (!session.confirmations.ConfirmFile(confirmation) || (exists && !KeepBackup(session, found))) {
+  std::string kept;
+  if (!session.confirmations.ConfirmFile(confirmation) || (exists && !KeepBackup(session, found, kept))) {
     cancelled = true;
     return session.Finish(FixOutcome::Declined, platform::kEFail);
   }
   const bool revert = request.mode == FixMode::Revert;
   if (!IsFileInUse(session.context, found.target)) {
-    if (!CopyNow(session, found)) return session.Finish(FixOutcome::Refused, platform::kEAbort);
+    const int statusBefore = item.status;
+    if (!CopyNow(session, found, kept)) return session.Finish(FixOutcome::Refused, platform::kEAbort);
+    if (!CopyTookEffect(session, found, statusBefore, request.mode)) {
+      return session.NotTaken(DisplayForm(item.Name()), platform::kEAbort);
+    }
     ++(revert ? session.counters.revertsMade : session.counters.fixesMade);
     if (revert) item.reverted = true;
     item.checked = false;

@@ -4,6 +4,12 @@
 
 namespace cvn {
 
+namespace {
+
+constexpr int kChangeNotTaken = 10477;
+
+}  // namespace
+
 std::string FixSession::Text(int id, std::initializer_list<std::string_view> args) {
   return LoadText(context.machine.Texts(), id, args);
 }
@@ -22,6 +28,11 @@ bool FixSession::AskYesNo(const std::string& text) {
 bool FixSession::AskMedia(const std::string& text) {
   return context.machine.Ask().MessageBox(text, platform::Buttons::OkCancel, platform::Icon::Information) ==
          platform::Answer::Ok;
+}
+
+int32_t FixSession::NotTaken(const std::string& name, int32_t result) {
+  Tell(Text(kChangeNotTaken, {name}));
+  return Finish(FixOutcome::NotTaken, result);
 }
 
 void FixSession::MarkStale(FixMode mode, int sectionIndex) {

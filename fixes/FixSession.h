@@ -34,6 +34,7 @@ enum class FixOutcome {
   Declined,        // the user answered No (or cancelled with nothing else to use)
   NoSource,        // no acceptable replacement or backup
   Refused,         // the platform refused a change; nothing was counted
+  NotTaken,        // the change was made, but the check does not see it; nothing was counted
   NotApplicable,   // the item does not exist or cannot be written
 };
 
@@ -64,6 +65,9 @@ class FixSession {
   bool AskYesNo(const std::string& text);
   // An insert-media prompt with OK and Cancel; true for OK.
   bool AskMedia(const std::string& text);
+
+  // Tells that the change to `name` did not take effect, and records so.
+  int32_t NotTaken(const std::string& name, int32_t result);
 
   // Records what a repair did and passes its result on.
   int32_t Finish(FixOutcome outcome, int32_t result) {

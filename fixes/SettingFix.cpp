@@ -1,9 +1,10 @@
 #include "fixes/SettingFix.h"
 
 #include "checks/SettingCheck.h"
+#include "checks/SettingRead.h"
 #include "config/ItemStatus.h"
-#include "config/PathSpec.h"
 #include "config/SettingLocation.h"
+#include "config/TextCase.h"
 #include "fixes/SettingConfirmationFields.h"
 #include "fixes/SettingData.h"
 
@@ -19,6 +20,8 @@ constexpr int kSystemError = 10473;
 constexpr size_t kMaxValueLength = 259;
 constexpr int32_t kErrorAccessDenied = 5;
 
+namespace regtype = platform::regtype;
+
 SectionType TypeOf(int sectionIndex) {
   return sectionIndex == static_cast<int>(SectionId::IniInfo) ? SectionType::IniSetting
                                                               : SectionType::RegistrySetting;
@@ -33,29 +36,26 @@ std::string RegistryReason(FixSession& session, int32_t error) {
   return session.Text(kSystemError, {std::to_string(error)});
 }
 
-// The application folder's file of that name when there is one, else the
-// bare name, which the profile calls find in the Windows folder.
-std::string IniTarget(RunContext& context, const std::string& file) {
-  const PathSpec inApplicationFolder(context, "1|" + file);
-  platform::FindData data;
-  return context.machine.Files().FindFirst(inApplicationFolder, data) ? inApplicationFolder.Text() : file;
-}
-
 bool WriteIni(FixSession& session, const SettingItem& item, const std::string& text) {
   const auto location = ParseIniLocation(item.Location());
   if (!location) return false;
-  const std::string file = IniTarget(session.context, location->file);
+  const std::string file = IniFileToWrite(session.context, *location);
   if (session.context.machine.Ini().WriteString(location->section, location->key, text, file)) return true;
   TellRefused(session, item, session.Text(kFileNotWritable));
   return false;
 }
 
-bool WriteRegistry(FixSession& session, const SettingItem& item, const std::string& text) {
+bool WriteRegistry(FixSession& session, const SettingItem& item, const std::string& text, uint32_t type) {
   const auto location = ParseRegistryLocation(item.Location());
   if (!location) return false;
-  const uint32_t type = SettingWriteType(item, text);
   if (!IsWritableSettingType(type)) {
     session.Tell(session.Text(kUnhandledType, {std::to_string(type)}));
+    return false;
+  }
+  // Only bytes that the text validation accepted are ever written.
+  const std::string problem = SettingTextProblem(session.context.machine.Texts(), type, text);
+  if (!problem.empty()) {
+    session.Tell(problem);
     return false;
   }
   platform::Registry& registry = session.context.machine.Reg();
@@ -80,6 +80,36 @@ void CheckSetting(FixSession& session, SettingItem& item, SectionType type) {
   } else {
     CheckRegistrySetting(session.context, item, texts, outputs);
   }
+}
+
+std::string_view TrimmedBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+// The profile calls read a value without its surrounding blanks and
+// without one pair of surrounding double quotes.
+bool ReadsBackAs(std::string_view read, std::string_view written) {
+  written = TrimmedBlanks(written);
+  if (EqualsNoCase(read, written)) return true;
+  const bool quoted = written.size() >= 2 && written.front() == '"' && written.back() == '"';
+  return quoted && EqualsNoCase(read, written.substr(1, written.size() - 2));
+}
+
+// Checks the item again after a write. True when the check now reads what
+// was written: the INI text, or the Registry value in the type written
+// with the very bytes written (a number always four).
+bool WriteTookEffect(FixSession& session, SettingItem& item, SectionType type, const std::string& text,
+                     uint32_t writtenType) {
+  item.checked = false;
+  CheckSetting(session, item, type);
+  item.checked = false;  // the pages read the live value again themselves
+  if (type == SectionType::IniSetting) return ReadsBackAs(item.actualValueText, text);
+  if (item.readType != writtenType) return false;
+  if (writtenType != regtype::kDword && writtenType != regtype::kBinary) return item.actualValueText == text;
+  const platform::Bytes written = SettingDataBytes(writtenType, text);
+  return item.rawData == written && (writtenType != regtype::kDword || written.size() == 4);
 }
 
 }  // namespace
@@ -114,11 +144,15 @@ int32_t FixSetting(FixSession& session, const SettingFixRequest& request, bool& 
     return session.Finish(FixOutcome::Declined, platform::kEFail);
   }
   if (confirmed->size() > kMaxValueLength) confirmed->resize(kMaxValueLength);
+  const uint32_t writtenType = SettingWriteType(*item, *confirmed);
   const bool written = type == SectionType::IniSetting ? WriteIni(session, *item, *confirmed)
-                                                       : WriteRegistry(session, *item, *confirmed);
+                                                       : WriteRegistry(session, *item, *confirmed, writtenType);
   if (!written) {
     const FixOutcome outcome = session.lastMessage.empty() ? FixOutcome::NotApplicable : FixOutcome::Refused;
     return session.Finish(outcome, platform::kEFail);
+  }
+  if (!WriteTookEffect(session, *item, type, *confirmed, writtenType)) {
+    return session.NotTaken(item->Location(), platform::kEFail);
   }
   const bool revert = request.mode == FixMode::Revert;
   ++(revert ? session.counters.revertsMade : session.counters.fixesMade);

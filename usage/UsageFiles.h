@@ -30,8 +30,15 @@ enum class ReplaceResult { Replaced, CannotCreate, CannotWrite, CannotMove };
 
 // Writes `content` to `workingCopy` and moves it over `target` with a
 // replacing move. On any failure the working copy is deleted and `target`
-// is left as it was.
+// is left as it was, except when a failed move had already deleted
+// `target` (a platform without a replacing move): the complete working
+// copy then stays for RecoverWorkingCopy.
 ReplaceResult ReplaceInOneStep(platform::FileSystem& files, const std::string& target,
                                const std::string& workingCopy, const TextFile& content);
+
+// When `target` is missing and `workingCopy` is complete (it holds its
+// "[End]" line), moves the working copy into its place. False when that move
+// fails; true when there was nothing to recover or it was recovered.
+bool RecoverWorkingCopy(platform::FileSystem& files, const std::string& target, const std::string& workingCopy);
 
 }  // namespace cvn

@@ -15,6 +15,7 @@ inline constexpr int kCannotProcess = 10076;       // "Unable to process Usage D
 inline constexpr int kCannotUpdate = 10077;        // "Unable to update Usage Database file '%s'."
 inline constexpr int kCannotOpenUnnamed = 10078;   // "Unable to open Usage Database file."
 inline constexpr int kCannotOpen = 10079;          // "Unable to open Usage Database file '%s'."
+inline constexpr int kReadOnly = 10480;            // the file is read-only: what to do
 }  // namespace usagetext
 
 // A warning with an OK button: text `textId` with the display form of `path`.

@@ -163,6 +163,11 @@ class Refresh {
   size_t added_ = 0;
 };
 
+bool IsReadOnly(platform::FileSystem& files, const std::string& path) {
+  const uint32_t attributes = files.GetAttributes(path);
+  return attributes != platform::attr::kInvalid && (attributes & platform::attr::kReadOnly) != 0;
+}
+
 }  // namespace
 
 int32_t RefreshUsageDatabase(RunContext& context, const std::string& usagePath, ConfigDatabase* database,
@@ -173,6 +178,15 @@ int32_t RefreshUsageDatabase(RunContext& context, const std::string& usagePath, 
     return platform::kEFail;
   }
   platform::FileSystem& files = context.machine.Files();
+  if (IsReadOnly(files, usagePath)) {
+    // Nothing can be recorded until the user clears the attribute; saying so
+    // at every start would only repeat it.
+    if (!ReadOnlyUsageTold(context)) {
+      TellUsageProblem(context, usagetext::kReadOnly, usagePath);
+      SetReadOnlyUsageTold(context, true);
+    }
+    return platform::kEFail;
+  }
   const std::optional<platform::Bytes> bytes = files.ReadFile(usagePath);
   if (!bytes) {
     TellUsageProblem(context, usagetext::kCannotOpen, usagePath);
@@ -197,6 +211,7 @@ int32_t RefreshUsageDatabase(RunContext& context, const std::string& usagePath, 
   }
   // Only once the new state is on disk: a failed refresh records it next time.
   if (changesMade) ClearChangesMade(context);
+  if (ReadOnlyUsageTold(context)) SetReadOnlyUsageTold(context, false);
   if (tally != nullptr) *tally = {usagePath, false, refresh.Added()};
   return platform::kSOk;
 }

@@ -11,6 +11,12 @@ int32_t UpdateUsageDatabase(RunContext& context, const std::string& configPath, 
     TellUsageProblem(context, usagetext::kCannotLocate, configPath);
     return platform::kEFail;
   }
+  // A refresh whose last step failed left the new history in the working copy.
+  const std::optional<std::string> workingCopy = WorkingCopyPath(*usagePath);
+  if (workingCopy && !RecoverWorkingCopy(context.machine.Files(), *usagePath, *workingCopy)) {
+    TellUsageProblem(context, usagetext::kCannotUpdate, *usagePath);
+    return platform::kEFail;
+  }
   if (context.machine.Files().GetAttributes(*usagePath) == platform::attr::kInvalid) {
     return CreateUsageDatabase(context, configPath, *usagePath, database, tally);
   }

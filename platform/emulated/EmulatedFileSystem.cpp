@@ -227,6 +227,12 @@ bool EmulatedFileSystem::CopyFile(const std::string& from, const std::string& to
   if (old && (failIfExists == platform::FailIfExists::Yes || old->folder || IsReadOnly(*old) || InUse(old->path))) {
     return false;
   }
+  if (Injected(*target, InjectedFailure::CannotCreate)) return false;
+  if (Injected(*target, InjectedFailure::WritePartWay)) {
+    const auto content = ReadHostFile(source->host);
+    if (content) WriteHostFile(*host, std::string_view(*content).substr(0, content->size() / 2));
+    return false;
+  }
   if (!CopyContent(*source, *host)) return false;
   metadata_.Forget(target->Key());
   const uint32_t attributes = (AttributesOf(*source) & kSettable) | attr::kArchive;
@@ -250,6 +256,7 @@ bool EmulatedFileSystem::MoveFile(const std::string& from, const std::string& to
   if (flags & move::kDelayUntilReboot) {
     const auto source = Resolve(from);
     if ((flags & move::kCopyAllowed) || !source) return false;
+    if (Injected(*source, InjectedFailure::CannotMove)) return false;
     const bool replace = (flags & move::kReplaceExisting) != 0;
     if (to.empty()) return pending_.Add({source->Text(), "", replace});
     const auto target = Resolve(to);
@@ -259,6 +266,10 @@ bool EmulatedFileSystem::MoveFile(const std::string& from, const std::string& to
   const auto target = Resolve(to);
   if (!source || source->path.IsRoot() || InUse(source->path) || !target || target->IsRoot()) return false;
   if (Injected(source->path, InjectedFailure::CannotMove) || Injected(*target, InjectedFailure::CannotMove)) {
+    return false;
+  }
+  if (Injected(*target, InjectedFailure::DeletedThenCannotMove)) {
+    if (flags & move::kReplaceExisting) DeleteFile(to);
     return false;
   }
   return MoveNow(*source, *target, flags);

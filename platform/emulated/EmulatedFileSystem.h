@@ -20,6 +20,7 @@ enum class InjectedFailure {
   CannotCreate,  // writing the file fails before anything is written
   WritePartWay,  // a write of content stores its first half, then fails
   CannotMove,    // moving the file, or moving another file onto it, fails
+  DeletedThenCannotMove,  // a replacing move onto it deletes it, then fails (Windows 95)
 };
 
 class EmulatedFileSystem : public platform::FileSystem {

@@ -228,13 +228,14 @@ TEST_F(CheckPagesTest, TheRetryPageOffersARestartWhenAFixWaitsForOne) {
   EXPECT_EQ(machine_->RestartRequests(), std::vector<uint32_t>{platform::exitwin::kReboot});
 }
 
-TEST_F(CheckPagesTest, TheRetryPageIsPassedOverWhenTheOnlyFixWaitsForARestart) {
+TEST_F(CheckPagesTest, TheRetryPageOffersTheRestartWhenTheOnlyFixWaitsForIt) {
   Make(kDlls);
   wizard_->fixesPendingRestart = 1;
   Open(wizard_->check4Page);
-  while (sheet_->Next()) {
-    EXPECT_NE(sheet_->Active(), &wizard_->check12Page);
-  }
+  bool shown = false;
+  while (!shown && sheet_->Next()) shown = sheet_->Active() == &wizard_->check12Page;
+  ASSERT_TRUE(shown);
+  EXPECT_TRUE(sheet_->Surface(wizard_->check12Page).Control(IDC_RESTART_WINDOWS).shown);
 }
 
 TEST_F(CheckPagesTest, TheLoadCheckRunsOnceAndOnlyWhenLoadingIsAProblem) {

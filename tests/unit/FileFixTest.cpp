@@ -102,8 +102,9 @@ TEST_F(FileFixTest, AnIdenticalBackupIsNotMadeTwice) {
   image_.File(kTarget, Dll(1, 0), When());
   LoadApp();
   std::string failure;
-  EXPECT_EQ(CreateBackup(*context_, kTarget, failure), platform::kSOk);
-  EXPECT_EQ(CreateBackup(*context_, kTarget, failure), platform::kSOk);
+  std::string kept;
+  EXPECT_EQ(CreateBackup(*context_, kTarget, failure, kept), platform::kSOk);
+  EXPECT_EQ(CreateBackup(*context_, kTarget, failure, kept), platform::kSOk);
   EXPECT_TRUE(Exists("C:\\APP\\BACKUP\\MYLIB.DLL.001"));
   EXPECT_FALSE(Exists("C:\\APP\\BACKUP\\MYLIB.DLL.002"));
 }
@@ -267,6 +268,99 @@ TEST_F(FileFixTest, ABackupThatCannotBeMadeAsksBeforeGoingOn) {
   EXPECT_EQ(Fix(cancelled), platform::kSOk);
   EXPECT_EQ(Content(kTarget), Dll(2, 0));
   EXPECT_EQ(MessageTexts(), (std::vector<std::string>{question, question}));
+}
+
+TEST_F(FileFixTest, AnIdenticalBackupHasTheSameVersionOrNoneAndTheSameSizeAndMinute) {
+  LoadApp();
+  const FileOptions later{ImageBuilder::Time(1997, 3, 4, 5, 7), platform::attr::kArchive};
+  struct Case {
+    const char* name;
+    Bytes current;
+    Bytes backup;
+    FileOptions backupWhen;
+    bool keptAgain;  // a new backup is made
+  };
+  const Bytes damaged{'d', 'a', 'm', 'a', 'g', 'e', 'd'};
+  const Case cases[] = {
+      {"UNVERSIONED_OVER_VERSIONED.DLL", damaged, Dll(2, 0), When(), true},
+      {"UNVERSIONED_TWICE.DLL", damaged, damaged, When(), false},
+      {"UNVERSIONED_OTHER_MINUTE.DLL", damaged, damaged, later, true},
+      {"VERSIONED_OVER_UNVERSIONED.DLL", Dll(2, 0), test::PlainDll(), When(), true},
+      {"VERSIONED_TWICE.DLL", Dll(2, 0), Dll(2, 0), When(), false},
+  };
+  for (const Case& c : cases) {
+    const std::string target = std::string(kApp) + "\\" + c.name;
+    const std::string backup = std::string(kApp) + "\\BACKUP\\" + c.name;
+    image_.File(target, c.current, When()).File(backup + ".001", c.backup, c.backupWhen);
+    std::string failure;
+    std::string kept;
+    EXPECT_EQ(CreateBackup(*context_, target, failure, kept), platform::kSOk) << c.name;
+    EXPECT_EQ(Exists(backup + ".002"), c.keptAgain) << c.name;
+    EXPECT_TRUE(EqualsNoCase(kept, backup + (c.keptAgain ? ".002" : ".001"))) << kept;
+    if (c.keptAgain) {
+      EXPECT_EQ(Content(backup + ".002"), c.current) << c.name;
+    }
+  }
+}
+
+TEST_F(FileFixTest, ADamagedUnversionedFileIsKeptAsTheNextBackupBeforeTheCdCopyReplacesIt) {
+  const Bytes damaged{'d', 'a', 'm', 'a', 'g', 'e', 'd'};
+  image_.File(kTarget, damaged, When()).File("C:\\APP\\BACKUP\\MYLIB.DLL.001", Dll(2, 0), When());
+  Cd("APPCD", Dll(2, 1));
+  LoadApp();
+  bool cancelled = false;
+  EXPECT_EQ(Fix(cancelled), platform::kSOk);
+  EXPECT_EQ(Content(kTarget), Dll(2, 1));
+  EXPECT_EQ(Content("C:\\APP\\BACKUP\\MYLIB.DLL.002"), damaged);
+  EXPECT_EQ(session_->counters.fixesMade, 1);
+}
+
+TEST_F(FileFixTest, ARevertToAnUnversionedStateNeverTakesAVersionedBackup) {
+  image_.File(kTarget, Dll(2, 5));
+  image_.File("C:\\APP\\BACKUP\\MYLIB.DLL.001", Dll(2, 0), When());
+  image_.File("C:\\APP\\BACKUP\\MYLIB.DLL.002", "old", When());
+  LoadApp();
+  const auto time = machine_->Files().FileTimeToLocal(When().lastWrite.value());
+  bool cancelled = false;
+  EXPECT_EQ(Fix(cancelled, FixMode::Revert, {"", 3, time}), platform::kSOk);
+  EXPECT_EQ(Content(kTarget), (Bytes{'o', 'l', 'd'}));
+  EXPECT_EQ(session_->counters.revertsMade, 1);
+
+  EXPECT_EQ(Fix(cancelled, FixMode::Revert, {"", 4, time}), platform::kEFail);
+  EXPECT_EQ(session_->counters.revertsMade, 1);
+}
+
+TEST_F(FileFixTest, TheTargetItselfIsNeverItsReplacement) {
+  // The source folder of the item is the System folder the file lives in.
+  image_.File("C:\\APP\\APP.EXE", "MZ");
+  image_.File("C:\\WINDOWS\\SYSTEM\\SYSLIB.DLL", "damaged");
+  image_.File("C:\\WINDOWS\\SYSBCKUP\\SYSLIB.DLL", Dll(2, 0));
+  ASSERT_EQ(Load("C:\\APP\\APP.CDB", "[App Info]\nAppName=App\nAppFileName=APP.EXE\n"
+                                         "[DLL Info]\nSYSLIB.DLL, S, S, Y, N, 2.0.0.0\n[End]\n"),
+            platform::kSOk);
+  session_ = std::make_unique<FixSession>(*context_, database_, confirm_);
+  bool cancelled = false;
+  EXPECT_EQ(FixFile(*session_, {static_cast<int>(SectionId::DllInfo), "SYSLIB.DLL", FixMode::Fix, {}}, cancelled),
+            platform::kSOk);
+  EXPECT_EQ(Content("C:\\WINDOWS\\SYSTEM\\SYSLIB.DLL"), Dll(2, 0));
+  EXPECT_EQ(Content("C:\\WINDOWS\\BACKUP\\SYSLIB.DLL.001"), (Bytes{'d', 'a', 'm', 'a', 'g', 'e', 'd'}));
+}
+
+TEST_F(FileFixTest, ACopyAfterWhichTheCheckFindsTheSameProblemIsToldAndNotCounted) {
+  // The CD holds a file without version information, which the medium may
+  // offer, but the check still asks for a version.
+  Bytes plainOther = test::PlainDll();
+  plainOther.push_back(0);
+  image_.File(kTarget, test::PlainDll());
+  Cd("APPCD", plainOther);
+  LoadApp();
+  bool cancelled = false;
+  EXPECT_EQ(Fix(cancelled), platform::kEAbort);
+  EXPECT_EQ(session_->lastOutcome, FixOutcome::NotTaken);
+  EXPECT_EQ(session_->lastMessage,
+            "The change to 'mylib.dll' did not take effect: checking it again still shows the same problem.");
+  EXPECT_EQ(session_->counters.fixesMade, 0);
+  EXPECT_EQ(Content("C:\\APP\\BACKUP\\MYLIB.DLL.001"), test::PlainDll());
 }
 
 }  // namespace

@@ -42,6 +42,16 @@ class RecentPagesTest : public test::UsageTest {
     sheet_ = std::make_unique<RecordingSheet>(*wizard_);
   }
 
+  // The list for the first recorded date, while A.DLL is held open.
+  RecordingSurface& ListWithTheDllInUse() {
+    ChangeAndRecord();
+    image_.FileInUse("C:\\APP\\A.DLL");
+    OpenWizard("1997-07-03 12:00:00");
+    RecordingSurface& page = OpenList();
+    ChooseDate(page, 0);
+    return page;
+  }
+
   RecordingSurface& OpenList() {
     RecordingSurface& surface = sheet_->Surface(wizard_->recent2Page);
     surface.Control(IDC_LIST).clientWidth = 440;
@@ -151,11 +161,7 @@ TEST_F(RecentPagesTest, AChosenDateListsTheChangesAndRevertWritesTheSettingBack)
 }
 
 TEST_F(RecentPagesTest, AFileRevertedAtTheNextRestartShowsSoAndTheRetryPageOffersTheRestart) {
-  ChangeAndRecord();
-  image_.FileInUse("C:\\APP\\A.DLL");
-  OpenWizard("1997-07-03 12:00:00");
-  RecordingSurface& page = OpenList();
-  ChooseDate(page, 0);
+  RecordingSurface& page = ListWithTheDllInUse();
   Select(page, RowNamed(page, "WordWrap"));
   sheet_->Press(IDC_FIX);
   const int dll = RowNamed(page, "A.DLL");
@@ -180,6 +186,17 @@ TEST_F(RecentPagesTest, AFileRevertedAtTheNextRestartShowsSoAndTheRetryPageOffer
   EXPECT_EQ(sheet_->Active(), &wizard_->recent3Page);
   EXPECT_TRUE(retry.Control(IDC_RESTART_WINDOWS).shown);
   EXPECT_EQ(retry.Control(IDC_PICTURE).iconId, icon::kSystemStop);
+}
+
+TEST_F(RecentPagesTest, ALoneRevertThatWaitsForTheRestartIsOfferedTheRestart) {
+  RecordingSurface& page = ListWithTheDllInUse();
+  Select(page, RowNamed(page, "A.DLL"));
+  sheet_->Press(IDC_FIX);
+  EXPECT_EQ(wizard_->revertsMade, 0);
+  EXPECT_EQ(wizard_->revertsPendingRestart, 1);
+  ASSERT_TRUE(sheet_->Next());
+  EXPECT_EQ(sheet_->Active(), &wizard_->recent3Page);
+  EXPECT_TRUE(sheet_->Surface(wizard_->recent3Page).Control(IDC_RESTART_WINDOWS).shown);
 }
 
 }  // namespace

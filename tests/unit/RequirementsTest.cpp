@@ -273,7 +273,8 @@ TEST_F(FreeSpaceTest, FreeingDeletesTheFilesAndMeasuresAgain) {
   SystemProfile& measured = database_.systemInfo;
   measured.winDiskSpace = 0;  // stale; freeing must read it again
   ASSERT_TRUE(FreeDiskSpace(*context_, measured));
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Free disk space by deleting temporary files?"});
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"Free disk space by deleting temporary files?",
+                                                      "Deleting temporary files freed 4.00 MB."}));
   EXPECT_EQ(machine_->Messages().at(0).buttons, platform::Buttons::YesNo);
   EXPECT_EQ(measured.windowsTempSpaceUsed, 0);
   EXPECT_EQ(measured.netscapeTempSpaceUsed, 0);
@@ -281,6 +282,23 @@ TEST_F(FreeSpaceTest, FreeingDeletesTheFilesAndMeasuresAgain) {
   EXPECT_EQ(machine_->WaitCursorDepth(), 0);
   Evaluate();
   EXPECT_FALSE(Row("Win Disk Space [C:]")->canFreeSpace);
+}
+
+TEST_F(FreeSpaceTest, FreeingNeverEmptiesARootOrTheWindowsFolderAndSkipsFilesInUse) {
+  ArrangeFullDisk(4 << 20);
+  image_.File("C:\\CONFIG.SYS", "FILES=30").File("C:\\WINDOWS\\WIN.INI", "[windows]");
+  image_.SizedFile("C:\\WINDOWS\\TEMP\\open.tmp", 10).FileInUse("C:\\WINDOWS\\TEMP\\open.tmp");
+  image_.Registry("HKCU\\Software\\Netscape\\Netscape Navigator\\Cache", "Cache Dir", "C:\\");
+  image_.Registry("HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Main", "Cache_Directory",
+                  "C:\\WINDOWS\\TEMP\\..");
+  image_.Answer(platform::Answer::Yes);
+  Run("WinDiskSpace=2M\n");
+  ASSERT_TRUE(FreeDiskSpace(*context_, database_.systemInfo));
+  for (const char* kept : {"C:\\CONFIG.SYS", "C:\\WINDOWS\\WIN.INI", "C:\\WINDOWS\\TEMP\\open.tmp"}) {
+    EXPECT_NE(machine_->Files().GetAttributes(kept), platform::attr::kInvalid) << kept;
+  }
+  EXPECT_EQ(machine_->Files().GetAttributes("C:\\WINDOWS\\TEMP\\big.tmp"), platform::attr::kInvalid);
+  EXPECT_EQ(MessageTexts().back(), "Deleting temporary files freed 4 MB.");
 }
 
 TEST_F(FreeSpaceTest, DecliningKeepsTheFiles) {

@@ -3,11 +3,13 @@
 // take, writes the machine refuses, and the proposal the dialog shows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
 #include "fixes/ScriptedFixConfirmations.h"
 #include "fixes/SettingFix.h"
+#include "platform/Machine.h"
 #include "tests/unit/RegistryCheckTestSupport.h"
 
 namespace cvn {
@@ -56,10 +58,19 @@ TEST_F(SettingFixTest, AnIniValueGoesToTheApplicationFoldersFileOnlyWhenThereIsO
   EXPECT_EQ(session_->counters.fixesMade, 1);
   EXPECT_FALSE(Item(SectionId::IniInfo, 0).checked);
 
+  // The check reads the Windows folder's value while it is not empty, so a
+  // fix goes there even when the application folder has a win.ini.
   image_.File("C:\\App\\win.ini", "[windows]\nload=mine\n");
   EXPECT_EQ(Fix(SectionId::IniInfo, 0, SettingAnswer::Typed("typed")), platform::kSOk);
-  EXPECT_EQ(machine_->Ini().GetString("windows", "load", "", "C:\\App\\win.ini", 260), "typed");
-  EXPECT_EQ(machine_->Ini().GetString("windows", "load", "", "C:\\WINDOWS\\WIN.INI", 260), "new");
+  EXPECT_EQ(machine_->Ini().GetString("windows", "load", "", "C:\\WINDOWS\\WIN.INI", 260), "typed");
+  EXPECT_EQ(machine_->Ini().GetString("windows", "load", "", "C:\\App\\win.ini", 260), "mine");
+  EXPECT_EQ(Run(CheckIniSetting, SectionId::IniInfo, 0).actualValueText, "typed");
+
+  image_.File("C:\\WINDOWS\\WIN.INI", "[windows]\nload=\n");
+  EXPECT_EQ(Fix(SectionId::IniInfo, 0, SettingAnswer::Typed("again")), platform::kSOk);
+  EXPECT_EQ(machine_->Ini().GetString("windows", "load", "", "C:\\App\\win.ini", 260), "again");
+  EXPECT_EQ(Run(CheckIniSetting, SectionId::IniInfo, 0).actualValueText, "again");
+  EXPECT_EQ(session_->counters.fixesMade, 3);
 }
 
 TEST_F(SettingFixTest, AValueIsWrittenInTheTypeTheItemRead) {
@@ -87,9 +98,95 @@ TEST_F(SettingFixTest, AValueIsWrittenInTheTypeTheItemRead) {
     const platform::RegValue stored = Stored(kKey, cases[i].name);
     EXPECT_EQ(stored.type, cases[i].type) << cases[i].name;
     EXPECT_EQ(stored.data, cases[i].data) << cases[i].name;
+    // The check reads back what was written, in the same type.
+    const SettingOutputs read = Run(CheckRegistrySetting, SectionId::RegistryInfo, i);
+    EXPECT_EQ(Item(SectionId::RegistryInfo, i).readType, cases[i].type) << cases[i].name;
+    EXPECT_EQ(read.actualValueText, cases[i].typed) << cases[i].name;
   }
   EXPECT_EQ(session_->counters.fixesMade, 5);
   EXPECT_TRUE(confirm_.refusals.empty());
+}
+
+TEST_F(SettingFixTest, AnUpperCaseHexPrefixGivesTheSameFourBytesToTheWriterAndTheCheck) {
+  image_.RegistryDword(kKey, "Count", 1);
+  image_.RegistryValue(kKey, "Flag", regtype::kNone, {});
+  Load("Registry Info", Entry(At("Count"), "0X0000000A") + Entry(At("Flag"), "0X00000001"));
+  for (size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(Fix(SectionId::RegistryInfo, i, SettingAnswer::Proposal()), platform::kSOk) << i;
+    EXPECT_EQ(Run(CheckRegistrySetting, SectionId::RegistryInfo, i).actualValueText, i == 0 ? "0x0000000a" : "0x00000001");
+    EXPECT_EQ(Item(SectionId::RegistryInfo, i).status, 0) << i;
+  }
+  EXPECT_EQ(Stored(kKey, "Count").data, (Bytes{0x0a, 0, 0, 0}));
+  EXPECT_EQ(Stored(kKey, "Flag").type, regtype::kDword);
+  EXPECT_EQ(Stored(kKey, "Flag").data, (Bytes{1, 0, 0, 0}));
+}
+
+// A Registry that acknowledges every write but keeps only its first three
+// bytes, as a writer and a reader that disagree would.
+class TruncatingRegistry final : public platform::Registry {
+ public:
+  explicit TruncatingRegistry(platform::Registry& inner) : inner_(inner) {}
+  int32_t OpenKey(platform::RegKey parent, const std::string& subKey, Access access,
+                  platform::RegKey& opened) override {
+    return inner_.OpenKey(parent, subKey, access, opened);
+  }
+  int32_t CreateKey(platform::RegKey parent, const std::string& subKey, platform::RegKey& opened) override {
+    return inner_.CreateKey(parent, subKey, opened);
+  }
+  int32_t QueryValue(platform::RegKey key, const std::string& name, platform::RegValue& value) override {
+    return inner_.QueryValue(key, name, value);
+  }
+  int32_t SetValue(platform::RegKey key, const std::string& name, uint32_t type, const Bytes& data) override {
+    inner_.SetValue(key, name, type, Bytes(data.begin(), data.begin() + std::min<size_t>(data.size(), 3)));
+    return 0;
+  }
+  int32_t SetDefaultValue(platform::RegKey parent, const std::string& subKey, const std::string& text) override {
+    return inner_.SetDefaultValue(parent, subKey, text);
+  }
+  int32_t CloseKey(platform::RegKey key) override { return inner_.CloseKey(key); }
+
+ private:
+  platform::Registry& inner_;
+};
+
+class TruncatingMachine final : public platform::Machine {
+ public:
+  explicit TruncatingMachine(platform::Machine& inner) : inner_(inner), registry_(inner.Reg()) {}
+  platform::FileSystem& Files() override { return inner_.Files(); }
+  platform::Profile& Ini() override { return inner_.Ini(); }
+  platform::Registry& Reg() override { return registry_; }
+  platform::VersionInfo& Versions() override { return inner_.Versions(); }
+  platform::SystemInfo& System() override { return inner_.System(); }
+  platform::Processes& Procs() override { return inner_.Procs(); }
+  platform::Prompts& Ask() override { return inner_.Ask(); }
+  platform::Strings& Texts() override { return inner_.Texts(); }
+  platform::Shell& Desktop() override { return inner_.Desktop(); }
+
+ private:
+  platform::Machine& inner_;
+  TruncatingRegistry registry_;
+};
+
+TEST_F(SettingFixTest, AWriteTheCheckDoesNotSeeIsToldAndNotCounted) {
+  image_.RegistryDword(kKey, "Count", 1);
+  image_.Registry(kKey, "Name", "abcdef");
+  Load("Registry Info", Entry(At("Count"), "0x0000000a") + Entry(At("Name"), "xyzxyz"));
+  TruncatingMachine truncating(*machine_);
+  RunContext context(truncating);
+  context.locations = context_->locations;
+  FixSession session(context, database_, confirm_);
+  for (size_t i = 0; i < 2; ++i) {
+    confirm_.QueueSettingAnswer(SettingAnswer::Proposal());
+    bool cancelled = false;
+    EXPECT_EQ(FixSetting(session, {static_cast<int>(SectionId::RegistryInfo), i, FixMode::Fix, {}}, cancelled),
+              platform::kEFail);
+    EXPECT_EQ(session.lastOutcome, FixOutcome::NotTaken) << i;
+    EXPECT_FALSE(Item(SectionId::RegistryInfo, i).checked) << i;
+  }
+  EXPECT_EQ(session.lastMessage,
+            "The change to 'HKEY_CURRENT_USER\\Software\\Vendor\\App\\Name' did not take effect: checking it "
+            "again still shows the same problem.");
+  EXPECT_EQ(session.counters.fixesMade, 0);
 }
 
 TEST_F(SettingFixTest, ATextTheTypeCannotTakeIsRefusedUntilCorrected) {

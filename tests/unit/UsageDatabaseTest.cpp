@@ -175,6 +175,44 @@ TEST_F(UsageDatabaseTest, AFailedRefreshLeavesTheOldFileIntact) {
   EXPECT_NE(Udb().find("   199707031200=0\r\n"), std::string::npos);
 }
 
+TEST_F(UsageDatabaseTest, AMoveThatDeletedTheOldFileLeavesTheNewOneForTheNextStart) {
+  ASSERT_EQ(Update("1997-07-01 12:00:00"), platform::kSOk);
+  image_.File("C:\\APP\\APP.INI", "[Options]\r\nWordWrap=0\r\n");
+  Start("1997-07-02 12:00:00");
+  machine_->InjectFailure(kUsageUdb, emulated::InjectedFailure::DeletedThenCannotMove);
+  EXPECT_EQ(UpdateUsageDatabase(*context_, test::kUsageCdb, database_.get()), platform::kEFail);
+  EXPECT_EQ(Udb(), "<missing>");
+  const std::string kept = Read(kUsageUbk);
+  EXPECT_NE(kept.find("   199707021200=0\r\n"), std::string::npos);
+
+  ASSERT_EQ(Update("1997-07-03 12:00:00"), platform::kSOk);
+  EXPECT_EQ(Read(kUsageUbk), "<missing>");
+  EXPECT_NE(Udb().find("   199707021200=0\r\n"), std::string::npos);  // the history was not started over
+  EXPECT_NE(Udb().find("LastCheck=199707031200"), std::string::npos);
+}
+
+TEST_F(UsageDatabaseTest, AReadOnlyFileIsToldOnceUntilItIsWritableAgain) {
+  ASSERT_EQ(Update("1997-07-01 12:00:00"), platform::kSOk);
+  image_.File("C:\\APP\\APP.INI", "[Options]\r\nWordWrap=0\r\n");
+  const std::string old = Udb();
+  image_.File(kUsageUdb, old, {std::nullopt, platform::attr::kReadOnly | platform::attr::kArchive});
+  const std::string told =
+      "The usage database 'c:\\app\\usage.udb' is read-only, so changes to the application are not recorded. To "
+      "record them again, clear the file's read-only attribute (right-click the file, choose Properties).";
+  EXPECT_EQ(Update("1997-07-02 12:00:00"), platform::kEFail);
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{told});
+  EXPECT_EQ(Update("1997-07-03 12:00:00"), platform::kEFail);
+  EXPECT_TRUE(MessageTexts().empty());
+  EXPECT_EQ(Udb(), old);
+
+  machine_->Files().SetAttributes(kUsageUdb, platform::attr::kArchive);
+  ASSERT_EQ(Update("1997-07-04 12:00:00"), platform::kSOk);
+  EXPECT_NE(Udb().find("   199707041200=0\r\n"), std::string::npos);
+  image_.File(kUsageUdb, Udb(), {std::nullopt, platform::attr::kReadOnly | platform::attr::kArchive});
+  EXPECT_EQ(Update("1997-07-05 12:00:00"), platform::kEFail);
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{told});
+}
+
 TEST_F(UsageDatabaseTest, PathsThatCannotBeUsedAreReported) {
   Start("1997-07-01 12:00:00");
   EXPECT_EQ(UpdateUsageDatabase(*context_, "C:\\APP.D\\Usage", database_.get()), platform::kEFail);

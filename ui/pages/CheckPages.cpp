@@ -268,7 +268,8 @@ CCheck10Page::CCheck10Page(CCVNWizard& w) : CRegistrationCheckPage(w, 7, 10038) 
 CCheck11Page::CCheck11Page(CCVNWizard& w) : CRegistrationCheckPage(w, 8, 10039) {}
 
 bool RetryPage::OnSetActive(ControlSurface& surface) {
-  if (made_ == 0) return false;
+  // A change that only waits for the restart is offered the restart too.
+  if (made_ == 0 && pendingRestart_ == 0) return false;
   WizardPage::OnSetActive(surface);
   surface.SetFont(IDC_HEADING, wizard_.pageTitleFont);
   const bool restart = pendingRestart_ > 0;
