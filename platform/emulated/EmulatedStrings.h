@@ -9,6 +9,8 @@ namespace cvn::emulated {
 class EmulatedStrings : public platform::Strings {
  public:
   std::string Load(int id) override;
+  // Windows-1252, as the machine's names are compared.
+  platform::CaseRules LetterCase() override;
 };
 
 }  // namespace cvn::emulated
