@@ -21,11 +21,14 @@ constexpr DocumentType kTypes[] = {
     {"Corvane.fdb", "Corvane File Info", ".fdb", ",3"},
 };
 
-// The program in its short form, which holds no blanks the shell would split.
-std::string ProgramPathForShell(platform::FileSystem& files) {
-  const std::string program = files.ProgramPath();
-  const std::string shortPath = files.ShortPathName(program);
-  return shortPath.empty() ? program : shortPath;
+// The program's own long path. The open command quotes it: a volume of
+// today's Windows may have no short (8.3) names, so a path with blanks
+// cannot be avoided, and a short name, where there is one, can be removed
+// from the volume later.
+std::string QuotedForShell(const std::string& path) {
+  std::string quoted = path;
+  quoted.insert(0, 1, '"').push_back('"');
+  return quoted;
 }
 
 bool SetDefault(Registry& reg, const std::string& subKey, const std::string& text) {
@@ -55,7 +58,7 @@ void RegisterType(Registry& reg, const DocumentType& type, const std::string& pr
   }
   if (!SetDefault(reg, type.extension, className)) return;
   if (!withOpenCommand) return;
-  if (SetDefault(reg, className + "\\shell\\open\\command", program + " \"%1\"") &&
+  if (SetDefault(reg, className + "\\shell\\open\\command", QuotedForShell(program) + " \"%1\"") &&
       icons == RegisterIcons::Yes) {
     SetNamedString(reg, std::string(type.extension) + "\\ShellNew", "NullFile", "");
   }
@@ -64,7 +67,7 @@ void RegisterType(Registry& reg, const DocumentType& type, const std::string& pr
 }  // namespace
 
 void RegisterDocumentTypes(platform::Machine& machine, RegisterIcons icons) {
-  const std::string program = ProgramPathForShell(machine.Files());
+  const std::string program = machine.Files().ProgramPath();
   bool first = true;
   for (const DocumentType& type : kTypes) {
     RegisterType(machine.Reg(), type, program, icons, first);

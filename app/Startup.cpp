@@ -75,9 +75,14 @@ std::string ArgumentsAfterProgram(std::string_view line) {
 }
 
 std::string DatabasePathFromCommandLine(std::string_view commandLine) {
+  // No Windows file name ends in a blank; launchers may add one.
+  while (!commandLine.empty() && (commandLine.back() == ' ' || commandLine.back() == '\t')) {
+    commandLine.remove_suffix(1);
+  }
   if (!commandLine.empty() && commandLine.front() == '"') {
-    // The line is expected to end with the closing quote.
-    return std::string(commandLine.substr(1, commandLine.size() >= 2 ? commandLine.size() - 2 : 0));
+    // The path ends at its closing quote, or with the line when that is missing.
+    commandLine.remove_prefix(1);
+    return std::string(commandLine.substr(0, commandLine.find('"')));
   }
   return std::string(commandLine);
 }

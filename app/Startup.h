@@ -24,8 +24,9 @@ enum class StartupOutcome {
 // command line: the name (quoted or not) and the blanks after it removed.
 std::string ArgumentsAfterProgram(std::string_view fullCommandLine);
 
-// The database path the command line names: the line itself, or the text
-// between its enclosing double quotes.
+// The database path the command line names: the line itself without
+// trailing blanks, or, when it starts with a double quote, the text up to
+// the closing quote (to the end of the line when there is none).
 std::string DatabasePathFromCommandLine(std::string_view commandLine);
 
 class ConfigDatabase;

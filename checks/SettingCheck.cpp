@@ -8,6 +8,7 @@
 #include "config/ItemStatus.h"
 #include "config/MessageText.h"
 #include "config/SettingLocation.h"
+#include "config/VisibleText.h"
 
 namespace cvn {
 
@@ -31,17 +32,22 @@ std::string LookUp(const ConfigSection* section, const std::string& key) {
   return value ? *value : std::string();
 }
 
+// The values are shown with their control characters named, so that a tab
+// or a line end in a value reads the same on the pages and in the report.
 std::string DisplayText(platform::Strings& strings, const std::string& live, ValueKind kind) {
   if (live.empty()) return strings.Load(kBlankText);
-  return kind == ValueKind::String ? "\"" + live + "\"" : live;
+  std::string shown = VisibleText(live);
+  if (kind == ValueKind::String) shown.insert(0, 1, '"').push_back('"');
+  return shown;
 }
 
 // The live value beside the one acceptable value, for status 4.
 std::string ExpectedDisplayText(platform::Strings& strings, const std::string& live,
                                 const std::string& acceptable, ValueKind kind) {
-  if (live.empty()) return LoadText(strings, statustext::kBlankExpected, {acceptable});
+  const std::string shownAcceptable = VisibleText(acceptable);
+  if (live.empty()) return LoadText(strings, statustext::kBlankExpected, {shownAcceptable});
   const int id = kind == ValueKind::String ? statustext::kExpectedString : statustext::kExpectedOther;
-  return LoadText(strings, id, {live, acceptable});
+  return LoadText(strings, id, {VisibleText(live), shownAcceptable});
 }
 
 int Judge(RunContext& context, const SettingItem& item, const LiveValue& live) {

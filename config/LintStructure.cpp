@@ -15,10 +15,8 @@ bool IsSection(std::string_view name, SectionId id) { return EqualsNoCase(name, 
 
 // Lower case without blanks: "DLL Info " and "dllinfo" look alike.
 std::string Loose(std::string_view name) {
-  std::string loose;
-  for (const char c : name) {
-    if (c != ' ' && c != '\t') loose += ToLowerChar(c);
-  }
+  std::string loose = ToLower(name);
+  std::erase_if(loose, [](char c) { return c == ' ' || c == '\t'; });
   return loose;
 }
 

@@ -80,12 +80,6 @@ std::string ReadAs(std::string_view value, std::string_view readAs) {
   return Quoted(value) + " is read as " + Quoted(readAs) + ": ";
 }
 
-std::string ToUpperText(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) c = ToUpperChar(c);
-  return upper;
-}
-
 bool StartsWithNumber(std::string_view value) { return NumberScanner(value).Decimal().has_value(); }
 
 std::optional<std::string> YesNoProblem(std::string_view value) {
@@ -112,7 +106,7 @@ std::optional<std::string> FrequencyProblem(std::string_view value) {
 std::optional<std::string> WindowsVersionProblem(std::string_view value) {
   const int code = ReadWindowsVersion(value);
   const std::string readAs = FormatWindowsVersion(code);
-  if (ReadWindowsVersion(ToUpperText(value)) != code) {
+  if (ReadWindowsVersion(ToUpper(value)) != code) {
     return ReadAs(value, readAs) + "NT is written in capitals";
   }
   if (code == winver::kWin31 && Contains(value, "3.11")) {

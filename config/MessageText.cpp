@@ -62,8 +62,12 @@ std::string Apply(const Conversion& conversion, std::string_view arg) {
 }  // namespace
 
 std::string FormatText(std::string_view format, std::initializer_list<std::string_view> args) {
+  return FormatText(format, std::span<const std::string_view>(args.begin(), args.size()));
+}
+
+std::string FormatText(std::string_view format, std::span<const std::string_view> args) {
   std::string out;
-  const std::string_view* next = args.begin();
+  auto next = args.begin();
   for (size_t pos = 0; pos < format.size();) {
     const char c = format[pos++];
     if (c != '%') {

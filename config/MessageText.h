@@ -5,6 +5,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,7 @@ namespace cvn {
 // '0' with zeros), precision cuts a %s; "%%" is a percent sign. Missing
 // arguments are empty.
 std::string FormatText(std::string_view format, std::initializer_list<std::string_view> args);
+std::string FormatText(std::string_view format, std::span<const std::string_view> args);
 
 // The string table text `id` filled with `args`.
 std::string LoadText(platform::Strings& texts, int id,

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "config/Locations.h"
+#include "config/TextCase.h"
 #include "platform/Machine.h"
 
 namespace cvn {
@@ -13,7 +14,8 @@ namespace cvn {
 class FolderListings;
 
 struct RunContext {
-  explicit RunContext(platform::Machine& m) : machine(m) {}
+  // Names follow the letter case of the machine's code page from here on.
+  explicit RunContext(platform::Machine& m) : machine(m) { UseCaseRules(m.Texts().LetterCase()); }
 
   platform::Machine& machine;
   Locations locations;       // the location table, filled on first use

@@ -127,7 +127,7 @@ std::string FormatAnswer(int code);
 std::string FormatFound(int found);
 std::string FormatRequired(int required);
 std::string FormatInteger(int64_t value);
-// "1023 bytes", "1 KB", "1.50 KB", "8 MB", "1.50 MB".
+// "1023 bytes", "1 KB", "1.50 KB", "8 MB", "1.50 MB", from the exact byte count.
 std::string FormatSize(int64_t size);
 // The platform's short date, a blank and the time without seconds.
 std::string FormatDateTime(platform::SystemInfo& system, const platform::SystemTime& time);

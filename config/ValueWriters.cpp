@@ -14,17 +14,25 @@ std::string Pick(std::initializer_list<const char*> texts, int code, const char*
   return text != nullptr ? text : otherwise;
 }
 
-// One unit of the size writer: whole units as "%ld", else two decimals
-// of the single-precision quotient, as the original computation did.
+// One unit of the size writer: whole units as "%ld", else the exact
+// quotient with two decimals, rounded half up, in integers so that no
+// size loses digits to a floating-point type.
 std::string FormatInUnits(int64_t size, int shift, const char* unit) {
-  const int64_t whole = size >> shift;
-  const float exact = static_cast<float>(size) * (1.0f / static_cast<float>(int64_t{1} << shift));
+  const int64_t unitSize = int64_t{1} << shift;
+  int64_t whole = size >> shift;
+  const int64_t rest = size & (unitSize - 1);
   char buffer[64];
-  if (static_cast<float>(whole) != exact) {
-    std::snprintf(buffer, sizeof buffer, "%.2f %s", static_cast<double>(exact), unit);
-  } else {
+  if (rest == 0) {
     std::snprintf(buffer, sizeof buffer, "%lld %s", static_cast<long long>(whole), unit);
+    return buffer;
   }
+  int64_t hundredths = (rest * 100 + unitSize / 2) >> shift;
+  if (hundredths == 100) {
+    ++whole;
+    hundredths = 0;
+  }
+  std::snprintf(buffer, sizeof buffer, "%lld.%02lld %s", static_cast<long long>(whole),
+                static_cast<long long>(hundredths), unit);
   return buffer;
 }
 

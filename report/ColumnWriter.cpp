@@ -58,10 +58,12 @@ void ColumnWriter::Spaces(int32_t count) {
   file_->append(static_cast<size_t>(count), ' ');
 }
 
+// In 64 bits: a width read as INT32_MIN must not overflow the subtraction.
 void ColumnWriter::CorrectSettings() {
-  if (margin_ < 0 || margin_ > width_ - kMinimumWidth) margin_ = 0;
-  if (width_ < margin_ + kMinimumWidth) width_ = margin_ + kMinimumWidth;
-  if (indent_ < 0 || indent_ > width_ - kMinimumWidth) indent_ = 0;
+  const int64_t width = width_;
+  if (margin_ < 0 || margin_ > width - kMinimumWidth) margin_ = 0;
+  if (width < int64_t{margin_} + kMinimumWidth) width_ = margin_ + kMinimumWidth;
+  if (indent_ < 0 || indent_ > int64_t{width_} - kMinimumWidth) indent_ = 0;
 }
 
 void ColumnWriter::WritePass(Pass pass) {
@@ -75,7 +77,7 @@ void ColumnWriter::WritePass(Pass pass) {
     if (k == lastColumn_) {
       WriteLastColumn(field, k, position, fill);
     } else {
-      position = WriteInnerColumn(field, k, position, fill);
+      position = WriteInnerColumn(field, k, position, tab != std::string_view::npos, fill);
     }
     if (tab == std::string_view::npos) break;
     rest.remove_prefix(tab + 1);
@@ -84,10 +86,11 @@ void ColumnWriter::WritePass(Pass pass) {
 }
 
 int32_t ColumnWriter::WriteInnerColumn(std::string_view field, size_t k, int32_t position,
-                                       char fill) {
+                                       bool followed, char fill) {
   int32_t room = tabs_[k + 1] - tabs_[k];
   if (k > 0 && position > tabs_[k]) room -= position - tabs_[k];
-  const int32_t blanks = std::max(0, room - Length(field));
+  // A field that fills its room keeps one blank before the next field.
+  const int32_t blanks = std::max(followed && !field.empty() ? 1 : 0, room - Length(field));
   Put(field, fill);
   Spaces(blanks);
   return position + Length(field) + blanks;
@@ -98,8 +101,24 @@ void ColumnWriter::WriteLastColumn(std::string_view field, size_t k, int32_t pos
   const int32_t fullRoom = width_ - tabs_[k];
   int32_t room = fullRoom;
   if (k > 0 && position > tabs_[k]) room -= position - tabs_[k];
+  size_t end = field.find('\n');
+  WriteWrapped(field.substr(0, end), k, room, fullRoom, fill);
+  // Each further line of the field starts a row of its own at the tab stop.
+  while (end != std::string_view::npos) {
+    field.remove_prefix(end + 1);
+    end = field.find('\n');
+    const std::string_view text = field.substr(0, end);
+    Newline();
+    if (text.empty()) continue;
+    Spaces(tabs_[k]);
+    WriteWrapped(text, k, fullRoom, fullRoom, fill);
+  }
+}
+
+void ColumnWriter::WriteWrapped(std::string_view text, size_t k, int32_t room, int32_t fullRoom,
+                                char fill) {
   if (fullRoom < 2) {
-    if (room > 0) Put(field.substr(0, static_cast<size_t>(room)), fill);
+    if (room > 0) Put(text.substr(0, static_cast<size_t>(room)), fill);
     return;
   }
   if (room <= 0) {
@@ -107,7 +126,7 @@ void ColumnWriter::WriteLastColumn(std::string_view field, size_t k, int32_t pos
     Spaces(tabs_[k]);
     room = fullRoom;
   }
-  std::string_view rest = field;
+  std::string_view rest = text;
   while (Length(rest) > room) {
     const size_t piece = BreakOffset(rest, room);
     Put(rest.substr(0, piece), fill);

@@ -1,6 +1,8 @@
 // Lays out tab-separated logical lines in columns at fixed character
 // positions, wrapping the last column at the line width, with an optional
-// underline row under each line. The report and the usage database write
+// underline row under each line. A field that fills its column keeps one
+// blank before the field after it; a line feed in the last column's field goes on
+// with a new row at that column. The report and the usage database write
 // their files through it.
 #pragma once
 
@@ -42,8 +44,13 @@ class ColumnWriter {
   void CorrectSettings();
   void WritePass(Pass pass);
   // Writes one column that is not the last; returns the new position.
-  int32_t WriteInnerColumn(std::string_view field, size_t k, int32_t position, char fill);
+  // `followed`: another field comes after it on the line.
+  int32_t WriteInnerColumn(std::string_view field, size_t k, int32_t position, bool followed,
+                           char fill);
   void WriteLastColumn(std::string_view field, size_t k, int32_t position, char fill);
+  // One line of the last column's field, wrapped at the width; `room` is
+  // what is left of the first row.
+  void WriteWrapped(std::string_view text, size_t k, int32_t room, int32_t fullRoom, char fill);
   // The text of a field or piece, or as many `fill` characters.
   void Put(std::string_view text, char fill);
   void Newline();

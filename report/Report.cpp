@@ -30,6 +30,21 @@ std::optional<std::string> CreateReportFile(RunContext& context, const std::stri
   return std::nullopt;
 }
 
+// File information obtained only now, at the installation CD's prompt,
+// holds sizes and dates that the files checked earlier in the run were not
+// compared with: those checks are made again.
+void PrepareLateFileInfo(RunContext& context, ConfigDatabase& database) {
+  PrepareFileInfo(context, database);
+  if (database.FileInfo().empty()) return;
+  for (const SectionId id : {SectionId::ProgramInfo, SectionId::DllInfo, SectionId::ControlInfo,
+                             SectionId::DriverInfo}) {
+    const ConfigSection* section = database.GetSection(id);
+    for (size_t i = 0; section != nullptr && i < section->Count(); ++i) {
+      if (FileItem* item = section->ItemAs<FileItem>(i)) item->checked = false;
+    }
+  }
+}
+
 void WriteBlocks(ReportScope& scope, const SavedAnswers& answers, const UserInfo& user) {
   const ReportOptions& options = scope.options;
   WriteTitle(scope);
@@ -62,7 +77,7 @@ int32_t WriteReport(RunContext& context, ConfigDatabase& database, const SavedAn
                     const UserInfo& user, std::string& reportPath, CompletionMessage completion,
                     const std::optional<std::string>& chosenPath) {
   const ReportOptions options = ReadReportOptions(database);
-  if (database.FileInfo().empty()) PrepareFileInfo(context, database);
+  if (database.FileInfo().empty()) PrepareLateFileInfo(context, database);
   context.locations.EnsureFilled(context.machine);
 
   std::string lastTried = chosenPath.value_or("");

@@ -66,11 +66,11 @@ void WriteContact(ReportLayout& out, const ConfigSection* vendor, const char* su
   const std::string* value = FindValue(vendor, supportKey);
   if (value == nullptr) return;
   if (value->empty()) value = FindValue(vendor, vendorKey);
-  if (value != nullptr && !value->empty()) out.Line(out.Load(label) + '\t' + *value);
+  if (value != nullptr && !value->empty()) out.Fields({out.Load(label), *value});
 }
 
 void WriteValueLine(ReportLayout& out, const ConfigSection* vendor, const char* key) {
-  if (const std::string* value = FindValue(vendor, key)) out.Line(*value);
+  if (const std::string* value = FindValue(vendor, key)) out.Fields({*value});
 }
 
 }  // namespace
@@ -106,7 +106,7 @@ void WriteTechnicalSupport(ReportScope& scope) {
   if (instructions != nullptr && !instructions->empty()) {
     out.Tabs({6});
     out.BlankLine();
-    out.Line(*instructions);
+    out.Fields({*instructions});
   }
 }
 

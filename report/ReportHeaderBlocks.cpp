@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "config/VisibleText.h"
 #include "report/ReportBlocks.h"
 
 namespace cvn {
@@ -32,9 +33,10 @@ constexpr int kEmail = 10055;
 constexpr int kProblemId = 10242;
 constexpr int kProblemDescription = 10243;
 
-// "label\tvalue", written only when the value is not empty.
+// "label\tvalue", written only when the value is not empty. The value is
+// the user's own words: each of its lines is a row at the value's column.
 void LabelledLine(ReportLayout& out, const std::string& label, const std::string& value) {
-  if (!value.empty()) out.Line(label + '\t' + value);
+  if (!value.empty()) out.Line(label + '\t' + VisibleLines(value));
 }
 
 void LabelledLine(ReportLayout& out, int labelId, const std::string& value) {
@@ -64,9 +66,11 @@ void WriteApplication(ReportScope& scope) {
   ReportLayout& out = scope.out;
   const ConfigSection* app = scope.database.GetSection(SectionId::AppInfo);
   out.Tabs({3, 18});
-  if (const std::string* name = FindValue(app, "AppName")) out.Line(out.Load(kApplication) + *name);
+  if (const std::string* name = FindValue(app, "AppName")) {
+    out.Line(out.Load(kApplication) + VisibleText(*name));
+  }
   const std::string* label = FindValue(app, "CDVolumeLabel");
-  if (label != nullptr && !label->empty()) out.Line(out.Load(kCdLabel) + *label);
+  if (label != nullptr && !label->empty()) out.Line(out.Load(kCdLabel) + VisibleText(*label));
   out.BlankLine();
   const std::string date = DateLine(scope.context.machine.System());
   if (!date.empty()) out.Line(date, 1);

@@ -42,11 +42,6 @@ constexpr ListedSection kFileSections[] = {
     {SectionId::DriverInfo, 10034},
 };
 
-// "name\tfield..." with the mark in column 0.
-std::string MarkedLine(char mark, std::string_view text) {
-  return MarkText(mark) + '\t' + std::string(text);
-}
-
 void WriteFileSection(ReportScope& scope, const ListedSection& listed) {
   const ConfigSection* section = scope.database.GetSection(listed.id);
   if (section == nullptr || section->Count() == 0) return;
@@ -59,9 +54,8 @@ void WriteFileSection(ReportScope& scope, const ListedSection& listed) {
     FileCheckOutputs found;
     CheckFile(scope.context, *item, scope.database.FindFileInfo(item->Name()), found,
               scope.database.appWin32);
-    out.Line(MarkedLine(PlainMark(found.result, item->required),
-                        item->Name() + '\t' + found.actualVersion + '\t' + found.requiredVersion +
-                            '\t' + found.notes));
+    out.Fields({MarkText(PlainMark(found.result, item->required)), item->Name(), found.actualVersion,
+                found.requiredVersion, found.notes});
   }
   out.BlankLine();
 }
@@ -80,7 +74,7 @@ std::string RegistryName(const std::string& name) { return name; }
 
 void WriteSettingItem(ReportLayout& out, const SettingItem& item, const SettingOutputs& found,
                       SettingName name) {
-  out.Line(MarkedLine(PlainMark(found.status, item.required), name(item.Name())));
+  out.Fields({MarkText(PlainMark(found.status, item.required)), name(item.Name())});
   out.Text(kValue, {found.actualDisplayText});
   if (!found.actionText.empty()) out.Text(kSuggestedAction, {found.actionText});
   if (!found.explanationText.empty()) out.Text(kExplanation, {found.explanationText});
@@ -125,7 +119,7 @@ template <size_t N>
 void WriteRegistration(ReportLayout& out, const ConfigItem& item, bool required,
                        const std::string& notes, const RegistrationField (&fields)[N]) {
   const char mark = notes.empty() ? ' ' : required ? '*' : '!';
-  out.Line(MarkedLine(mark, item.Name()));
+  out.Fields({MarkText(mark), item.Name()});
   for (const RegistrationField& field : fields) {
     if (field.subStatus != 0) {
       out.Text(field.format, {MarkText(ServerMark(field.subStatus, required)), field.text});

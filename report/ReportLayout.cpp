@@ -1,6 +1,9 @@
 #include "report/ReportLayout.h"
 
+#include <vector>
+
 #include "config/MessageText.h"
+#include "config/VisibleText.h"
 
 namespace cvn {
 
@@ -37,9 +40,21 @@ void ReportLayout::Line(std::string text, int32_t emptyLines) {
   writer_.WriteLine(emptyLines);
 }
 
+void ReportLayout::Fields(std::initializer_list<std::string_view> values, int32_t emptyLines) {
+  std::string text;
+  for (const std::string_view& value : values) {
+    if (&value != values.begin()) text += '\t';
+    text += VisibleText(value);
+  }
+  Line(std::move(text), emptyLines);
+}
+
 void ReportLayout::Text(int textId, std::initializer_list<std::string_view> args,
                         int32_t emptyLines) {
-  Line(LoadText(texts_, textId, args), emptyLines);
+  std::vector<std::string> shown;
+  for (const std::string_view arg : args) shown.push_back(VisibleText(arg));
+  const std::vector<std::string_view> views(shown.begin(), shown.end());
+  Line(FormatText(texts_.Load(textId), views), emptyLines);
 }
 
 }  // namespace cvn

@@ -22,8 +22,13 @@ class ReportLayout {
   void Heading(int textId);
   // The text underlined with "-" field by field, and one empty line.
   void ColumnHead(int textId, std::initializer_list<int32_t> positions);
+  // A line of the report's own making, its tabs separating the columns.
   void Line(std::string text, int32_t emptyLines = 0);
-  // The string table text `textId` filled with `args`, as one line.
+  // Values, one per column: a control character inside a value is shown
+  // by its name (VisibleText), so it never opens a column or ends a line.
+  void Fields(std::initializer_list<std::string_view> values, int32_t emptyLines = 0);
+  // The string table text `textId` filled with `args`, as one line; the
+  // arguments are values, shown as Fields shows them.
   void Text(int textId, std::initializer_list<std::string_view> args = {}, int32_t emptyLines = 0);
   void BlankLine() { writer_.NewLines(0); }
   std::string Load(int textId) { return texts_.Load(textId); }

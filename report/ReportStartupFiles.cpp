@@ -21,7 +21,8 @@ void WriteStartupFile(ReportScope& scope, const char* path, int heading) {
   out.Tabs({6});
   // As a text-mode read sees the file: a Ctrl-Z ends it and a NUL its line.
   LineSplitter lines(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
-  for (std::string_view line; lines.Next(line);) out.Line(std::string(line));
+  // The file's lines are its one column: text after a tab is not written.
+  for (std::string_view line; lines.Next(line);) out.Fields({line.substr(0, line.find('\t'))});
   out.BlankLine();
 }
 

@@ -54,6 +54,9 @@ class ControlSurface {
 
   virtual void SetText(int id, const std::string& text) = 0;
   virtual std::string GetText(int id) const = 0;
+  // What the user may type into an edit (EM_LIMITTEXT); a longer text set
+  // by SetText is still shown whole.
+  virtual void LimitText(int id, size_t characters) = 0;
   virtual void Enable(int id, bool enabled) = 0;
   virtual void Show(int id, bool shown) = 0;
   // Check boxes and radio buttons.

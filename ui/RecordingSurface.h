@@ -26,6 +26,7 @@ struct RecordedControl {
   std::unique_ptr<MemoryList> rows;
   std::vector<std::string> lines;
   int horizontalExtent = 0;
+  size_t textLimit = 0;  // 0: the edit's default
   int selectedLine = -1;  // as a test chooses it
   int clientWidth = 0;
   std::vector<int> smallImages;
@@ -44,6 +45,7 @@ class RecordingSurface : public ControlSurface {
  public:
   void SetText(int id, const std::string& text) override { Control(id).text = text; }
   std::string GetText(int id) const override;
+  void LimitText(int id, size_t characters) override { Control(id).textLimit = characters; }
   void Enable(int id, bool enabled) override { Control(id).enabled = enabled; }
   void Show(int id, bool shown) override { Control(id).shown = shown; }
   void SetCheck(int id, bool checked) override { Control(id).checked = checked; }

@@ -10,6 +10,8 @@ class EmulatedStrings : public platform::Strings {
  public:
   std::string Load(int id) override;
   std::string AnsiToUtf8(std::string_view ansi) override;
+  // Windows-1252, as the machine's names are compared.
+  platform::CaseRules LetterCase() override;
 };
 
 }  // namespace cvn::emulated

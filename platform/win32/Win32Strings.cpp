@@ -43,4 +43,27 @@ std::string Win32Strings::AnsiToUtf8(std::string_view ansi) {
   return utf8;
 }
 
+CaseRules Win32Strings::LetterCase() {
+  CaseRules rules;
+  for (size_t byte = 0; byte < rules.lower.size(); ++byte) {
+    rules.leadByte[byte] = ::IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE;
+    char lower = static_cast<char>(byte);
+    char upper = lower;
+    // A lead byte alone is no character; NUL would end the buffer's text.
+    if (byte != 0 && !rules.leadByte[byte]) {
+      ::CharLowerBuffA(&lower, 1);
+      ::CharUpperBuffA(&upper, 1);
+    }
+    rules.lower[byte] = static_cast<unsigned char>(lower);
+    rules.upper[byte] = static_cast<unsigned char>(upper);
+  }
+  // A case the code page cannot hold (the upper case of the micro sign)
+  // comes back as another character: such a byte keeps its own case.
+  for (size_t byte = 0; byte < rules.lower.size(); ++byte) {
+    if (rules.lower[rules.upper[byte]] != rules.lower[byte]) rules.upper[byte] = static_cast<unsigned char>(byte);
+    if (rules.upper[rules.lower[byte]] != rules.upper[byte]) rules.lower[byte] = static_cast<unsigned char>(byte);
+  }
+  return rules;
+}
+
 }  // namespace cvn::platform::win32

@@ -10,6 +10,8 @@ class Win32Strings final : public Strings {
  public:
   std::string Load(int id) override;
   std::string AnsiToUtf8(std::string_view ansi) override;
+  // The rules of the process's ANSI code page.
+  CaseRules LetterCase() override;
 };
 
 }  // namespace cvn::platform::win32

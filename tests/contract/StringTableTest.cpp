@@ -36,5 +36,31 @@ TEST_F(ContractTest, StringsLoadExactlyAsWritten) {
   }
 }
 
+// Windows-1252, the code page of the tests' locale, letter by letter as
+// CharLowerBuff and CharUpperBuff give it: no lead bytes, and the letters
+// beyond ASCII with their odd pairs.
+TEST_F(ContractTest, LetterCaseOfTheAnsiCodePage) {
+  const platform::CaseRules rules = machine().Texts().LetterCase();
+  for (size_t byte = 0; byte < 256; ++byte) {
+    SCOPED_TRACE(byte);
+    EXPECT_FALSE(rules.leadByte[byte]);
+    const bool upper = (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7);
+    const bool lower = (byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7);
+    if (upper) {
+      EXPECT_EQ(rules.lower[byte], byte + 0x20);
+    }
+    if (lower) {
+      EXPECT_EQ(rules.upper[byte], byte - 0x20);
+    }
+    if (!upper && byte != 0x8A && byte != 0x8C && byte != 0x8E && byte != 0x9F) {
+      EXPECT_EQ(rules.lower[byte], byte);
+    }
+  }
+  EXPECT_EQ(rules.lower[0x8A], 0x9A);
+  EXPECT_EQ(rules.lower[0x9F], 0xFF);
+  EXPECT_EQ(rules.upper[0xFF], 0x9F);
+  EXPECT_EQ(rules.upper[0xDF], 0xDF);  // sharp s has no upper case of its own
+}
+
 }  // namespace
 }  // namespace cvn::test

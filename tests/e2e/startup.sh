@@ -57,13 +57,16 @@ run() {
 expect_registered() {
   local name=$1 command
   command=$(class_default 'Corvane.cdb\shell\open\command')
+  # The program's long path in quotes, then "%1".
   case "$command" in
-    *'\corvane.exe "%1"') ;;
+    '"'*'\corvane.exe" "%1"') ;;
     *) fail "$name: open command is '$command'" ;;
   esac
+  local program_path=${command#\"}
+  program_path=${program_path%%\"*}
   [ "$(class_default Corvane.cdb)" = "Corvane Database" ] || fail "$name: .cdb class not registered"
   [ "$(class_default .udb)" = "Corvane.udb" ] || fail "$name: .udb not registered"
-  [ "$(class_default 'Corvane.fdb\DefaultIcon')" = "${command%% *},3" ] ||
+  [ "$(class_default 'Corvane.fdb\DefaultIcon')" = "$program_path,3" ] ||
     fail "$name: .fdb icon is '$(class_default 'Corvane.fdb\DefaultIcon')'"
 }
 expect_unregistered() {

@@ -25,7 +25,8 @@ win() { local path=$1; printf 'Z:%s' "${path//\//\\}"; }
 
 # Runs corvane.exe through the driver with these answers (and driver
 # options): the transcript without the exit line, kept with the screenshots
-# (as PNG files) in SHOTS_DIR/NAME.
+# (as PNG files) in SHOTS_DIR/NAME. The command line is the program alone,
+# or command_line when that is set.
 run() {
   local name=$1
   shift
@@ -39,7 +40,7 @@ run() {
   rm -rf "${shots:?}/$name"
   mkdir -p "$shots/$name"
   transcript=$("$root/scripts/wine-run" "$uidriver" --timeout 120 "${answers[@]}" \
-    --screenshot-dir "$(win "$shots/$name")" --cmdline "$program" | tr -d '\r')
+    --screenshot-dir "$(win "$shots/$name")" --cmdline "${command_line:-$program}" | tr -d '\r')
   local status=$?
   "$root/scripts/wine-prefix" wait "$prefix" >/dev/null 2>&1
   [ $status -eq 0 ] || fail "$name: the driver ended with $status: $transcript"

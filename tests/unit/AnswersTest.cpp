@@ -136,17 +136,64 @@ TEST_F(AnswersTest, UserInfoRoundTripsInTableOrder) {
   info.problemDesc = "Crashes when printing";
   SaveUserInfo(*context_, info);
 
-  const std::vector<std::string> order{"UserName", "CompanyName", "Address1", "Address2",
-                                       "Address3", "Phone",       "Fax",      "Email",
-                                       "ProblemID", "ProblemDesc"};
+  const std::vector<std::string> order{"UserName",  "CompanyName", "Address1", "Address2",
+                                       "Address3",  "Phone",       "Fax",      "Email",
+                                       "ProblemID", "ProblemDesc", "UserInfoForm"};
   EXPECT_EQ(Keys("Viewer"), order);
+  EXPECT_EQ(Read("Viewer", "UserInfoForm"), "2");
   EXPECT_EQ(LoadUserInfo(*context_), info);
 }
 
-TEST_F(AnswersTest, UserDetailsAreCutToTheirBuffer) {
+// Whatever the user typed comes back exactly, each detail on its one line
+// of the file: line breaks, tabs, backslashes, blanks and quotes at the
+// ends, and 2048 characters that all need escaping.
+TEST_F(AnswersTest, UserTextsRoundTripWhole) {
+  const struct {
+    std::string text;
+    const char* saved;  // as the file holds it; null: not compared
+  } cases[] = {
+      {"Line one\r\nLine two\r\n\r\n  indented", "Line one\\r\\nLine two\\r\\n\\r\\n  indented"},
+      {"lone\nfeed and lone\rreturn", "lone\\nfeed and lone\\rreturn"},
+      {"Ada\tPark", "Ada\\tPark"},
+      {"C:\\new\\temp\\", "C:\\\\new\\\\temp\\\\"},
+      {"  blanks at both ends  ", "\\x20 blanks at both ends \\x20"},
+      {"\"quoted\"", "\\x22quoted\""},
+      {"'single'", "\\x27single'"},
+      {"bell\x07 and delete\x7F, M\xFCller", "bell\\x07 and delete\\x7F, M\xFCller"},
+      {"\\xZZ and a last \\", "\\\\xZZ and a last \\\\"},
+      {std::string(2048, 'x'), nullptr},
+      {std::string(2048, '\x01'), nullptr},
+      {std::string(1024, '\r') + std::string(1024, '\n'), nullptr},
+  };
+  Start();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 40));
+    UserInfo info;
+    info.problemDesc = c.text;
+    info.address2 = c.text;
+    SaveUserInfo(*context_, info);
+    if (c.saved != nullptr) {
+      EXPECT_EQ(Read("Viewer", "ProblemDesc"), c.saved);
+    }
+    EXPECT_EQ(LoadUserInfo(*context_), info);
+  }
+  EXPECT_EQ(Keys("Viewer").size(), 11u) << "a detail spilled onto lines of its own";
+}
+
+// A section an earlier version wrote has no "UserInfoForm": its details are
+// read as they stand, backslashes and all, the profile read dropping what it
+// always dropped; a description written over several lines gives its first.
+TEST_F(AnswersTest, DetailsOfAnEarlierVersionReadAsBefore) {
   const std::string longText(3000, 'x');
-  Start("[Viewer]\r\nProblemDesc=" + longText + "\r\n");
-  EXPECT_EQ(LoadUserInfo(*context_).problemDesc, longText.substr(0, 2047));
+  Start("[Viewer]\r\nUserName=\"Ann\"\r\nAddress1=C:\\new\\temp \\x41\r\n"
+        "Phone=  555-0100  \r\nProblemDesc=It crashes.\r\nSteps: open a file\r\n"
+        "Email=" + longText + "\r\n");
+  const UserInfo info = LoadUserInfo(*context_);
+  EXPECT_EQ(info.userName, "Ann");
+  EXPECT_EQ(info.address1, "C:\\new\\temp \\x41");
+  EXPECT_EQ(info.phone, "555-0100");
+  EXPECT_EQ(info.problemDesc, "It crashes.");
+  EXPECT_EQ(info.email, longText) << "no longer cut at 2047 characters";
 }
 
 TEST_F(AnswersTest, ApplicationsKeepSeparateSections) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 
@@ -93,20 +94,31 @@ TEST_F(ColumnWriterTest, SettingALowerColumnAboveOneKeepsTheLastColumn) {
   Tabs({0, 2, 4, 6});
   writer_.SetTab(2, 3);
   Write("a\tb\tc\td");
-  EXPECT_EQ(file_, Rows({"a bc  d"}));
+  EXPECT_EQ(file_, Rows({"a b c d"}));
 }
 
 TEST_F(ColumnWriterTest, OverflowPushesTheFollowingColumnsOnThatRowOnly) {
   writer_.SetMarginAndWidth(0, 40);
   Tabs({0, 3, 21});
   Write("*\tVERYLONGFILENAME1234567\tone two three four five six");
-  EXPECT_EQ(file_, Rows({"*  VERYLONGFILENAME1234567one two three", Blanks(21) + "four five six"}));
+  EXPECT_EQ(file_, Rows({"*  VERYLONGFILENAME1234567 one two three", Blanks(21) + "four five six"}));
+}
+
+// A field that fills its room exactly, or more, keeps one blank before the
+// field after it; an empty one, or the line's last, keeps none.
+TEST_F(ColumnWriterTest, AFieldThatFillsItsColumnKeepsABlankBeforeTheNext) {
+  Tabs({0, 3, 39, 54});
+  Write(" \tAvailable Virtual Memory\t123456789.50 MB\t4 MB");
+  Write("\t\t\tend");
+  Write("\tA field as wide as its co\t123456789.50 MB");
+  EXPECT_EQ(file_, Rows({"   Available Virtual Memory            123456789.50 MB 4 MB", Blanks(54) + "end",
+                         "   A field as wide as its co           123456789.50 MB"}));
 }
 
 TEST_F(ColumnWriterTest, OverflowShrinksTheRoomOfTheNextInnerColumn) {
   Tabs({0, 3, 21, 33});
   Write("x\t12345678901234567890\tab\tend");
-  EXPECT_EQ(file_, Rows({"x  12345678901234567890ab        end"}));
+  EXPECT_EQ(file_, Rows({"x  12345678901234567890 ab       end"}));
 }
 
 TEST_F(ColumnWriterTest, LastColumnWithoutRoomLeftStartsOnTheNextRow) {
@@ -114,7 +126,7 @@ TEST_F(ColumnWriterTest, LastColumnWithoutRoomLeftStartsOnTheNextRow) {
   Tabs({0, 10});
   const std::string first(43, 'A');
   Write(first + "\tend");
-  EXPECT_EQ(file_, Rows({first, Blanks(10) + "end"}));
+  EXPECT_EQ(file_, Rows({first + " ", Blanks(10) + "end"}));
 }
 
 TEST_F(ColumnWriterTest, TextWithoutWhiteSpaceIsCutHardAtTheRoom) {
@@ -132,9 +144,27 @@ TEST_F(ColumnWriterTest, BlankJustAfterTheRoomBreaksExactlyAtTheRoom) {
 }
 
 TEST_F(ColumnWriterTest, WidthBelowFortyIsReadAsForty) {
-  writer_.SetMarginAndWidth(0, 20);
-  Write(std::string(45, 'x'));
-  EXPECT_EQ(file_, Rows({std::string(40, 'x'), "xxxxx"}));
+  for (const int32_t width : {20, INT32_MIN}) {
+    file_.clear();
+    writer_.SetMarginAndWidth(0, width);
+    Write(std::string(45, 'x'));
+    EXPECT_EQ(file_, Rows({std::string(40, 'x'), "xxxxx"})) << "width " << width;
+  }
+}
+
+// A line feed in the last column's field goes on at the column's tab stop,
+// each line wrapped on its own; an empty line is an empty row. The underline
+// row repeats the rows.
+TEST_F(ColumnWriterTest, LineFeedsInTheLastColumnStartRowsAtItsTabStop) {
+  writer_.SetMarginAndWidth(0, 60);
+  Tabs({3, 25});
+  Write("Problem Description\tIt crashes.\n\nSteps: open a note, then restart Windows.\n  indented");
+  writer_.SetUnderline(1);
+  Write("Head\tone\ntwo");
+  EXPECT_EQ(file_, Rows({"   Problem Description   It crashes.", "", Blanks(25) + "Steps: open a note, then restart",
+                         Blanks(25) + "Windows.", Blanks(25) + "  indented",
+                         "   Head                  one", Blanks(25) + "two", "   ====                  ===",
+                         Blanks(25) + "==="}));
 }
 
 TEST_F(ColumnWriterTest, MarginOutsideTheWidthIsReadAsZero) {
@@ -187,8 +217,8 @@ TEST_F(ColumnWriterTest, UnderlineRowRepeatsOverflowAndWrapping) {
   writer_.SetUnderline(2);
   Tabs({0, 3, 21});
   Write("*\tVERYLONGFILENAME1234567\tone two three four five six");
-  EXPECT_EQ(file_, Rows({"*  VERYLONGFILENAME1234567one two three", Blanks(21) + "four five six",
-                         "-  " + std::string(23, '-') + std::string(13, '-'),
+  EXPECT_EQ(file_, Rows({"*  VERYLONGFILENAME1234567 one two three", Blanks(21) + "four five six",
+                         "-  " + std::string(23, '-') + " " + std::string(13, '-'),
                          Blanks(21) + std::string(13, '-')}));
 }
 

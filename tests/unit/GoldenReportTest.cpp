@@ -155,6 +155,58 @@ void Quiet(ImageBuilder& image) {
              "ShowTechSupportInfo=N\n[Vendor Info]\nVendorName=Skylark Software\n[End]\n");
 }
 
+// A problem description of exactly 2048 characters over several lines, as
+// the page's multi-line edit holds it (CR LF between lines), and as cvn.ini
+// keeps it on one line.
+struct Description {
+  std::string text;
+  std::string saved;
+};
+
+Description LongDescription() {
+  const std::string head[] = {"Notes lose their fonts after a restart.", "", "Steps:",
+                              "  1. Open a note and set its font to Garamond.",
+                              "  2. Restart Windows and open the note again.", ""};
+  Description d;
+  for (const std::string& line : head) {
+    d.text += line + "\r\n";
+    d.saved += line + "\\r\\n";
+  }
+  std::string filler;
+  while (d.text.size() + filler.size() < 2048) filler += "The font list shows Garamond, but the note is drawn in Arial. ";
+  filler.resize(2048 - d.text.size());
+  filler.back() = '.';
+  d.text += filler;
+  d.saved += filler;
+  return d;
+}
+
+// Values with a tab and a line feed in them, user details with a tab, the
+// long description; and a size that fills its column exactly.
+void ControlCharacters(ImageBuilder& image) {
+  image.Windows95()
+      .Fact("Drive C", "FreeBytes", "129453826506752")  // 123,456,789.5 MB
+      .Fact("Drive C", "TotalBytes", "200000000000000")
+      .File("C:\\APP\\SKY.EXE", test::PlainDll(), At(2))
+      .File("C:\\APP\\SKY.INI", "[View]\r\nColour=red\tand blue\r\n")
+      .RegistryValue("HKLM\\SOFTWARE\\Skylark\\Notes", "Greeting", platform::regtype::kString,
+                     {'l', 'i', 'n', 'e', '1', '\n', 'l', 'i', 'n', 'e', '2', 0})
+      .File("C:\\APP\\SKY.CDB",
+            "[App Info]\nAppName=Skylark Notes\nAppFileName=SKY.EXE\n[Directory Info]\n"
+            "[Corvane Info]\nShowConfigInfo=No\nAskQuestionsOptions=0\n"
+            "[Vendor Info]\nVendorName=Skylark\tSoftware\nTechSupportPhone=555-0100\n"
+            "TechSupportInstructions=Call us\tany day.\n"
+            "[Minimum Requirements Info]\nWinDiskSpace=2M\n"
+            "[INI Info]\nSKY\\View\\Colour=\n\"blue\", Y, N\n"
+            "[Registry Info]\nHKEY_LOCAL_MACHINE\\SOFTWARE\\Skylark\\Notes\\Greeting=\n\"x\", N, N\n[End]\n");
+  const Description description = LongDescription();
+  EXPECT_EQ(description.text.size(), 2048u);
+  image.File("C:\\WINDOWS\\cvn.ini",
+             "[Skylark Notes]\r\nUserName=Ada\\tPark\r\nAddress1=12 Mill Lane\\r\\nLeeds\r\n"
+             "Phone=\\x20555-0199\r\nProblemID=SK\\\\42\r\nProblemDesc=" + description.saved +
+                 "\r\nUserInfoForm=2\r\n");
+}
+
 struct GoldenCase {
   const char* name;  // tests/data/reports/<name>.txt
   void (*arrange)(ImageBuilder&);
@@ -167,6 +219,7 @@ const GoldenCase kCases[] = {
     {"from-cdrom", FromCdRom, "E:\\SKY.CDB", true},
     {"from-floppy", FromFloppy, "A:\\SKYLARK\\SKY.CDB", false},
     {"quiet", Quiet, "C:\\CORVANE\\QUIET.CDB", false},
+    {"control-characters", ControlCharacters, "C:\\APP\\SKY.CDB", false},
 };
 
 std::string ReadAll(const std::string& path) {

@@ -3,6 +3,7 @@
 
 #include "config/PathSpec.h"
 #include "config/TextCase.h"
+#include "platform/emulated/EmulatedStrings.h"
 
 namespace cvn {
 namespace {
@@ -46,6 +47,28 @@ TEST(LocationsPathFormsTest, CaseFoldingOfTheAnsiCodePage) {
   EXPECT_EQ(ToUpperChar('\xF7'), '\xF7');  // the division sign has no case
   EXPECT_TRUE(EqualsNoCase("Directory Info", "DIRECTORY info"));
   EXPECT_FALSE(EqualsNoCase("Directory Info", "Directory Inf"));
+}
+
+// Code page 932 as the platform gives it: lead bytes 0x81-0x9F and
+// 0xE0-0xFC, letters A-Z only. The trail byte 0x41 of the double-byte
+// character 0x83 0x41 is no 'A', and the single-byte katakana stay.
+TEST(LocationsPathFormsTest, ADoubleByteCodePageKeepsItsTrailBytes) {
+  platform::CaseRules rules;
+  for (size_t byte = 0; byte < 256; ++byte) {
+    const bool upper = byte >= 'A' && byte <= 'Z';
+    const bool lower = byte >= 'a' && byte <= 'z';
+    rules.lower[byte] = static_cast<unsigned char>(upper ? byte + 0x20 : byte);
+    rules.upper[byte] = static_cast<unsigned char>(lower ? byte - 0x20 : byte);
+    rules.leadByte[byte] = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+  }
+  UseCaseRules(rules);
+  EXPECT_EQ(DisplayForm("C:\\\x83\x41" "PP\\\xC0" "X\\"), "c:\\\x83\x41" "pp\\\xC0" "x");
+  EXPECT_EQ(ToUpper("\x83\x61" "a\xE0"), "\x83\x61" "A\xE0");
+  EXPECT_TRUE(EqualsNoCase("\x83\x41" "Bc", "\x83\x41" "bC"));
+  EXPECT_FALSE(EqualsNoCase("\x83\x41", "\x83\x61"));
+  EXPECT_FALSE(EqualsNoCase("\x83\x41", "\x84\x41"));
+  UseCaseRules(emulated::EmulatedStrings().LetterCase());
+  EXPECT_EQ(ToLower("\x83\x41"), "\x83\x61") << "back to Windows-1252";
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "checks/FileCheck.h"
+#include "checks/InstallMedia.h"
 #include "report/ReportBlocks.h"
 #include "tests/unit/ConfigTestSupport.h"
 
@@ -61,6 +63,25 @@ TEST_F(ReportTest, WidthOfTwentyWrapsAtForty) {
                       "      nine and five please\r\n"),
             std::string::npos)
       << text;
+}
+
+// File information that turns up only when the report is written: the file
+// checked before without it is checked again against its size and date, and
+// the note that sizes cannot be checked goes.
+TEST_F(ReportTest, FileInformationObtainedLateChecksTheFilesAgain) {
+  LoadApp(std::string(kAppInfo) + "[Corvane Info]\nGetUserInfo=N\nAskQuestions=N\n"
+          "[Program Info]\nAPP.EXE, 1, 1, Y, Y\n");
+  PrepareFileInfo(*context_, database_);
+  ASSERT_TRUE(database_.FileInfo().empty());
+  FileCheckOutputs found;
+  CheckFile(*context_, *database_.GetSection(SectionId::ProgramInfo)->ItemAs<FileItem>(0), nullptr, found, true);
+  ASSERT_EQ(found.result, 0);
+  const std::string fdb = "APP.EXE, 2048, 199701021000\r\n";
+  ASSERT_TRUE(machine_->Files().WriteFile("C:\\CORVANE\\APP.FDB", platform::Bytes(fdb.begin(), fdb.end())));
+  ASSERT_EQ(Write(), platform::kSOk);
+  const std::string text = Written(path_);
+  EXPECT_EQ(text.find("File sizes and dates cannot be checked"), std::string::npos) << text;
+  EXPECT_NE(text.find("\r\n*  APP.EXE"), std::string::npos) << text;
 }
 
 TEST_F(ReportTest, UnwritableApplicationFolderSendsTheReportToTheTemporaryFolder) {

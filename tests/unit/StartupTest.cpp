@@ -63,6 +63,10 @@ TEST(StartupCommandLine, ProgramNameAndQuotes) {
   EXPECT_EQ(DatabasePathFromCommandLine("\"C:\\My Files\\a.cdb\""), "C:\\My Files\\a.cdb");
   EXPECT_EQ(DatabasePathFromCommandLine("C:\\My Files\\a.cdb"), "C:\\My Files\\a.cdb");
   EXPECT_EQ(DatabasePathFromCommandLine("\""), "");
+  // A missing closing quote, and blanks some launchers add at the end.
+  EXPECT_EQ(DatabasePathFromCommandLine("\"C:\\a.cdb"), "C:\\a.cdb");
+  EXPECT_EQ(DatabasePathFromCommandLine("\"C:\\a.cdb\" "), "C:\\a.cdb");
+  EXPECT_EQ(DatabasePathFromCommandLine("C:\\a.cdb \t"), "C:\\a.cdb");
 }
 
 TEST_F(StartupTest, TheSingleDatabaseBesideTheProgramIsLoaded) {
@@ -143,7 +147,7 @@ TEST_F(StartupTest, TheThreeDocumentTypesAreRegistered) {
   EXPECT_EQ(ClassDefault("Corvane.cdb"), "Corvane Database");
   EXPECT_EQ(ClassDefault("Corvane.cdb\\DefaultIcon"), program + ",1");
   EXPECT_EQ(ClassDefault(".cdb"), "Corvane.cdb");
-  EXPECT_EQ(ClassDefault("Corvane.cdb\\shell\\open\\command"), program + " \"%1\"");
+  EXPECT_EQ(ClassDefault("Corvane.cdb\\shell\\open\\command"), '"' + program + "\" \"%1\"");
   EXPECT_EQ(ClassDefault(".cdb\\ShellNew", "NullFile"), "");
   EXPECT_EQ(ClassDefault("Corvane.udb"), "Corvane Recent Usage");
   EXPECT_EQ(ClassDefault("Corvane.udb\\DefaultIcon"), program + ",2");
@@ -155,14 +159,22 @@ TEST_F(StartupTest, TheThreeDocumentTypesAreRegistered) {
   EXPECT_EQ(ClassDefault(".fdb"), "Corvane.fdb");
 }
 
-TEST_F(StartupTest, TheProgramIsRegisteredByItsShortPath) {
+// A volume may have no short names: the command names the program by its
+// long path in quotes, and start-up reads back the database the shell puts
+// in for %1.
+TEST_F(StartupTest, TheOpenCommandQuotesTheLongProgramPath) {
   image_.Fact("Windows", "ProgramPath", "C:\\Program Files\\Corvane\\corvane.exe");
   image_.File("C:\\Program Files\\Corvane\\corvane.exe", "MZ");
   image_.File("C:\\Program Files\\Corvane\\APP.EXE", "MZ");
   image_.File("C:\\Program Files\\Corvane\\Sample.cdb", kDatabase);
+  image_.File("C:\\My Data\\Other.cdb", "[App Info]\nAppName=Other\nAppFileName=APP.EXE\n[End]\n");
   Run("");
-  EXPECT_EQ(ClassDefault("Corvane.cdb\\shell\\open\\command"),
-            "C:\\PROGRA~1\\Corvane\\corvane.exe \"%1\"");
+  std::string command = ClassDefault("Corvane.cdb\\shell\\open\\command");
+  EXPECT_EQ(command, "\"C:\\Program Files\\Corvane\\corvane.exe\" \"%1\"");
+  EXPECT_EQ(ClassDefault("Corvane.cdb\\DefaultIcon"), "C:\\Program Files\\Corvane\\corvane.exe,1");
+  command.replace(command.find("%1"), 2, "C:\\My Data\\Other.cdb");
+  Run(ArgumentsAfterProgram(command));
+  EXPECT_EQ(context_->appName, "Other");
 }
 
 }  // namespace

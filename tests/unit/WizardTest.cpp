@@ -182,12 +182,17 @@ TEST_F(WizardTest, RestartReminderIsArmedByAnotherAnswerAndForcedByShift) {
   EXPECT_EQ(host_.shown.size(), 2u);
 }
 
+// The answer saved is the one just given, not the one the page was shown with.
 TEST_F(WizardTest, RestartWindowsFromTheReminderSavesTheAnswersFirst) {
+  answers_.isRebootable = answer::kYes;
   Make(std::string(kApp) + kFiles);
   machine_->QueueAnswer(platform::Answer::No);
   machine_->QueueAnswer(platform::Answer::Yes);
   host_.QueueCommands(IDD_RESTART_REMINDER, {IDC_RESTART_WINDOWS, IDC_RESTART_WINDOWS});
   ASSERT_TRUE(sheet_->Next());
+  RecordingSurface& page = sheet_->Surface(wizard_->problem2Page);
+  page.SetCheck(IDC_ANSWER_YES, false);
+  page.SetCheck(IDC_ANSWER_DONT_KNOW, true);
   ASSERT_TRUE(sheet_->Next());
   ASSERT_EQ(MessageTexts(), (std::vector<std::string>{"Restart Windows now?", "Restart Windows now?"}));
   EXPECT_EQ(machine_->RestartRequests(), std::vector<uint32_t>{platform::exitwin::kReboot});
@@ -209,13 +214,17 @@ TEST_F(WizardTest, ContactPagesSaveTheUserAndRefuseALongDescription) {
   ASSERT_TRUE(sheet_->Next());
   sheet_->Surface(wizard_->techSupport2Page).SetText(IDC_USER_NAME, "Ann");
   ASSERT_TRUE(sheet_->Next());
-  sheet_->Surface(wizard_->techSupport3Page).SetText(IDC_PROBLEM_DESC, std::string(2049, 'x'));
+  RecordingSurface& problem = sheet_->Surface(wizard_->techSupport3Page);
+  EXPECT_EQ(problem.Control(IDC_PROBLEM_DESC).textLimit, 2048u) << "typing stops at the limit";
+  problem.SetText(IDC_PROBLEM_DESC, std::string(2049, 'x'));
   EXPECT_FALSE(sheet_->Next());
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Please enter no more than 2048 characters."});
-  sheet_->Surface(wizard_->techSupport3Page).SetText(IDC_PROBLEM_DESC, std::string(2048, 'x'));
+  const std::string description = "It stops.\r\n" + std::string(2037, 'x');
+  problem.SetText(IDC_PROBLEM_DESC, description);
   ASSERT_TRUE(sheet_->Next());
   EXPECT_EQ(CvnIni("UserName"), "Ann");
-  EXPECT_EQ(CvnIni("ProblemDesc").size(), 2048u);
+  EXPECT_EQ(CvnIni("ProblemDesc"), "It stops.\\r\\n" + std::string(2037, 'x'));
+  EXPECT_EQ(LoadUserInfo(*context_).problemDesc, description) << "the next run reads it whole";
   EXPECT_EQ(sheet_->Buttons(), wizbutton::kBack | wizbutton::kFinish);
 }
 

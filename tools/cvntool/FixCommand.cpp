@@ -10,6 +10,7 @@
 #include "config/ItemStatus.h"
 #include "config/PathSpec.h"
 #include "config/TextCase.h"
+#include "config/VisibleText.h"
 #include "fixes/FileFix.h"
 #include "fixes/ScriptedFixConfirmations.h"
 #include "fixes/SettingConfirmationFields.h"
@@ -92,7 +93,7 @@ std::string PlanText(FixSession& session, const Finding& finding) {
   if (!IsFileSection(finding.sectionIndex)) {
     SettingItem* item = FindSettingItem(session, {finding.sectionIndex, finding.itemIndex, FixMode::Fix, {}});
     const SectionType type = session.database.GetSection(finding.sectionIndex)->Type();
-    return "write '" + MakeSettingConfirmation(session.context, *item, type).proposal + "'";
+    return "write '" + VisibleText(MakeSettingConfirmation(session.context, *item, type).proposal) + "'";
   }
   FileFixSource found;
   if (FindFileFixSource(session, {finding.sectionIndex, finding.name, FixMode::Fix, {}}, found) != platform::kSOk) {

@@ -53,13 +53,17 @@ bool CQuestionPage::OnKillActive(ControlSurface& surface) {
 PageResult CQuestionPage::OnWizardNext(ControlSurface& surface) {
   if (reminder_ == Reminder::None) return PageResult::GoOn();
   const int trigger = reminder_ == Reminder::Restart ? answer::kDontKnow : answer::kYes;
-  if (ReadAnswer(surface) != trigger) {
+  const int given = ReadAnswer(surface);
+  if (given != trigger) {
     armed_ = true;
     return PageResult::GoOn();
   }
   if (!armed_ && !wizard_.Context().machine.Ask().ShiftKeyDown()) return PageResult::GoOn();
   armed_ = false;
   if (reminder_ == Reminder::Restart) {
+    // Its Restart Windows saves the answers, this page's answer among them,
+    // before the page is left.
+    wizard_.Answers().*answer_ = given;
     CRestartDialog dialog(wizard_.Context(), wizard_.Answers());
     wizard_.Host().RunModal(dialog);
   } else {

@@ -60,6 +60,11 @@ CTechSupport3Page::CTechSupport3Page(CCVNWizard& wizard)
                      {{IDC_PROBLEM_ID, &UserInfo::problemId},
                       {IDC_PROBLEM_DESC, &UserInfo::problemDesc}}) {}
 
+bool CTechSupport3Page::OnSetActive(ControlSurface& surface) {
+  surface.LimitText(IDC_PROBLEM_DESC, kDescriptionLimit);
+  return UserFieldsPage::OnSetActive(surface);
+}
+
 bool CTechSupport3Page::OnKillActive(ControlSurface& surface) {
   if (surface.GetText(IDC_PROBLEM_DESC).size() > kDescriptionLimit) {
     auto& machine = wizard_.Context().machine;

@@ -43,12 +43,14 @@ class CTechSupport2Page : public UserFieldsPage {
   explicit CTechSupport2Page(CCVNWizard& wizard);
 };
 
-// The problem description holds at most 2048 characters; a longer one is
-// refused with the standard message and the page stays.
+// The problem description holds at most 2048 characters: the edit takes no
+// more while the user types, and a longer one loaded from the answers file
+// is refused with the standard message when leaving, and the page stays.
 class CTechSupport3Page : public UserFieldsPage {
  public:
   static constexpr size_t kDescriptionLimit = 2048;
   explicit CTechSupport3Page(CCVNWizard& wizard);
+  bool OnSetActive(ControlSurface& surface) override;
   bool OnKillActive(ControlSurface& surface) override;
 };
 

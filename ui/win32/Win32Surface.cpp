@@ -23,6 +23,10 @@ std::string Win32Surface::GetText(int id) const {
   return text;
 }
 
+void Win32Surface::LimitText(int id, size_t characters) {
+  ::SendMessageA(Control(id), EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
+}
+
 void Win32Surface::Enable(int id, bool enabled) { ::EnableWindow(Control(id), enabled ? TRUE : FALSE); }
 
 void Win32Surface::Show(int id, bool shown) {

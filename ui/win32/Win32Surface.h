@@ -23,6 +23,7 @@ class Win32Surface final : public ControlSurface {
 
   void SetText(int id, const std::string& text) override;
   std::string GetText(int id) const override;
+  void LimitText(int id, size_t characters) override;
   void Enable(int id, bool enabled) override;
   void Show(int id, bool shown) override;
   void SetCheck(int id, bool checked) override;
