@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "config/ApplicationView.h"
 #include "report/ReportBlocks.h"
 
 namespace cvn {
@@ -12,6 +13,7 @@ namespace {
 constexpr int kTitle = 10220;
 constexpr int kApplication = 10221;
 constexpr int kCdLabel = 10222;
+constexpr int kBitness = 10521;
 constexpr int kLegend = 10223;
 constexpr int kLegendError = 10224;
 constexpr int kLegendWarning = 10225;
@@ -65,6 +67,7 @@ void WriteApplication(ReportScope& scope) {
   const ConfigSection* app = scope.database.GetSection(SectionId::AppInfo);
   out.Tabs({3, 18});
   if (const std::string* name = FindValue(app, "AppName")) out.Line(out.Load(kApplication) + *name);
+  out.Line(out.Load(kBitness) + ApplicationViewText(scope.context));
   const std::string* label = FindValue(app, "CDVolumeLabel");
   if (label != nullptr && !label->empty()) out.Line(out.Load(kCdLabel) + *label);
   out.BlankLine();

@@ -19,6 +19,7 @@ struct Options {
   bool all = false;                       // --all
   std::vector<std::string> items;         // --item NAME, repeatable
   bool yes = false;                       // --yes
+  bool loadCheck = false;                 // --load-check
 };
 
 // Nothing, with `error` set, for an unknown option or a missing value.

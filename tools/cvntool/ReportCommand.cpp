@@ -1,10 +1,12 @@
 #include "tools/cvntool/ReportCommand.h"
 
 #include "app/Answers.h"
+#include "checks/LoadCheck.h"
 #include "checks/Requirements.h"
 #include "config/ConfigDatabase.h"
 #include "report/Report.h"
 #include "tools/cvntool/LoadDatabase.h"
+#include "ui/ScriptedProgressDialog.h"
 
 namespace cvn::tool {
 
@@ -15,6 +17,11 @@ int RunReport(RunContext& context, const Options& options, std::ostream& out, st
   }
   ConfigDatabase database;
   if (!LoadForChecks(context, database, options.operands[0], errors)) return 1;
+  // Before any file is checked, so that the checks see what it found.
+  if (options.loadCheck) {
+    ScriptedProgressDialogs progress;
+    RunDllLoadCheck(context, database, progress);
+  }
   ReadRequirements(database, database.minimumRequirements);
   const SavedAnswers answers = LoadAnswers(context);
   const UserInfo user = LoadUserInfo(context);
