@@ -181,23 +181,22 @@ TEST_F(LoadCheckTest, EachModuleGoesToTheCheckerOfItsOwnBitness) {
 
 TEST_F(LoadCheckTest, AMissingCheckerSkipsTheWholeCheck) {
   LoadApp();
-  ASSERT_TRUE(machine_->Files().DeleteFile("C:\\CORVANE\\LODVEX16.EXE"));
-  EXPECT_EQ(RunDllLoadCheck(*context_, database_, dialogs_), platform::kEFail);
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{
-                                "Unable to locate 'c:\\corvane\\Lodvex16.exe' required to perform the "
-                                "DLL load check."});
-  EXPECT_TRUE(database_.loadCheckIncomplete);
-  EXPECT_TRUE(machine_->StartedProcesses().empty());
-  EXPECT_TRUE(dialogs_.Opened().empty());
-}
-
-TEST_F(LoadCheckTest, AMissing64BitCheckerIsNamed) {
-  LoadApp();
-  ASSERT_TRUE(machine_->Files().DeleteFile("C:\\CORVANE\\LODVEX64.EXE"));
-  EXPECT_EQ(RunDllLoadCheck(*context_, database_, dialogs_), platform::kEFail);
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{
-                                "Unable to locate 'c:\\corvane\\Lodvex64.exe' required to perform the "
-                                "DLL load check."});
+  for (const char* checker : {"Lodvex16.exe", "Lodvex64.exe"}) {
+    SCOPED_TRACE(checker);
+    database_.loadCheckIncomplete = false;
+    ASSERT_TRUE(machine_->Files().CopyFile(std::string("C:\\CORVANE\\") + checker, "C:\\CORVANE\\KEPT.EXE",
+                                           platform::FailIfExists::No));
+    ASSERT_TRUE(machine_->Files().DeleteFile(std::string("C:\\CORVANE\\") + checker));
+    const size_t shown = MessageTexts().size();
+    EXPECT_EQ(RunDllLoadCheck(*context_, database_, dialogs_), platform::kEFail);
+    ASSERT_EQ(MessageTexts().size(), shown + 1);
+    EXPECT_EQ(MessageTexts().back(), std::string("Unable to locate 'c:\\corvane\\") + checker +
+                                         "' required to perform the DLL load check.");
+    EXPECT_TRUE(database_.loadCheckIncomplete);
+    EXPECT_TRUE(machine_->StartedProcesses().empty());
+    EXPECT_TRUE(dialogs_.Opened().empty());
+    ASSERT_TRUE(machine_->Files().MoveFile("C:\\CORVANE\\KEPT.EXE", std::string("C:\\CORVANE\\") + checker, 0));
+  }
 }
 
 TEST_F(LoadCheckTest, TheMissing32BitCheckerIsNamedFirst) {
