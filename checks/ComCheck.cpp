@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "checks/RegistryKey.h"
+#include "checks/SettingMatch.h"
 #include "config/ItemStatus.h"
 #include "config/MessageText.h"
 #include "config/PathSpec.h"
@@ -40,6 +41,29 @@ enum class Decides {
   FirstMatch,     // one matching reading is enough
 };
 
+// The text inside the quotes a path is registered with, else the text.
+std::string Unquoted(std::string_view text) {
+  if (text.size() < 2 || text.front() != '"') return std::string(text);
+  const size_t close = text.find('"', 1);
+  return std::string(text.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+}
+
+// The program a LocalServer32 command line names: the text inside its
+// quotes, else the text up to ".exe" or to the first blank before an
+// argument ("/automation", "-Embedding").
+std::string ServerProgramOf(std::string_view command) {
+  if (command.size() > 1 && command.front() == '"') return Unquoted(command);
+  const std::string lower = ToLower(command);
+  const size_t exe = lower.find(".exe ");
+  if (exe != std::string::npos) return std::string(command.substr(0, exe + 4));
+  for (size_t blank = command.find(' '); blank != std::string_view::npos; blank = command.find(' ', blank + 1)) {
+    if (blank + 1 < command.size() && (command[blank + 1] == '/' || command[blank + 1] == '-')) {
+      return std::string(command.substr(0, blank));
+    }
+  }
+  return std::string(command);
+}
+
 class Judge {
  public:
   explicit Judge(RunContext& context)
@@ -72,11 +96,44 @@ class Judge {
     return aspect;
   }
 
-  // Two folders, compared and shown in display form.
+  // Two paths that name the same file or folder, however each is written:
+  // long or short (8.3) names, a trailing backslash, letter case.
+  bool SamePath(const std::string& a, const std::string& b) {
+    return EqualsNoCase(DisplayForm(a), DisplayForm(b)) || SamePathValue(context_, a, b);
+  }
+
+  // The file a registration names, as COM finds it: without its quotes or
+  // arguments, and a bare file name where the search path finds it.
+  std::string RegisteredFile(std::string_view value) {
+    std::string file = ServerProgramOf(value);
+    if (!file.empty() && file.find_first_of("\\/:") == std::string::npos) {
+      std::string found = context_.machine.Files().SearchPath(file);
+      if (!found.empty()) return found;
+    }
+    return file;
+  }
+
+  // Two folders, compared as paths and shown in display form.
   Aspect Folders(const std::string& found, const std::string& expected) {
-    const std::string a = DisplayForm(found);
+    const std::string a = DisplayForm(Unquoted(found));
     const std::string b = DisplayForm(expected);
-    return Compare(a, b, EqualsNoCase(a, b), substatus::kWrongFolder);
+    return Compare(a, b, SamePath(a, b), substatus::kWrongFolder);
+  }
+
+  // A registered file judged against the expected one (the program of a
+  // command line is what is kept as found): a mismatch shows the
+  // two folders, or the two files where the folders are the same or the
+  // registration names no folder.
+  Aspect Files(const std::string& registered, const std::string& expected) {
+    const std::string program = ServerProgramOf(registered);
+    const std::string file = RegisteredFile(program);
+    if (SamePath(file, expected)) return {substatus::kMatches, expected, program};
+    const std::string folder = DirectoryForm(file);
+    const bool byFile = folder.empty() || SamePath(folder, DirectoryForm(expected));
+    Aspect aspect = byFile ? Compare(DisplayForm(file), DisplayForm(expected), false, substatus::kWrongFolder)
+                           : Compare(folder, DirectoryForm(expected), false, substatus::kWrongFolder);
+    aspect.found = program;
+    return aspect;
   }
 
   Aspect NotFound() { return {substatus::kNotFound, strings_.Load(kNotFoundText), ""}; }
@@ -119,25 +176,6 @@ void AddProgIdReading(std::vector<Reading>& readings, const std::string& progId,
 
 // ---- class registration ----
 
-// The program a LocalServer32 command line names: the text inside its
-// quotes, else the text up to ".exe" or to the first blank before an
-// argument ("/automation", "-Embedding").
-std::string ServerProgramOf(std::string_view command) {
-  if (command.size() > 1 && command.front() == '"') {
-    const size_t close = command.find('"', 1);
-    return std::string(command.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
-  }
-  const std::string lower = ToLower(command);
-  const size_t exe = lower.find(".exe ");
-  if (exe != std::string::npos) return std::string(command.substr(0, exe + 4));
-  for (size_t blank = command.find(' '); blank != std::string_view::npos; blank = command.find(' ', blank + 1)) {
-    if (blank + 1 < command.size() && (command[blank + 1] == '/' || command[blank + 1] == '-')) {
-      return std::string(command.substr(0, blank));
-    }
-  }
-  return std::string(command);
-}
-
 class ServerCheck {
  public:
   ServerCheck(RunContext& context, ServerItem& item)
@@ -160,19 +198,9 @@ class ServerCheck {
   Aspect ServerLocation() {
     item_.expectedServerPath = judge_.CodeFolder(item_.folderCode) + item_.serverFile;
     std::optional<std::string> registered = judge_.Read(classKey_ + "\\InprocServer32");
-    if (!registered) {
-      registered = judge_.Read(classKey_ + "\\LocalServer32");
-      if (registered) registered = ServerProgramOf(*registered);
-    }
+    if (!registered) registered = judge_.Read(classKey_ + "\\LocalServer32");
     if (!registered) return judge_.NotFound();
-    const std::string& expected = item_.expectedServerPath;
-    if (EqualsNoCase(DisplayForm(*registered), DisplayForm(expected))) {
-      return {substatus::kMatches, expected, *registered};
-    }
-    Aspect aspect = judge_.Compare(DirectoryForm(*registered), DirectoryForm(expected), false,
-                                   substatus::kWrongFolder);
-    aspect.found = *registered;
-    return aspect;
+    return judge_.Files(*registered, item_.expectedServerPath);
   }
 
   Aspect ProgId() {
@@ -215,6 +243,7 @@ class TypeLibCheck {
   TypeLibCheck(RunContext& context, TypeLibItem& item)
       : judge_(context),
         item_(item),
+        appBitness_(context.appBitness),
         libraryKey_("TypeLib\\" + FormatGuid(item.libId)),
         versionKey_(libraryKey_ + "\\" + item.version) {}
 
@@ -251,7 +280,13 @@ class TypeLibCheck {
     return judge_.Compare(registered, item_.version, recentEnough, substatus::kOlderVersion);
   }
 
-  // The Dir value, else the folder of the 32-bit library file.
+  // A 64-bit application's library is registered for "win64".
+  std::vector<const char*> LibraryFileKeys() const {
+    if (appBitness_ == bitness::k64) return {"\\0\\win64", "\\0\\win32"};
+    return {"\\0\\win32"};
+  }
+
+  // The Dir value, else the folder of the library file.
   Aspect FileLocation() {
     const std::string& expected = item_.expectedFileFolder;
     Aspect aspect;
@@ -259,8 +294,10 @@ class TypeLibCheck {
       aspect = judge_.Folders(*dir, expected);
       if (aspect.status == substatus::kMatches) return aspect;
     }
-    if (const std::optional<std::string> file = judge_.Read(versionKey_ + "\\0\\win32")) {
-      return judge_.Folders(DirectoryForm(*file), expected);
+    for (const char* platformKey : LibraryFileKeys()) {
+      if (const std::optional<std::string> file = judge_.Read(versionKey_ + platformKey)) {
+        return judge_.Folders(DirectoryForm(Unquoted(*file)), expected);
+      }
     }
     return aspect.status == substatus::kNotChecked ? judge_.NotFound() : aspect;
   }
@@ -273,6 +310,7 @@ class TypeLibCheck {
 
   Judge judge_;
   TypeLibItem& item_;
+  const int appBitness_;
   const std::string libraryKey_;
   const std::string versionKey_;
 };

@@ -9,6 +9,7 @@
 #include "checks/FolderListings.h"
 #include "checks/PeModules.h"
 #include "checks/Requirements.h"
+#include "config/ApplicationView.h"
 #include "config/ItemStatus.h"
 #include "config/MessageText.h"
 #include "config/PathSpec.h"
@@ -50,7 +51,7 @@ class FileCheckRun {
       LookForSecondCopy();
       JudgeVersions();
       JudgeFigures();
-      if (item_.bitness == bitness::kUnknown) item_.bitness = BitnessOfKind(ExecutableKind(context_.machine, path_));
+      if (item_.bitness == bitness::kUnknown) item_.bitness = ImageBitness(context_.machine, path_);
     }
     if (removable_) finding_ = FolderFinding::None;
     ComposeNotes();
@@ -95,7 +96,9 @@ class FileCheckRun {
 
   void LookForSecondCopy() {
     for (const char code : kAlternativeCodes) {
-      if (ToUpperChar(item_.folderCode) == code || (removable_ && code == '1')) continue;
+      // Codes are case-sensitive: "s" resolves to the application folder, so
+      // it does not stand for the System folder here either.
+      if (item_.folderCode == code || (removable_ && code == '1')) continue;
       const std::string folder = LocationFolder(context_, code);
       if (EqualsNoCase(DisplayForm(folder), item_.foundFolder)) continue;
       if (!HoldsFile(folder)) continue;
@@ -179,10 +182,19 @@ class FileCheckRun {
     }
   }
 
+  // A file of another bitness than the application's: a 32-bit or 64-bit
+  // application cannot load a 16-bit module, nor one of the other of the two.
   void AddBitnessNote() {
+    const int application = !appWin32_ ? bitness::k16 : context_.appBitness == bitness::k64 ? bitness::k64 : bitness::k32;
+    const bool known = item_.bitness != bitness::kUnknown;
+    const bool windows = context_.appBitness == bitness::k32 || context_.appBitness == bitness::k64;
     const char* note = nullptr;
     if (appWin32_ && item_.bitness == bitness::k16) note = "(16-bit)";
     if (!appWin32_ && item_.bitness == bitness::k32) note = "(32-bit)";
+    if (!appWin32_ && item_.bitness == bitness::k64) note = "(64-bit)";
+    if (appWin32_ && windows && known && item_.bitness != bitness::k16 && item_.bitness != application) {
+      note = item_.bitness == bitness::k64 ? "(64-bit)" : "(32-bit)";
+    }
     if (note == nullptr) return;
     if (!out_.notes.empty()) out_.notes += ' ';
     out_.notes += note;
@@ -197,6 +209,7 @@ class FileCheckRun {
       out_.result = filestatus::kNotLoadable;
       AppendFinding(out_.notes, Text(statustext::kNotLoadable));
     }
+    if (item_.loadResult == loadresult::kNotChecked) AppendFinding(out_.notes, Text(statustext::kLoadNotChecked));
   }
 
   RunContext& context_;

@@ -1,8 +1,8 @@
 #include "checks/LoadCheck.h"
 
-#include <array>
 #include <vector>
 
+#include "config/ApplicationView.h"
 #include "config/ConfigDatabase.h"
 #include "config/MessageText.h"
 #include "config/PathSpec.h"
@@ -26,20 +26,40 @@ struct Checker {
   int bitness = bitness::kUnknown;
 };
 
+// The three checkers: 16-bit, x86 and x64.
+struct Checkers {
+  Checker bits16;
+  Checker bits32;
+  Checker bits64;
+};
+
+constexpr const char* kCheckerNames[] = {"X|Lodvex32.exe", "X|Lodvex64.exe", "X|Lodvex16.exe"};
+
 std::string Quoted(const std::string& part) { return '"' + part + '"'; }
 
-// The 32-bit checker first for a 32-bit application, the 16-bit one first otherwise.
-std::array<Checker, 2> CheckersInOrder(RunContext& context, const ConfigDatabase& database) {
-  const Checker checker32{PathSpec(context, "X|Lodvex32.exe").Text(), 0, bitness::k32};
-  const Checker checker16{PathSpec(context, "X|Lodvex16.exe").Text(), lodvex::kSeparateWowVdm,
-                          bitness::k16};
-  if (database.appWin32) return {checker32, checker16};
-  return {checker16, checker32};
+Checkers AllCheckers(RunContext& context) {
+  return {{PathSpec(context, "X|Lodvex16.exe").Text(), lodvex::kSeparateWowVdm, bitness::k16},
+          {PathSpec(context, "X|Lodvex32.exe").Text(), 0, bitness::k32},
+          {PathSpec(context, "X|Lodvex64.exe").Text(), 0, bitness::k64}};
 }
 
-// Both checkers must be there; the first one missing is named to the user.
+// The checkers to try for a file of the given bitness: only the one that can
+// load it when its headers tell; otherwise the 32-bit checker first for a
+// 32-bit application and the 16-bit one first for a 16-bit application.
+std::vector<const Checker*> CheckersFor(const Checkers& checkers, int fileBitness, bool appWin32) {
+  switch (fileBitness) {
+    case bitness::k16: return {&checkers.bits16};
+    case bitness::k32: return {&checkers.bits32};
+    case bitness::k64: return {&checkers.bits64};
+    default:
+      if (appWin32) return {&checkers.bits32, &checkers.bits16};
+      return {&checkers.bits16, &checkers.bits32};
+  }
+}
+
+// Every checker must be there; the first one missing is named to the user.
 bool CheckersPresent(RunContext& context) {
-  for (const char* checker : {"X|Lodvex32.exe", "X|Lodvex16.exe"}) {
+  for (const char* checker : kCheckerNames) {
     const PathSpec program(context, checker);
     if (context.machine.Files().GetAttributes(program) == platform::attr::kInvalid) {
       context.machine.Ask().MessageBox(
@@ -72,19 +92,35 @@ std::optional<uint32_t> RunChecker(RunContext& context, const Checker& checker,
   return process->ExitCode();
 }
 
-void CheckItem(RunContext& context, const std::array<Checker, 2>& checkers, FileItem& item) {
+// The bitness of the module the checker will load: the file at its expected
+// place, else the one the search path gives.
+int ModuleBitness(RunContext& context, const std::string& expectedPath, const std::string& fileName) {
+  const int expected = ImageBitness(context.machine, expectedPath);
+  if (expected != bitness::kUnknown) return expected;
+  const std::string found = context.machine.Files().SearchPath(fileName);
+  return found.empty() ? bitness::kUnknown : ImageBitness(context.machine, found);
+}
+
+void CheckItem(RunContext& context, const Checkers& checkers, bool appWin32, FileItem& item) {
   const PathSpec expected(context, std::string{item.folderCode, '|'} + item.Name());
-  for (const Checker& checker : checkers) {
-    const auto code = RunChecker(context, checker, expected, item.Name());
+  bool anyRan = false;
+  for (const Checker* checker : CheckersFor(checkers, ModuleBitness(context, expected, item.Name()), appWin32)) {
+    const auto code = RunChecker(context, *checker, expected, item.Name());
     if (!code) continue;
+    anyRan = true;
     if (*code == lodvex::kLoaded || *code == lodvex::kLoadedElsewhere) {
-      item.bitness = checker.bitness;
+      item.bitness = checker->bitness;
       if (*code == lodvex::kLoadedElsewhere) item.loadResult = loadresult::kUnexpectedFolder;
       return;
     }
     if (*code == lodvex::kNothingToReport) return;
   }
-  if (item.bitness == bitness::kUnknown) item.loadResult = loadresult::kNotLoaded;
+  // A checker that cannot run here says nothing about the module.
+  if (!anyRan) {
+    item.loadResult = loadresult::kNotChecked;
+  } else if (item.bitness == bitness::kUnknown) {
+    item.loadResult = loadresult::kNotLoaded;
+  }
 }
 
 int Percent(size_t done, size_t total) { return static_cast<int>(done * 100 / total); }
@@ -103,7 +139,7 @@ int32_t RunDllLoadCheck(RunContext& context, ConfigDatabase& database, ProgressD
   }
   platform::Strings& texts = context.machine.Texts();
   const auto progress = dialogs.Open(LoadText(texts, text::kPerforming), {});
-  const std::array<Checker, 2> checkers = CheckersInOrder(context, database);
+  const Checkers checkers = AllCheckers(context);
   const std::vector<FileItem*> items = ItemsToCheck(database);
   for (size_t done = 0; done < items.size(); ++done) {
     FileItem& item = *items[done];
@@ -114,7 +150,7 @@ int32_t RunDllLoadCheck(RunContext& context, ConfigDatabase& database, ProgressD
       progress->Close();
       return platform::kEFail;
     }
-    CheckItem(context, checkers, item);
+    CheckItem(context, checkers, database.appWin32, item);
   }
   database.loadCheckIncomplete = false;
   progress->Close();

@@ -1,6 +1,8 @@
-// The DLL load check: two external checkers load every DLL and control of
-// the database and tell by their exit code whether it loaded, and whether
-// from its expected file. The results go into the FileItems.
+// The DLL load check: external checkers load every DLL and control of the
+// database and tell by their exit code whether it loaded, and whether from
+// its expected file. A process loads only modules of its own bitness, so
+// each file goes to the checker its headers call for: Lodvex16.exe,
+// Lodvex32.exe (x86) or Lodvex64.exe (x64). The results go into the FileItems.
 #pragma once
 
 #include <cstdint>
@@ -26,7 +28,7 @@ inline constexpr uint32_t kSeparateWowVdm = 0x00000800;
 std::string CheckerCommandLine(const std::string& program, const std::string& expectedPath,
                                const std::string& fileName);
 
-// Runs both checkers over "DLL Info" and "Active X/OCX/VBX Info" under a
+// Runs the checkers over "DLL Info" and "Active X/OCX/VBX Info" under a
 // progress dialog. 0 when it ran to the end; platform::kEFail when a
 // checker is missing (after message 10081) or the user cancelled, with the
 // database's incomplete flag set and the results so far kept.

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 
+#include "config/ApplicationView.h"
 #include "config/Items.h"
 #include "config/TextCase.h"
 #include "util/pe/ImportTable.h"
@@ -128,36 +129,11 @@ int32_t ReadFileVersion(platform::Machine& machine, const std::string& path, std
   return platform::kSOk;
 }
 
-// Reads only the headers: the first kilobyte, which holds the MS-DOS header
-// and, in files that linkers write, the signature it points at; the four
-// bytes of a signature further on are read by themselves. A large file
-// therefore costs one or two small reads.
 pe::ExeKind ExecutableKind(platform::Machine& machine, const std::string& path) {
-  constexpr size_t kFirstRead = 1024;
-  platform::FileSystem& files = machine.Files();
-  const auto first = files.ReadFilePart(path, 0, kFirstRead);
-  if (!first) return pe::ExeKind::Unknown;
-  pe::ExeKind kind = pe::ExeKind::Unknown;
-  const std::optional<uint32_t> offset = pe::NewHeaderOffset(*first, kind);
-  if (!offset) return kind;
-  if (*offset < first->size() && first->size() - *offset >= pe::kSignatureSize) {
-    return pe::KindOfSignature(std::span(*first).subspan(*offset, pe::kSignatureSize));
-  }
-  if (first->size() < kFirstRead) return pe::ExeKind::Unknown;  // the file ends before the signature
-  const auto signature = files.ReadFilePart(path, *offset, pe::kSignatureSize);
-  return signature ? pe::KindOfSignature(*signature) : pe::ExeKind::Unknown;
+  return ReadImageHeader(machine, path).kind;
 }
 
-int BitnessOfKind(pe::ExeKind kind) {
-  switch (pe::KindBits(kind)) {
-    case 16:
-      return bitness::k16;
-    case 32:
-      return bitness::k32;
-    default:
-      return bitness::kUnknown;
-  }
-}
+int BitnessOfKind(pe::ExeKind kind) { return BitnessOfBits(pe::KindBits(kind)); }
 
 ModuleDependencies ListModuleDependencies(platform::Machine& machine, const std::string& path) {
   ModuleDependencies result;

@@ -56,6 +56,16 @@ void SetApplicationFolder(RunContext& context, std::string_view folder) {
   }
 }
 
+void SetSystemFolder(RunContext& context, std::string_view folder) {
+  Locations& locations = context.locations;
+  locations.SetFolder('S', folder);
+  if (DirectoryItem* entry = DirectoryEntry(locations.DirectoryInfo(), 'S')) {
+    PathSpec value(context, locations.Folder('S'));
+    value.EnsureTrailingBackslash();
+    entry->value = value.Text();
+  }
+}
+
 void AttachDirectorySection(RunContext& context, std::weak_ptr<ConfigSection> watched) {
   Locations& locations = context.locations;
   locations.SetDirectoryInfo(std::move(watched));

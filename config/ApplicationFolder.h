@@ -14,6 +14,9 @@ class ConfigDatabase;
 // Makes `folder` the application folder (location 1), and the value of
 // the "1" entry of Directory Info when it is attached.
 void SetApplicationFolder(RunContext& context, std::string_view folder);
+// Makes `folder` the System folder (location S), and the value of the "S"
+// entry of Directory Info when it is attached.
+void SetSystemFolder(RunContext& context, std::string_view folder);
 // Attaches Directory Info (or detaches with an empty one) and writes the resolved
 // folders of W, S, T, 1 and 2 into its entries.
 void AttachDirectorySection(RunContext& context, std::weak_ptr<ConfigSection> section);

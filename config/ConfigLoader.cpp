@@ -2,6 +2,7 @@
 #include <string>
 
 #include "config/ApplicationFolder.h"
+#include "config/ApplicationView.h"
 #include "config/ConfigDatabase.h"
 #include "config/ItemParsing.h"
 #include "config/MessageText.h"
@@ -81,6 +82,7 @@ class Loader {
   bool FinishSection() {
     if (EqualsNoCase(currentName_, StandardSectionName(SectionId::DirectoryInfo))) {
       if (!LocateApplication(context_, database_)) return false;
+      SelectApplicationView(context_, database_);
     }
     if (EqualsNoCase(currentName_, StandardSectionName(SectionId::AppInfo))) TakeAppInfo();
     return true;

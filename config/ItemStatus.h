@@ -75,6 +75,7 @@ inline constexpr int kUnexpectedFolder = 10113;
 inline constexpr int kMoreThanOneFolder = 10114;
 inline constexpr int kLoadedUnexpectedFolder = 10115;
 inline constexpr int kNotLoadable = 10116;
+inline constexpr int kLoadNotChecked = 10520;
 inline constexpr int kFileNotRequired = 10117;
 inline constexpr int kAlsoFoundIn = 10118;
 inline constexpr int kEntryInvalid = 10120;

@@ -62,6 +62,7 @@ namespace bitness {
 inline constexpr int kUnknown = 0;
 inline constexpr int k16 = 1;
 inline constexpr int k32 = 2;
+inline constexpr int k64 = 3;
 }  // namespace bitness
 
 // Load results of the DLL load check.
@@ -69,6 +70,8 @@ namespace loadresult {
 inline constexpr int kNone = 0;
 inline constexpr int kNotLoaded = 100;
 inline constexpr int kUnexpectedFolder = 102;
+// The checker for the file's bitness could not run on this machine.
+inline constexpr int kNotChecked = 103;
 }  // namespace loadresult
 
 // An expected program file, DLL, control or driver.

@@ -21,6 +21,11 @@ struct RunContext {
   Locations locations;       // the location table, filled on first use
   std::string appName;       // "AppName" of App Info
   bool appWin32 = true;      // "AppWin32" of App Info
+  // The bitness code of the application's program file (bitness::k64 ...)
+  // and the view of 64-bit Windows the run reads, once the application is
+  // located (SelectApplicationView).
+  int appBitness = 0;
+  platform::View view = platform::View::Native;
   bool isNt = false;         // the measured platform is Windows NT
   bool loadCheckPending = true;  // the DLL load check has not been tried yet
   int32_t configFiles = -1;    // FILES of CONFIG.SYS; -1 until read

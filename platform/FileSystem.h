@@ -98,7 +98,12 @@ class FileSystem {
   virtual std::string CurrentDirectory() = 0;
   virtual bool SetCurrentDirectory(const std::string& path) = 0;
   virtual std::string WindowsDirectory() = 0;
+  // The System folder of the view last selected: GetSystemDirectory, or on
+  // 64-bit Windows the folder that a program of the other bitness reaches
+  // under that name (GetSystemWow64Directory for a 32-bit one, "Sysnative"
+  // for a 64-bit one seen from a 32-bit program).
   virtual std::string SystemDirectory() = 0;
+  virtual void SelectSystemView(View view) = 0;
   virtual std::string TempPath() = 0;     // with a trailing backslash, as GetTempPath
   virtual std::string ProgramPath() = 0;  // GetModuleFileName of the running program
 

@@ -60,6 +60,9 @@ class Registry {
   virtual int32_t SetDefaultValue(RegKey parent, const std::string& subKey,
                                   const std::string& text) = 0;
   virtual int32_t CloseKey(RegKey key) = 0;
+  // The view every later open and create goes through (KEY_WOW64_32KEY or
+  // KEY_WOW64_64KEY); keys already open stay in theirs.
+  virtual void SelectView(View view) = 0;
 };
 
 }  // namespace cvn::platform

@@ -58,6 +58,8 @@ class SystemInfo {
   virtual ~SystemInfo() = default;
 
   virtual OsVersion GetVersion() = 0;
+  // 64 on 64-bit Windows (also for a 32-bit program under WOW64), else 32.
+  virtual int WindowsBits() = 0;
   // GetSystemInfo's dwProcessorType (386, 486, 586, ...).
   virtual uint32_t ProcessorType() = 0;
   virtual MemoryStatus GetMemoryStatus() = 0;

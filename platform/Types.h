@@ -59,4 +59,10 @@ struct FindData {
   std::string shortName;  // 8.3 alternate name, empty when the name already fits
 };
 
+// What a program of one bitness sees of 64-bit Windows: a 32-bit program
+// reads the 32-bit Registry view (keys kept under "Wow6432Node") and finds
+// SysWOW64 as its System folder. Native is what this program itself sees.
+// On 32-bit Windows there is only one of each, whichever is asked for.
+enum class View { Native, Bits32, Bits64 };
+
 }  // namespace cvn::platform

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "config/ApplicationView.h"
 #include "config/VisibleText.h"
 #include "report/ReportBlocks.h"
 
@@ -13,6 +14,7 @@ namespace {
 constexpr int kTitle = 10220;
 constexpr int kApplication = 10221;
 constexpr int kCdLabel = 10222;
+constexpr int kBitness = 10521;
 constexpr int kLegend = 10223;
 constexpr int kLegendError = 10224;
 constexpr int kLegendWarning = 10225;
@@ -69,6 +71,7 @@ void WriteApplication(ReportScope& scope) {
   if (const std::string* name = FindValue(app, "AppName")) {
     out.Line(out.Load(kApplication) + VisibleText(*name));
   }
+  out.Line(out.Load(kBitness) + ApplicationViewText(scope.context));
   const std::string* label = FindValue(app, "CDVolumeLabel");
   if (label != nullptr && !label->empty()) out.Line(out.Load(kCdLabel) + VisibleText(*label));
   out.BlankLine();

@@ -502,7 +502,12 @@ bool EmulatedFileSystem::SetCurrentDirectory(const std::string& path) {
 }
 
 std::string EmulatedFileSystem::WindowsDirectory() { return facts_.windowsFolder; }
-std::string EmulatedFileSystem::SystemDirectory() { return facts_.systemFolder; }
+// The emulated Corvane is a 64-bit program on a 64-bit machine: only the
+// 32-bit view finds another System folder.
+std::string EmulatedFileSystem::SystemDirectory() {
+  return systemView_ == platform::View::Bits32 && !facts_.wow64Folder.empty() ? facts_.wow64Folder
+                                                                            : facts_.systemFolder;
+}
 
 std::string EmulatedFileSystem::TempPath() {
   const std::string& temp = facts_.tempFolder;

@@ -48,6 +48,7 @@ class EmulatedFileSystem : public platform::FileSystem {
   bool SetCurrentDirectory(const std::string& path) override;
   std::string WindowsDirectory() override;
   std::string SystemDirectory() override;
+  void SelectSystemView(platform::View view) override { systemView_ = view; }
   std::string TempPath() override;
   std::string ProgramPath() override;
   platform::DriveType GetDriveType(const std::string& root) override;
@@ -92,6 +93,7 @@ class EmulatedFileSystem : public platform::FileSystem {
   bool Injected(const WinPath& path, InjectedFailure failure) const;
 
   const MachineFacts& facts_;
+  platform::View systemView_ = platform::View::Native;
   DiskImage& disk_;
   FileMetadata& metadata_;
   PendingRenames& pending_;

@@ -37,7 +37,7 @@ EmulatedMachine::EmulatedMachine(std::string imageDir, MachineFacts facts, Regis
   pending_ = std::make_unique<emulated::PendingRenames>(registryStore_);
   files_ = std::make_unique<EmulatedFileSystem>(facts_, disk_, metadata_, *pending_);
   profile_ = std::make_unique<EmulatedProfile>(*files_);
-  registry_ = std::make_unique<EmulatedRegistry>(registryStore_, facts_.protectedKeys);
+  registry_ = std::make_unique<EmulatedRegistry>(registryStore_, facts_.protectedKeys, facts_.windowsBits == 64);
   versions_ = std::make_unique<EmulatedVersionInfo>(*files_);
   system_ = std::make_unique<EmulatedSystemInfo>(facts_);
   processes_ = std::make_unique<EmulatedProcesses>(facts_);
@@ -55,7 +55,7 @@ void EmulatedMachine::MakeStandardFolders() {
   }
   const std::string programFolder = facts_.programPath.substr(0, facts_.programPath.find_last_of('\\'));
   const std::string* const folders[] = {&facts_.windowsFolder, &facts_.systemFolder, &facts_.tempFolder,
-                                        &programFolder, &facts_.currentFolder};
+                                        &programFolder, &facts_.currentFolder, &facts_.wow64Folder};
   for (const std::string* folder : folders) {
     const auto path = ResolvePath(*folder, WinPath{});
     if (!path) continue;

@@ -30,21 +30,55 @@ std::string Upper(std::string_view text) {
   return upper;
 }
 
-// "PARENT\SUB\KEY" with the empty names of `subKey` skipped.
-std::string ChildPath(std::string path, std::string_view subKey) {
+// "PARENT\SUB\KEY" with the empty names of `subKey` skipped, in upper case
+// or as spelt.
+enum class Spelling { Upper, AsGiven };
+std::string ChildPath(std::string path, std::string_view subKey, Spelling spelling = Spelling::Upper) {
   size_t start = 0;
   while (start <= subKey.size()) {
     const size_t end = std::min(subKey.find('\\', start), subKey.size());
-    if (end > start) path += "\\" + Upper(subKey.substr(start, end - start));
+    const std::string_view name = subKey.substr(start, end - start);
+    if (end > start) path += "\\" + (spelling == Spelling::Upper ? Upper(name) : std::string(name));
     start = end + 1;
   }
   return path;
 }
 
+bool IsOneOf(std::string_view upperName, std::initializer_list<std::string_view> names) {
+  return std::find(names.begin(), names.end(), upperName) != names.end();
+}
+
+// The name of the key below `prefix` (upper case, ending in a backslash)
+// that `path` leads to; empty when `path` does not lead below it.
+std::string_view NameBelow(std::string_view path, std::string_view prefix) {
+  if (path.size() <= prefix.size() || path.substr(0, prefix.size()) != prefix) return {};
+  const std::string_view rest = path.substr(prefix.size());
+  return rest.substr(0, rest.find('\\'));
+}
+
+// Where a 32-bit program's path turns off on 64-bit Windows: HKLM\SOFTWARE
+// is redirected below its "Wow6432Node", except the classes; of the classes
+// only these keys are kept apart, the rest (TypeLib, ProgIDs, file types)
+// is shared, and so is HKEY_CURRENT_USER. The position in `path` (upper
+// case) where "Wow6432Node" goes, or npos.
+size_t WowInsertion(std::string_view path) {
+  constexpr std::string_view kSoftware = "HKEY_LOCAL_MACHINE\\SOFTWARE\\";
+  for (const std::string_view classes : {"HKEY_CLASSES_ROOT\\", "HKEY_LOCAL_MACHINE\\SOFTWARE\\CLASSES\\"}) {
+    const std::string_view name = NameBelow(path, classes);
+    if (name.empty()) continue;
+    const bool apart = IsOneOf(name, {"CLSID", "INTERFACE", "DIRECTSHOW", "MEDIA TYPE", "MEDIAFOUNDATION"});
+    return apart ? classes.size() : std::string_view::npos;
+  }
+  const std::string_view name = NameBelow(path, kSoftware);
+  if (name.empty() || IsOneOf(name, {"CLASSES", "WOW6432NODE"})) return std::string_view::npos;
+  return kSoftware.size();
+}
+
 }  // namespace
 
-EmulatedRegistry::EmulatedRegistry(RegistryStore& store, const std::vector<std::string>& protectedKeys)
-    : store_(store) {
+EmulatedRegistry::EmulatedRegistry(RegistryStore& store, const std::vector<std::string>& protectedKeys,
+                                   bool twoViews)
+    : store_(store), twoViews_(twoViews) {
   for (const auto& key : protectedKeys) {
     const size_t slash = std::min(key.find('\\'), key.size());
     RegRoot root;
@@ -80,13 +114,26 @@ RegKey EmulatedRegistry::Issue(RegNode& node, Access access, std::string path) {
   return handle;
 }
 
+RegNode* EmulatedRegistry::Resolve(const Handle& handle, const std::string& subKey, bool create,
+                                   std::string& path) {
+  path = ChildPath(handle.path, subKey);
+  const size_t at = twoViews_ && view_ == platform::View::Bits32 ? WowInsertion(path) : std::string::npos;
+  if (at == std::string::npos) return create ? &handle.node->Create(subKey) : handle.node->Find(subKey);
+  // The keys keep the spelling the caller gives; the inserted one is spelt
+  // as Windows spells it.
+  std::string spelt = ChildPath(handle.path, subKey, Spelling::AsGiven);
+  spelt.insert(at, "Wow6432Node\\");
+  path.insert(at, "WOW6432NODE\\");
+  return create ? store_.Tree().Create(spelt) : store_.Tree().Find(spelt);
+}
+
 int32_t EmulatedRegistry::OpenKey(RegKey parent, const std::string& subKey, Access access, RegKey& opened) {
   const auto handle = Lookup(parent);
   if (!handle) return regerr::kInvalidHandle;
   if (!subKey.empty() && subKey.front() == '\\') return kBadPathname;
-  RegNode* node = handle->node->Find(subKey);
+  std::string path;
+  RegNode* node = Resolve(*handle, subKey, false, path);
   if (!node) return regerr::kFileNotFound;
-  std::string path = ChildPath(handle->path, subKey);
   if (access == Access::All && IsProtected(path)) return kAccessDenied;
   opened = Issue(*node, access, std::move(path));
   return regerr::kSuccess;
@@ -96,12 +143,13 @@ int32_t EmulatedRegistry::CreateKey(RegKey parent, const std::string& subKey, Re
   const auto handle = Lookup(parent);
   if (!handle) return regerr::kInvalidHandle;
   if (!subKey.empty() && subKey.front() == '\\') return kBadPathname;
-  std::string path = ChildPath(handle->path, subKey);
+  std::string path;
+  RegNode* node = Resolve(*handle, subKey, false, path);
   if (IsProtected(path)) return kAccessDenied;
-  RegNode* node = handle->node->Find(subKey);
   if (!node) {
     if (handle->access == Access::Read) return kAccessDenied;
-    node = &handle->node->Create(subKey);
+    node = Resolve(*handle, subKey, true, path);
+    if (!node) return regerr::kFileNotFound;
     store_.Save();
   }
   opened = Issue(*node, Access::All, std::move(path));

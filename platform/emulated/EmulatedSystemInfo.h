@@ -11,6 +11,7 @@ class EmulatedSystemInfo : public platform::SystemInfo {
   explicit EmulatedSystemInfo(const MachineFacts& facts) : facts_(facts) {}
 
   platform::OsVersion GetVersion() override { return facts_.version; }
+  int WindowsBits() override { return facts_.windowsBits; }
   uint32_t ProcessorType() override { return facts_.processorType; }
   platform::MemoryStatus GetMemoryStatus() override { return facts_.memory; }
   // 0 for an index the machine has no figure for, as Windows answers.

@@ -122,6 +122,8 @@ std::vector<Field> WindowsFields(MachineFacts& f) {
       {"ServicePack", [&](auto v) { return SetText(f.version.servicePack, v); }},
       {"Folder", [&](auto v) { return SetText(f.windowsFolder, v); }},
       {"SystemFolder", [&](auto v) { return SetText(f.systemFolder, v); }},
+      {"Bits", [&](auto v) { return SetNumber(f.windowsBits, v) && (f.windowsBits == 32 || f.windowsBits == 64); }},
+      {"Wow64Folder", [&](auto v) { return SetText(f.wow64Folder, v); }},
       {"TempFolder", [&](auto v) { return SetText(f.tempFolder, v); }},
       {"ProgramPath", [&](auto v) { return SetText(f.programPath, v); }},
       {"CurrentFolder", [&](auto v) { return SetText(f.currentFolder, v); }},
@@ -386,6 +388,8 @@ std::optional<MachineFacts> ParseMachineFacts(std::string_view text, std::string
   }
   std::sort(facts.drives.begin(), facts.drives.end(),
             [](const DriveFacts& a, const DriveFacts& b) { return a.letter < b.letter; });
+  if (facts.windowsBits != 64) facts.wow64Folder.clear();
+  if (facts.windowsBits == 64 && facts.wow64Folder.empty()) facts.wow64Folder = facts.windowsFolder + "\\SYSWOW64";
   return facts;
 }
 

@@ -43,6 +43,10 @@ struct MachineFacts {
   platform::OsVersion version{4, 0, 950, platform::kPlatformWindows, ""};
   std::string windowsFolder = "C:\\WINDOWS";
   std::string systemFolder = "C:\\WINDOWS\\SYSTEM";
+  // 64: the machine is 64-bit Windows, where a 32-bit program reads the
+  // 32-bit Registry view and finds `wow64Folder` as its System folder.
+  int windowsBits = 32;
+  std::string wow64Folder;  // empty: SysWOW64 in the Windows folder
   std::string tempFolder = "C:\\WINDOWS\\TEMP";
   std::string programPath = "C:\\CORVANE\\CORVANE.EXE";
   std::string currentFolder;  // empty: the program's folder

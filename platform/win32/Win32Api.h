@@ -35,4 +35,15 @@ Function FindExport(const char* module, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(handle, name)));
 }
 
+// True on 64-bit Windows, whichever bitness this program has.
+inline bool On64BitWindows() {
+#ifdef _WIN64
+  return true;
+#else
+  BOOL wow64 = FALSE;
+  const auto isWow64 = FindExport<BOOL(WINAPI*)(HANDLE, PBOOL)>("kernel32.dll", "IsWow64Process");
+  return isWow64 != nullptr && isWow64(::GetCurrentProcess(), &wow64) && wow64;
+#endif
+}
+
 }  // namespace cvn::platform::win32

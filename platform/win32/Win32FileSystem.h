@@ -34,12 +34,16 @@ class Win32FileSystem final : public FileSystem {
   bool SetCurrentDirectory(const std::string& path) override;
   std::string WindowsDirectory() override;
   std::string SystemDirectory() override;
+  void SelectSystemView(View view) override { systemView_ = view; }
   std::string TempPath() override;
   std::string ProgramPath() override;
 
   DriveType GetDriveType(const std::string& root) override;
   std::optional<std::string> VolumeLabel(const std::string& root) override;
   std::optional<DiskFreeSpace> GetDiskFreeSpace(const std::string& root) override;
+
+ private:
+  View systemView_ = View::Native;
 };
 
 }  // namespace cvn::platform::win32

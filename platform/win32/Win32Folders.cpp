@@ -69,6 +69,20 @@ std::string Win32FileSystem::WindowsDirectory() {
 }
 
 std::string Win32FileSystem::SystemDirectory() {
+  constexpr bool kThis64 = sizeof(void*) == 8;
+  const bool otherBitness = (systemView_ == View::Bits32 && kThis64) || (systemView_ == View::Bits64 && !kThis64);
+  if (otherBitness && On64BitWindows()) {
+    if (kThis64) {
+      using Wow64Folder = UINT(WINAPI*)(LPSTR, UINT);
+      if (const auto wow64 = FindExport<Wow64Folder>("kernel32.dll", "GetSystemWow64DirectoryA")) {
+        return TextOfSizedCall([wow64](char* buffer, DWORD size) { return static_cast<DWORD>(wow64(buffer, size)); });
+      }
+    } else {
+      // A 32-bit program reaches the 64-bit System folder only under this
+      // alias, which the file system redirection leaves alone.
+      return WindowsDirectory() + "\\Sysnative";
+    }
+  }
   return TextOfSizedCall([](char* buffer, DWORD size) {
     return static_cast<DWORD>(::GetSystemDirectoryA(buffer, size));
   });

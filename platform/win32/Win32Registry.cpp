@@ -29,7 +29,7 @@ constexpr int kReadAttempts = 8;
 
 int32_t Win32Registry::OpenKey(RegKey parent, const std::string& subKey, Access access,
                                RegKey& opened) {
-  const REGSAM rights = access == Access::Read ? KEY_READ : KEY_ALL_ACCESS;
+  const REGSAM rights = (access == Access::Read ? KEY_READ : KEY_ALL_ACCESS) | view_;
   HKEY key = nullptr;
   const LONG result = ::RegOpenKeyExA(ToHkey(parent), subKey.c_str(), 0, rights, &key);
   if (result == ERROR_SUCCESS) opened = FromHkey(key);
@@ -41,7 +41,7 @@ int32_t Win32Registry::CreateKey(RegKey parent, const std::string& subKey, RegKe
   DWORD disposition = 0;
   const LONG result =
       ::RegCreateKeyExA(ToHkey(parent), subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &key, &disposition);
+                        KEY_ALL_ACCESS | view_, nullptr, &key, &disposition);
   if (result == ERROR_SUCCESS) opened = FromHkey(key);
   return result;
 }
@@ -76,12 +76,27 @@ int32_t Win32Registry::SetValue(RegKey key, const std::string& name, uint32_t ty
                           static_cast<DWORD>(data.size()));
 }
 
+// RegSetValue knows no view, so the key is created in the selected one and
+// its default value set as RegSetValue would: the text and its zero.
 int32_t Win32Registry::SetDefaultValue(RegKey parent, const std::string& subKey,
                                        const std::string& text) {
-  return ::RegSetValueA(ToHkey(parent), subKey.c_str(), REG_SZ, text.c_str(),
-                        static_cast<DWORD>(text.size()));
+  RegKey key = 0;
+  if (const int32_t result = CreateKey(parent, subKey, key); result != ERROR_SUCCESS) return result;
+  Bytes data(text.begin(), text.end());
+  data.push_back(0);
+  const int32_t result = SetValue(key, "", REG_SZ, data);
+  CloseKey(key);
+  return result;
 }
 
 int32_t Win32Registry::CloseKey(RegKey key) { return ::RegCloseKey(ToHkey(key)); }
+
+void Win32Registry::SelectView(View view) {
+  view_ = 0;
+  // One view only on 32-bit Windows, where older systems refuse the flags.
+  if (!On64BitWindows()) return;
+  if (view == View::Bits32) view_ = KEY_WOW64_32KEY;
+  if (view == View::Bits64) view_ = KEY_WOW64_64KEY;
+}
 
 }  // namespace cvn::platform::win32

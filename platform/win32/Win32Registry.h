@@ -14,6 +14,10 @@ class Win32Registry final : public Registry {
   int32_t SetDefaultValue(RegKey parent, const std::string& subKey,
                           const std::string& text) override;
   int32_t CloseKey(RegKey key) override;
+  void SelectView(View view) override;
+
+ private:
+  uint32_t view_ = 0;  // the KEY_WOW64_* flag of the view, 0 for the native one
 };
 
 }  // namespace cvn::platform::win32

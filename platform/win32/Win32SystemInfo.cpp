@@ -107,4 +107,6 @@ std::string Win32SystemInfo::FormatTime(const SystemTime& time) {
   });
 }
 
+int Win32SystemInfo::WindowsBits() { return On64BitWindows() ? 64 : 32; }
+
 }  // namespace cvn::platform::win32

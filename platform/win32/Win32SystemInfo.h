@@ -8,6 +8,7 @@ namespace cvn::platform::win32 {
 class Win32SystemInfo final : public SystemInfo {
  public:
   OsVersion GetVersion() override;
+  int WindowsBits() override;
   uint32_t ProcessorType() override;
   MemoryStatus GetMemoryStatus() override;
   int GetSystemMetrics(int index) override;

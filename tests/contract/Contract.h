@@ -27,7 +27,12 @@ class ContractEnvironment {
   virtual bool IsWin32() const = 0;
 };
 
-std::unique_ptr<ContractEnvironment> MakeContractEnvironment();
+// Which Windows a test wants where the platform can choose: the real
+// platform is whatever Windows (or Wine prefix) runs the suite; the emulated
+// one makes a 64-bit machine for Windows64.
+enum class WindowsWanted { Default, Windows64 };
+
+std::unique_ptr<ContractEnvironment> MakeContractEnvironment(WindowsWanted wanted = WindowsWanted::Default);
 
 // The Windows path of a PE file that the build made for the tests. Both
 // platforms reach the build folder through drive Z:, which maps to "/".

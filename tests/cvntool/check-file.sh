@@ -3,10 +3,12 @@
 # compares what it prints with the expected text. Paths and the system's
 # own modules differ between machines, so only the version, the kind and
 # the lines of the two fixtures are compared, without their paths.
-#   check-file.sh EXPECTED host CVNTOOL FIXTURE_DIR      (a fresh machine image)
-#   check-file.sh EXPECTED wine CVNTOOL.EXE FIXTURE_DIR  (under scripts/wine-run)
+# BITS in EXPECTED stands for the fixtures' bitness (32 or 64), which
+# follows the build's.
+#   check-file.sh EXPECTED host CVNTOOL FIXTURE_DIR BITS      (a fresh machine image)
+#   check-file.sh EXPECTED wine CVNTOOL.EXE FIXTURE_DIR BITS  (under scripts/wine-run)
 set -euo pipefail
-expected=$1 mode=$2 tool=$3 fixtures=$4
+expected=$1 mode=$2 tool=$3 fixtures=$4 bits=$5
 here=$(cd "$(dirname "$0")/../.." && pwd)
 
 case "$mode" in
@@ -27,5 +29,5 @@ esac
 actual=$(run 2>/dev/null | tr -d '\r' |
   grep -E '^(version|kind|dependencies) |"(dep_user|ver_fixed)\.dll"' |
   sed -E -e 's/^(dependencies status=[0-9]+).*/\1/' -e 's/^( *module depth=[0-9]+ "[^"]*").*/\1/')
-diff -u "$expected" <(printf '%s\n' "$actual")
+diff -u <(sed "s/BITS/$bits/" "$expected") <(printf '%s\n' "$actual")
 echo "file matches $(basename "$expected")"

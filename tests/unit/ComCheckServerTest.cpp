@@ -150,6 +150,46 @@ TEST_F(ComCheckServerTest, AServerInAnotherFolderNamesBothFolders) {
   EXPECT_EQ(ProblemLevel(item), level::kSeriousWarning);
 }
 
+// A server registered as Windows may write it: the file is what counts,
+// compared as a path, and the texts show no quote and no folder twice.
+struct RegisteredAsCase {
+  const char* name;
+  const char* registered;  // InprocServer32
+  int status;
+  const char* text;
+};
+
+class ComCheckRegisteredAsTest : public ComCheckServerTest,
+                                 public ::testing::WithParamInterface<RegisteredAsCase> {};
+
+TEST_P(ComCheckRegisteredAsTest, TheFileItNamesIsJudged) {
+  image_.File("C:\\WINDOWS\\SYSTEM\\Widget Server.dll", "MZ");
+  ClassesRoot({{kClassKey + "\\InprocServer32", GetParam().registered}});
+  LoadApp(std::string("[OLE Server Info]\nVendor Widget, Widget Server.dll, S, Vendor.Widget.2, 2.0,\nY, N, N, ") +
+          kClsid + ", " + kTypeLib + "\n");
+  ServerItem& item = ItemOf<ServerItem>(SectionId::OleServerInfo, 0);
+  ASSERT_EQ(CheckServer(*context_, item), platform::kSOk);
+  EXPECT_EQ(item.SubStatus(Aspect::ServerLocation), GetParam().status);
+  EXPECT_EQ(item.displayTexts[0], GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Registrations, ComCheckRegisteredAsTest,
+    ::testing::Values(
+        RegisteredAsCase{"ShortPath", "C:\\WINDOWS\\SYSTEM\\WIDGET~1.DLL", substatus::kMatches,
+                         "C:\\WINDOWS\\SYSTEM\\Widget Server.dll"},
+        RegisteredAsCase{"Quoted", "\"C:\\Windows\\System\\Widget Server.dll\"", substatus::kMatches,
+                         "C:\\WINDOWS\\SYSTEM\\Widget Server.dll"},
+        RegisteredAsCase{"BareNameOnTheSearchPath", "Widget Server.dll", substatus::kMatches,
+                         "C:\\WINDOWS\\SYSTEM\\Widget Server.dll"},
+        RegisteredAsCase{"QuotedElsewhere", "\"C:\\Program Files\\Other\\Widget Server.dll\"",
+                         substatus::kWrongFolder, "c:\\program files\\other, expected c:\\windows\\system"},
+        RegisteredAsCase{"AnotherFileOfTheFolder", "C:\\WINDOWS\\SYSTEM\\OTHER.DLL", substatus::kWrongFolder,
+                         "c:\\windows\\system\\other.dll, expected c:\\windows\\system\\widget server.dll"},
+        RegisteredAsCase{"BareNameFoundNowhere", "gone.dll", substatus::kWrongFolder,
+                         "gone.dll, expected c:\\windows\\system\\widget server.dll"}),
+    [](const auto& p) { return std::string(p.param.name); });
+
 // Each of the three ProgID readings can be the one that differs.
 struct ProgIdCase {
   std::string key;

@@ -319,6 +319,27 @@ INSTANTIATE_TEST_SUITE_P(
                       BitnessCase{"NeIn16BitApp", "NE", "No", bitness::k16, ""}),
     [](const auto& p) { return std::string(p.param.name); });
 
+// A 32-bit or a 64-bit application cannot load a module of the other.
+TEST_F(FileCheckTest, NotesAModuleOfTheOtherWindowsBitness) {
+  image_.File("C:\\APP\\A.DLL", test::X64Dll()).File("C:\\APP\\B.DLL", test::PlainDll());
+  FileItem& a = Item("A.DLL, 1, 1, Y, N\nB.DLL, 1, 1, Y, N");
+  context_->appBitness = bitness::k32;
+  EXPECT_EQ(Check(a).notes, "(64-bit)");
+  FileItem& b = *database_.GetSection(SectionId::DllInfo)->ItemAs<FileItem>(1);
+  context_->appBitness = bitness::k64;
+  EXPECT_EQ(Check(b).notes, "(32-bit)");
+}
+
+// Codes are case-sensitive: "s" is the application folder, so a copy in the
+// System folder is a second copy.
+TEST_F(FileCheckTest, ALowerCaseCodeIsNotTheSystemFolderInTheSecondCopySearch) {
+  image_.File("C:\\APP\\A.DLL", test::PlainDll()).File("C:\\WINDOWS\\SYSTEM\\A.DLL", test::PlainDll());
+  FileItem& item = Item("A.DLL, s, s, Y, N");
+  const auto out = Check(item);
+  EXPECT_EQ(out.result, filestatus::kMoreThanOneFolder);
+  EXPECT_EQ(item.otherFolder, "c:\\windows\\system");
+}
+
 TEST_F(FileCheckTest, TheBitnessOfTheLoadCheckStays) {
   image_.File("C:\\APP\\A.DLL", test::PlainDll());
   FileItem& item = Item("A.DLL, 1, 1, Y, N");

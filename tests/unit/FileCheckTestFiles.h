@@ -29,6 +29,17 @@ inline Bytes VersionedDll(uint32_t ms, uint32_t ls, const std::u16string& fileVe
 
 inline Bytes PlainDll() { return Linked(PeBuilder().Section(".text", Bytes(64, 0xC3)).Build()); }
 
+// PlainDll with another COFF machine and optional-header magic, the two
+// fields its bitness is read from (0x8664 and 0x20B: a module for the x64).
+inline Bytes DllFor(uint16_t machine, uint16_t magic) {
+  Bytes file = PlainDll();
+  const uint32_t signature = static_cast<uint32_t>(file[60] | file[61] << 8 | file[62] << 16 | file[63] << 24);
+  PutU16(file, signature + 4, machine);
+  PutU16(file, signature + 24, magic);
+  return file;
+}
+inline Bytes X64Dll() { return DllFor(0x8664, 0x20B); }
+
 // An MS-DOS header whose e_lfanew points at `signature` right after it.
 inline Bytes OldStyleExecutable(const std::string& signature) {
   Bytes bytes(128, 0);

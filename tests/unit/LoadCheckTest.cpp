@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "checks/FileCheck.h"
 #include "checks/LoadCheck.h"
+#include "config/ItemStatus.h"
 #include "ConfigTestSupport.h"
 #include "config/ValueFormats.h"
+#include "tests/unit/FileCheckTestFiles.h"
 #include "ui/ScriptedProgressDialog.h"
 
 namespace cvn {
@@ -10,11 +13,14 @@ namespace {
 
 constexpr const char* kChecker32 = "c:\\corvane\\Lodvex32.exe";
 constexpr const char* kChecker16 = "c:\\corvane\\Lodvex16.exe";
+constexpr const char* kChecker64 = "c:\\corvane\\Lodvex64.exe";
 
 class LoadCheckTest : public test::ConfigMachineTest {
  protected:
   void SetUp() override {
-    image_.File("C:\\CORVANE\\LODVEX32.EXE", "MZ").File("C:\\CORVANE\\LODVEX16.EXE", "MZ");
+    image_.File("C:\\CORVANE\\LODVEX32.EXE", "MZ")
+        .File("C:\\CORVANE\\LODVEX64.EXE", "MZ")
+        .File("C:\\CORVANE\\LODVEX16.EXE", "MZ");
   }
 
   // Loads an application in C:\APP with DLLs A to D and control E.OCX.
@@ -45,14 +51,15 @@ class LoadCheckTest : public test::ConfigMachineTest {
     return none;
   }
 
-  // The checkers started, as "32 A.DLL" or "16 A.DLL", in order.
+  // The checkers started, as "32 A.DLL", "64 A.DLL" or "16 A.DLL", in order.
   std::vector<std::string> Starts() const {
     std::vector<std::string> starts;
     for (const auto& started : machine_->StartedProcesses()) {
       const bool is16 = started.commandLine.find("Lodvex16") != std::string::npos;
+      const bool is64 = started.commandLine.find("Lodvex64") != std::string::npos;
       EXPECT_EQ(started.creationFlags, is16 ? lodvex::kSeparateWowVdm : 0u) << started.commandLine;
       const size_t lastQuote = started.commandLine.rfind('"', started.commandLine.size() - 2);
-      starts.push_back((is16 ? "16 " : "32 ") +
+      starts.push_back((is16 ? "16 " : is64 ? "64 " : "32 ") +
                        started.commandLine.substr(lastQuote + 1, started.commandLine.size() - lastQuote - 2));
     }
     return starts;
@@ -126,26 +133,70 @@ TEST_F(LoadCheckTest, A16BitApplicationTriesThe16BitCheckerFirst) {
             (std::vector<std::string>{"16 A.DLL", "16 B.DLL", "32 B.DLL"}));
 }
 
-TEST_F(LoadCheckTest, ACheckerThatCannotStartCountsAsNotLoaded) {
+TEST_F(LoadCheckTest, ACheckerThatCannotStartLeavesTheLoadUnchecked) {
   LoadApp();
-  // Nothing answers for A.DLL: neither start succeeds.
+  // Nothing answers for A.DLL: neither start succeeds, so nothing is known.
   Answer(kChecker16, "B.DLL", 101);
   RunDllLoadCheck(*context_, database_, dialogs_);
-  EXPECT_EQ(Item("A.DLL").loadResult, loadresult::kNotLoaded);
+  EXPECT_EQ(Item("A.DLL").loadResult, loadresult::kNotChecked);
   EXPECT_EQ(Item("B.DLL").bitness, bitness::k16);
   EXPECT_FALSE(machine_->StartedProcesses().at(0).started);
 }
 
+// Each module goes to the checker its headers call for, whatever the
+// application's bitness; a checker that cannot run here (the x64 one on
+// 32-bit Windows) leaves the load unchecked, never "could not be loaded".
+TEST_F(LoadCheckTest, EachModuleGoesToTheCheckerOfItsOwnBitness) {
+  image_.File("C:\\APP\\A.DLL", test::PlainDll())
+      .File("C:\\APP\\B.DLL", test::X64Dll())
+      .File("C:\\APP\\C.DLL", test::X64Dll())
+      .File("C:\\APP\\D.DLL", test::DllFor(0x14C, 0x20B))  // PE32+ magic for the x86: neither
+      .File("C:\\APP\\E.OCX", test::PlainDll());
+  LoadApp();
+  Answer(kChecker32, "A.DLL", 101);
+  Answer(kChecker64, "B.DLL", 102);
+  // C.DLL: the x64 checker cannot be started.
+  Answer(kChecker32, "D.DLL", 100);
+  Answer(kChecker32, "E.OCX", 100);
+  EXPECT_EQ(RunDllLoadCheck(*context_, database_, dialogs_), 0);
+
+  EXPECT_EQ(Starts(), (std::vector<std::string>{"32 A.DLL", "64 B.DLL", "64 C.DLL", "32 D.DLL", "16 D.DLL",
+                                                "32 E.OCX"}));
+  EXPECT_EQ(Item("A.DLL").bitness, bitness::k32);
+  EXPECT_EQ(Item("B.DLL").bitness, bitness::k64);
+  EXPECT_EQ(Item("B.DLL").loadResult, loadresult::kUnexpectedFolder);
+  EXPECT_EQ(Item("C.DLL").loadResult, loadresult::kNotChecked);
+  EXPECT_EQ(Item("C.DLL").bitness, bitness::kUnknown);
+  EXPECT_EQ(Item("D.DLL").loadResult, loadresult::kNotLoaded);
+  EXPECT_EQ(Item("E.OCX").loadResult, loadresult::kNotLoaded);
+
+  FileCheckOutputs outputs;
+  CheckFile(*context_, Item("C.DLL"), nullptr, outputs, true);
+  EXPECT_EQ(outputs.result, filestatus::kOk);
+  EXPECT_EQ(outputs.notes,
+            "The load of this file could not be checked: its checker cannot run on this computer.");
+  CheckFile(*context_, Item("E.OCX"), nullptr, outputs, true);
+  EXPECT_EQ(outputs.result, filestatus::kNotLoadable);
+}
+
 TEST_F(LoadCheckTest, AMissingCheckerSkipsTheWholeCheck) {
   LoadApp();
-  ASSERT_TRUE(machine_->Files().DeleteFile("C:\\CORVANE\\LODVEX16.EXE"));
-  EXPECT_EQ(RunDllLoadCheck(*context_, database_, dialogs_), platform::kEFail);
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{
-                                "Unable to locate 'c:\\corvane\\Lodvex16.exe' required to perform the "
-                                "DLL load check."});
-  EXPECT_TRUE(database_.loadCheckIncomplete);
-  EXPECT_TRUE(machine_->StartedProcesses().empty());
-  EXPECT_TRUE(dialogs_.Opened().empty());
+  for (const char* checker : {"Lodvex16.exe", "Lodvex64.exe"}) {
+    SCOPED_TRACE(checker);
+    database_.loadCheckIncomplete = false;
+    ASSERT_TRUE(machine_->Files().CopyFile(std::string("C:\\CORVANE\\") + checker, "C:\\CORVANE\\KEPT.EXE",
+                                           platform::FailIfExists::No));
+    ASSERT_TRUE(machine_->Files().DeleteFile(std::string("C:\\CORVANE\\") + checker));
+    const size_t shown = MessageTexts().size();
+    EXPECT_EQ(RunDllLoadCheck(*context_, database_, dialogs_), platform::kEFail);
+    ASSERT_EQ(MessageTexts().size(), shown + 1);
+    EXPECT_EQ(MessageTexts().back(), std::string("Unable to locate 'c:\\corvane\\") + checker +
+                                         "' required to perform the DLL load check.");
+    EXPECT_TRUE(database_.loadCheckIncomplete);
+    EXPECT_TRUE(machine_->StartedProcesses().empty());
+    EXPECT_TRUE(dialogs_.Opened().empty());
+    ASSERT_TRUE(machine_->Files().MoveFile("C:\\CORVANE\\KEPT.EXE", std::string("C:\\CORVANE\\") + checker, 0));
+  }
 }
 
 TEST_F(LoadCheckTest, TheMissing32BitCheckerIsNamedFirst) {

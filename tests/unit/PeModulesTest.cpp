@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "checks/PeModules.h"
+#include "config/ApplicationView.h"
 #include "config/Items.h"
 #include "platform/emulated/ImageBuilder.h"
 #include "tests/unit/FileCheckTestFiles.h"
+#include "util/pe/ByteReader.h"
 #include "util/pe/ImportTable.h"
 
 namespace cvn {
@@ -106,6 +108,42 @@ Bytes WithRelocationsAt(Bytes bytes, uint16_t offset) {
   test::PutU16(bytes, 24, offset);
   return bytes;
 }
+
+Bytes Truncated(Bytes bytes, size_t size) {
+  bytes.resize(size);
+  return bytes;
+}
+
+struct BitnessCase {
+  const char* name;
+  Bytes bytes;
+  int bitness;
+};
+
+class ImageBitnessTest : public PeModulesTest, public ::testing::WithParamInterface<BitnessCase> {};
+
+// Only well-formed headers of the two Windows machines tell a bitness; a
+// damaged or foreign header is unknown rather than a guess.
+TEST_P(ImageBitnessTest, ComesFromTheMachineAndTheMagicTogether) {
+  image_.File("C:\\F.DLL", GetParam().bytes);
+  EXPECT_EQ(ImageBitness(Open(), "C:\\F.DLL"), GetParam().bitness);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Headers, ImageBitnessTest,
+    ::testing::Values(
+        BitnessCase{"Pe32", test::PlainDll(), bitness::k32},
+        BitnessCase{"X64", test::X64Dll(), bitness::k64},
+        BitnessCase{"Pe32PlusMagicForX86", test::DllFor(0x14C, 0x20B), bitness::kUnknown},
+        BitnessCase{"Pe32MagicForX64", test::DllFor(0x8664, 0x10B), bitness::kUnknown},
+        BitnessCase{"Arm64", test::DllFor(0xAA64, 0x20B), bitness::kUnknown},
+        BitnessCase{"UnknownMagic", test::DllFor(0x14C, 0x107), bitness::kUnknown},
+        BitnessCase{"EndsInsideCoffHeader", Truncated(test::PlainDll(), pe::LoadU32(test::PlainDll(), 60) + 10),
+                    bitness::kUnknown},
+        BitnessCase{"HeaderPastTheEnd", WithLfanew(test::PlainDll(), 0xFFFFFFF0u), bitness::kUnknown},
+        BitnessCase{"Ne", test::OldStyleExecutable("NE"), bitness::k16},
+        BitnessCase{"NotAnExecutable", Bytes{'h', 'i'}, bitness::kUnknown}),
+    [](const auto& p) { return std::string(p.param.name); });
 
 class ExecutableKindTest : public PeModulesTest, public ::testing::WithParamInterface<KindCase> {};
 
@@ -201,6 +239,7 @@ TEST_F(PeModulesTest, A64BitModuleIsAWindowsProgramWithItsImportsRead) {
   const pe::ExeKind kind = ExecutableKind(machine, "C:\\APP\\X64.DLL");
   EXPECT_EQ(kind, pe::ExeKind::Pe);
   EXPECT_EQ(BitnessOfKind(kind), bitness::k32);
+  EXPECT_EQ(ImageBitness(machine, "C:\\APP\\X64.DLL"), bitness::k64);
   const auto deps = ListModuleDependencies(machine, "C:\\APP\\X64.DLL");
   ASSERT_EQ(deps.status, depstatus::kRead);
   ASSERT_EQ(deps.modules.size(), 1u);

@@ -47,7 +47,8 @@ TEST_F(ReportTest, ApplicationBlockNamesTheApplicationAndTheDate) {
   LoadApp(std::string(kAppInfo) + kQuiet);
   ASSERT_EQ(Write(), platform::kSOk);
   EXPECT_EQ(DisplayForm(path_), "c:\\corvane\\corvane.txt");
-  EXPECT_NE(Written(path_).find("Corvane Report\r\n==============\r\n\r\n   Application:   Sample\r\n\r\n"
+  EXPECT_NE(Written(path_).find("Corvane Report\r\n==============\r\n\r\n   Application:   Sample\r\n"
+                                "   Bitness:       unknown application, 32-bit Registry view and System folder\r\n\r\n"
                                 "   Tuesday, July 01, 1997    12:00 PM\r\n\r\nLegend:"),
             std::string::npos)
       << Written(path_);

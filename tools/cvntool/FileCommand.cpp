@@ -3,6 +3,7 @@
 #include <string>
 
 #include "checks/PeModules.h"
+#include "config/ApplicationView.h"
 #include "config/Items.h"
 #include "tools/cvntool/DumpFormat.h"
 
@@ -25,6 +26,7 @@ const char* BitnessName(int bits) {
   switch (bits) {
     case bitness::k16: return "16";
     case bitness::k32: return "32";
+    case bitness::k64: return "64";
     default: return "unknown";
   }
 }
@@ -60,7 +62,7 @@ int RunFile(RunContext& context, const Options& options, std::ostream& out, std:
     out << "version none\n";
   }
   const pe::ExeKind kind = ExecutableKind(machine, path);
-  out << "kind " << KindName(kind) << " bitness=" << BitnessName(BitnessOfKind(kind)) << '\n';
+  out << "kind " << KindName(kind) << " bitness=" << BitnessName(ImageBitness(machine, path)) << '\n';
   PrintDependencies(out, ListModuleDependencies(machine, path));
   return 0;
 }

@@ -9,8 +9,10 @@ const char* const kUsage =
     "  file PATH            print a file's version, kind and dependencies\n"
     "  fdb --cdb FILE.cdb DIR\n"
     "                       write the .fdb beside FILE.cdb for its files in DIR\n"
-    "  report FILE.cdb [--out PATH]\n"
-    "                       run every check and write the support report\n"
+    "  report FILE.cdb [--out PATH] [--load-check]\n"
+    "                       run every check and write the support report; with\n"
+    "                       --load-check the DLL load check first, with the\n"
+    "                       checkers beside cvntool\n"
     "  udb FILE.cdb         create or refresh the usage database as start-up does\n"
     "  changes FILE.cdb [--since YYYYMMDDhhmm] [--all]\n"
     "                       list the dates, or the recent changes since one\n"
@@ -61,6 +63,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
     }
     if (arg == "--json") {
       options.json = true;
+      continue;
+    }
+    if (arg == "--load-check") {
+      options.loadCheck = true;
       continue;
     }
     if (i + 1 >= args.size()) {

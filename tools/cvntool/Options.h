@@ -20,6 +20,7 @@ struct Options {
   std::vector<std::string> items;         // --item NAME, repeatable
   bool yes = false;                       // --yes
   bool json = false;                      // --json
+  bool loadCheck = false;                 // --load-check
 };
 
 // Nothing, with `error` set, for an unknown option or a missing value.

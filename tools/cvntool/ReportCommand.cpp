@@ -1,6 +1,7 @@
 #include "tools/cvntool/ReportCommand.h"
 
 #include "app/Answers.h"
+#include "checks/LoadCheck.h"
 #include "checks/Requirements.h"
 #include "config/ConfigDatabase.h"
 #include "config/PathSpec.h"
@@ -8,6 +9,7 @@
 #include "report/ReportFacts.h"
 #include "report/ReportJson.h"
 #include "tools/cvntool/LoadDatabase.h"
+#include "ui/ScriptedProgressDialog.h"
 
 namespace cvn::tool {
 
@@ -71,6 +73,11 @@ int RunReport(RunContext& context, const Options& options, std::ostream& out, st
   if (options.json) return RunJsonReport(context, options, out, errors);
   ConfigDatabase database;
   if (!LoadForChecks(context, database, options.operands[0], errors)) return 1;
+  // Before any file is checked, so that the checks see what it found.
+  if (options.loadCheck) {
+    ScriptedProgressDialogs progress;
+    RunDllLoadCheck(context, database, progress);
+  }
   ReadRequirements(database, database.minimumRequirements);
   const SavedAnswers answers = LoadAnswers(context);
   const UserInfo user = LoadUserInfo(context);

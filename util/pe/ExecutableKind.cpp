@@ -12,6 +12,13 @@ constexpr size_t kLfanewOffset = 60;
 // file has no new-style header at all.
 constexpr uint16_t kNewHeaderMinimum = 64;
 
+constexpr size_t kMachineOffset = 4;
+constexpr size_t kMagicOffset = 4 + 20;
+constexpr uint16_t kMachineI386 = 0x14C;
+constexpr uint16_t kMachineAmd64 = 0x8664;
+constexpr uint16_t kMagicPe32 = 0x10B;
+constexpr uint16_t kMagicPe32Plus = 0x20B;
+
 }  // namespace
 
 std::optional<uint32_t> NewHeaderOffset(std::span<const uint8_t> firstBytes, ExeKind& kind) {
@@ -53,6 +60,39 @@ int KindBits(ExeKind kind) {
     default:
       return 0;
   }
+}
+
+ImageHeader ReadImageHeader(const PartReader& read) {
+  constexpr size_t kFirstRead = 1024;
+  ImageHeader header;
+  const auto first = read(0, kFirstRead);
+  if (!first) return header;
+  const std::optional<uint32_t> offset = NewHeaderOffset(*first, header.kind);
+  if (!offset) {
+    header.bits = KindBits(header.kind);
+    return header;
+  }
+  std::vector<uint8_t> bytes;
+  if (*offset < first->size() && first->size() - *offset >= kPeBitsHeaderSize) {
+    bytes.assign(first->begin() + *offset, first->begin() + *offset + kPeBitsHeaderSize);
+  } else if (*offset < first->size() && first->size() < kFirstRead) {  // the file ends inside the header
+    bytes.assign(first->begin() + *offset, first->end());
+  } else if (first->size() == kFirstRead) {
+    bytes = read(*offset, kPeBitsHeaderSize).value_or(std::vector<uint8_t>{});
+  }
+  header.kind = KindOfSignature(bytes);
+  header.bits = header.kind == ExeKind::Pe ? PeImageBits(bytes) : KindBits(header.kind);
+  return header;
+}
+
+int PeImageBits(std::span<const uint8_t> fromSignature) {
+  const auto header = ByteReader(fromSignature).Bytes(0, kPeBitsHeaderSize, "PE headers");
+  if (!header || KindOfSignature(*header) != ExeKind::Pe) return 0;
+  const uint16_t machine = LoadU16(*header, kMachineOffset);
+  const uint16_t magic = LoadU16(*header, kMagicOffset);
+  if (machine == kMachineI386 && magic == kMagicPe32) return 32;
+  if (machine == kMachineAmd64 && magic == kMagicPe32Plus) return 64;
+  return 0;
 }
 
 }  // namespace cvn::pe

@@ -1,6 +1,6 @@
 // RunDllLoadCheck on the real machine with the real checkers: a module that
-// loads from its expected folder, one that another folder gives first, and
-// one that cannot load.
+// loads from its expected folder, one that another folder gives first, one
+// that cannot load, and one of the other bitness than this program's.
 #include "platform/win32/Win32Api.h"
 
 #include <gtest/gtest.h>
@@ -46,17 +46,18 @@ class LoadCheckWineTest : public ::testing::Test {
       ASSERT_TRUE(machine_->Files().CreateDirectory(folder)) << folder;
     }
     Copy(Checker("Lodvex32.exe"), checkers_ + "\\Lodvex32.exe");
+    Copy(Checker("Lodvex64.exe"), checkers_ + "\\Lodvex64.exe");
     Copy(Checker("Lodvex16.exe"), checkers_ + "\\Lodvex16.exe");
     // The checker's own folder comes first in the search for a bare name.
     Copy(Fixture("lc_elsewhere.dll"), checkers_ + "\\lc_elsewhere.dll");
-    for (const char* module : {"lc_good.dll", "lc_elsewhere.dll", "lc_broken.dll"}) {
+    for (const char* module : {"lc_good.dll", "lc_elsewhere.dll", "lc_broken.dll", "lc_other.dll"}) {
       Copy(Fixture(module), app_ + "\\" + module);
     }
     Write(app_ + "\\app.exe", "MZ");
     Write(app_ + "\\app.cdb",
           "[App Info]\r\nAppName=Load Check\r\nAppFileName=app.exe\r\nAppWin32=Yes\r\n"
           "[Directory Info]\r\n"
-          "[DLL Info]\r\nlc_good.dll, 1, 1, Y, N\r\nlc_elsewhere.dll, 1, 1, Y, N\r\n"
+          "[DLL Info]\r\nlc_good.dll, 1, 1, Y, N\r\nlc_elsewhere.dll, 1, 1, Y, N\r\nlc_other.dll, 1, 1, Y, N\r\n"
           "[Active X/OCX/VBX Info]\r\nlc_broken.dll, 1, 1, Y, N\r\n");
   }
 
@@ -101,26 +102,36 @@ TEST_F(LoadCheckWineTest, TheRealCheckersJudgeTheThreeModules) {
 
   EXPECT_EQ(RunDllLoadCheck(context, database_, dialogs), 0);
 
+  constexpr bool kThis64 = sizeof(void*) == 8;
   const FileItem& good = Item(SectionId::DllInfo, "lc_good.dll");
-  EXPECT_EQ(good.bitness, bitness::k32);
+  EXPECT_EQ(good.bitness, kThis64 ? bitness::k64 : bitness::k32);
   EXPECT_EQ(good.loadResult, loadresult::kNone);
   const FileItem& elsewhere = Item(SectionId::DllInfo, "lc_elsewhere.dll");
-  EXPECT_EQ(elsewhere.bitness, bitness::k32);
+  EXPECT_EQ(elsewhere.bitness, kThis64 ? bitness::k64 : bitness::k32);
   EXPECT_EQ(elsewhere.loadResult, loadresult::kUnexpectedFolder);
   const FileItem& broken = Item(SectionId::ControlInfo, "lc_broken.dll");
   EXPECT_EQ(broken.bitness, bitness::kUnknown);
   EXPECT_EQ(broken.loadResult, loadresult::kNotLoaded);
+  // The other checker loads the module of its bitness where it can run (a
+  // 64-bit one needs 64-bit Windows, a 32-bit one WOW64); elsewhere the load
+  // is unchecked, never "not loaded".
+  const std::string other = checkers_ + (kThis64 ? "\\Lodvex32.exe" : "\\Lodvex64.exe");
+  const bool otherRuns = ExitCodeOf(*machine_, "\"" + other + "\"").has_value();
+  const FileItem& foreign = Item(SectionId::DllInfo, "lc_other.dll");
+  EXPECT_EQ(foreign.loadResult, otherRuns ? loadresult::kNone : loadresult::kNotChecked);
+  EXPECT_EQ(foreign.bitness, !otherRuns ? bitness::kUnknown : kThis64 ? bitness::k32 : bitness::k64);
   EXPECT_FALSE(database_.loadCheckIncomplete);
 }
 
 TEST_F(LoadCheckWineTest, CheckerExitCodes) {
-  const std::string lodvex32 = checkers_ + "\\Lodvex32.exe";
+  // The checker of this program's bitness, which loads the fixtures.
+  const std::string native = checkers_ + (sizeof(void*) == 8 ? "\\Lodvex64.exe" : "\\Lodvex32.exe");
   const std::string good = app_ + "\\lc_good.dll";
-  EXPECT_EQ(ExitCodeOf(*machine_, CheckerCommandLine(lodvex32, good, "lc_good.dll")), 101u);
-  EXPECT_EQ(ExitCodeOf(*machine_, CheckerCommandLine(lodvex32, app_ + "\\nothing.dll", "nothing.dll")),
+  EXPECT_EQ(ExitCodeOf(*machine_, CheckerCommandLine(native, good, "lc_good.dll")), 101u);
+  EXPECT_EQ(ExitCodeOf(*machine_, CheckerCommandLine(native, app_ + "\\nothing.dll", "nothing.dll")),
             100u);
   // Without exactly two arguments there is nothing to report.
-  EXPECT_EQ(ExitCodeOf(*machine_, "\"" + lodvex32 + "\" \"" + good + "\""), 0u);
+  EXPECT_EQ(ExitCodeOf(*machine_, "\"" + native + "\" \"" + good + "\""), 0u);
   EXPECT_EQ(ExitCodeOf(*machine_, CheckerCommandLine(checkers_ + "\\Lodvex16.exe", good, "lc_good.dll")),
             100u);
 }

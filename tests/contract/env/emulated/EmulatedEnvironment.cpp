@@ -14,13 +14,16 @@ constexpr const char* kScratch = "C:\\SCRATCH";
 
 class EmulatedEnvironment final : public ContractEnvironment {
  public:
-  EmulatedEnvironment() {
+  explicit EmulatedEnvironment(WindowsWanted wanted) {
     // Wine's en-US date pictures, which differ from Windows 95's own.
     image_.Windows95()
         .Fact("Locale", "ShortDate", "M/d/yyyy")
         .Fact("Locale", "LongDate", "dddd, MMMM d, yyyy")
         .MapDrive('Z', "/")
         .Dir(kScratch);
+    if (wanted == WindowsWanted::Windows64) {
+      image_.Fact("Windows", "Bits", "64").Fact("Windows", "SystemFolder", "C:\\WINDOWS\\SYSTEM32");
+    }
     machine_ = image_.Open();
     if (!machine_) ADD_FAILURE() << "machine image: " << image_.Error();
   }
@@ -37,8 +40,8 @@ class EmulatedEnvironment final : public ContractEnvironment {
 
 }  // namespace
 
-std::unique_ptr<ContractEnvironment> MakeContractEnvironment() {
-  return std::make_unique<EmulatedEnvironment>();
+std::unique_ptr<ContractEnvironment> MakeContractEnvironment(WindowsWanted wanted) {
+  return std::make_unique<EmulatedEnvironment>(wanted);
 }
 
 }  // namespace cvn::test

@@ -87,7 +87,7 @@ class Win32Environment final : public ContractEnvironment {
 
 }  // namespace
 
-std::unique_ptr<ContractEnvironment> MakeContractEnvironment() {
+std::unique_ptr<ContractEnvironment> MakeContractEnvironment(WindowsWanted) {
   return std::make_unique<Win32Environment>();
 }
 
