@@ -79,7 +79,18 @@ void Session::Watch() {
   }
 }
 
+void Session::ReportFocus() {
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  if (!::GetGUIThreadInfo(process_.dwThreadId, &thread)) return;
+  std::string line = DescribeFocus(thread.hwndFocus);
+  if (line == lastFocus_) return;
+  lastFocus_ = std::move(line);
+  Say(lastFocus_);
+}
+
 void Session::Poll() {
+  if (options_.observe) ReportFocus();
   const std::vector<HWND> dialogs = VisibleDialogsOf(process_.dwProcessId);
   std::vector<HWND> targets;
   for (HWND dialog : dialogs) targets.push_back(AnswerTarget(dialog));
@@ -127,6 +138,7 @@ void Session::Handle(HWND dialog, HWND target) {
     Say("closed by itself");
     return;
   }
+  if (options_.observe) return;
   const Answer answer = ChooseAnswer(view);
   std::vector<std::string> lines;
   const bool given = GiveAnswer(dialog, answer, &lines);

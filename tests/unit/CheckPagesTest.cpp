@@ -264,11 +264,11 @@ TEST_F(CheckPagesTest, SettingsPagesShowTheFullNameAndNeedTheTextSections) {
   EXPECT_TRUE(Enabled(page, IDC_FIX));
 }
 
-TEST_F(CheckPagesTest, WithoutActionTextsTheSettingsPageIsEmpty) {
+TEST_F(CheckPagesTest, WithoutActionTextsTheSettingsPageListsWhatTheReportLists) {
   Make("[Explanation Text Info]\nWhy=Needed.\n[INI Info]\napp\\Options\\Mode = fast,\nY, N, Act, Why\n");
   RecordingSurface& page = Open(wizard_->check7Page);
-  EXPECT_EQ(Rows(page).ItemCount(), 0);
-  EXPECT_EQ(page.GetText(IDC_FOUND_COUNT), "Problems found: none");
+  EXPECT_EQ(Rows(page).ItemCount(), 1);
+  EXPECT_EQ(page.GetText(IDC_FOUND_COUNT), "Problems found: 1");
 }
 
 TEST_F(CheckPagesTest, ARevertMarksTheFileListsOutOfDate) {
