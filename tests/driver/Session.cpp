@@ -84,9 +84,15 @@ void Session::ReportFocus() {
   thread.cbSize = sizeof thread;
   if (!::GetGUIThreadInfo(process_.dwThreadId, &thread)) return;
   std::string line = DescribeFocus(thread.hwndFocus);
-  if (line == lastFocus_) return;
-  lastFocus_ = std::move(line);
-  Say(lastFocus_);
+  // Told once it stayed for two polls: where the focus rests, not where it
+  // passes, as on the hidden button of a dialog that is closing.
+  if (line != seenFocus_) {
+    seenFocus_ = std::move(line);
+    return;
+  }
+  if (seenFocus_ == toldFocus_) return;
+  toldFocus_ = seenFocus_;
+  Say(toldFocus_);
 }
 
 void Session::Poll() {

@@ -40,7 +40,7 @@ class Session {
   bool Start();
   void Watch();
   void Poll();
-  // Tells where the keyboard focus of the program went, when it moved or
+  // Tells where the keyboard focus of the program rests, when it moved or
   // its control changed state.
   void ReportFocus();
   void Forget(const std::vector<HWND>& current);
@@ -54,7 +54,8 @@ class Session {
   std::map<HWND, Seen> seen_;
   size_t nextAnswer_ = 0;
   int dialogsSeen_ = 0;
-  std::string lastFocus_;
+  std::string seenFocus_;
+  std::string toldFocus_;
   Outcome outcome_;
 };
 

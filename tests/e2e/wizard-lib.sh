@@ -77,7 +77,8 @@ watch() {
   mkdir -p "$shots/$name"
   transcript=
   coproc WATCH { "$root/scripts/wine-run" "$uidriver" --observe --timeout 300 \
-    --screenshot-dir "$(win "$shots/$name")" --cmdline "$program" 2>&1 | tr -d '\r'; }
+    --screenshot-dir "$(win "$shots/$name")" --cmdline "$program" 2>&1 | sed -u 's/\r$//'; }
+  watch_pid=$WATCH_PID
   exec {watch_out}<&"${WATCH[0]}"
 }
 expect() {
@@ -98,7 +99,7 @@ watched() {
   [ "$failed" -eq 0 ] || "$root/scripts/wine-prefix" stop "$prefix" >/dev/null 2>&1
   while IFS= read -r -t 60 line <&"$watch_out"; do transcript+="$line"$'\n'; done
   exec {watch_out}<&-
-  wait "$WATCH_PID" 2>/dev/null
+  wait "$watch_pid" 2>/dev/null
   "$root/scripts/wine-prefix" wait "$prefix" >/dev/null 2>&1
   printf '%s' "$transcript" >"$shots/$name/transcript.txt"
   as_png "$shots/$name"

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "checks/Requirements.h"
 #include "platform/emulated/ImageBuilder.h"
 #include "resources/resource.h"
 #include "ui/CCVNWizard.h"
@@ -157,6 +158,22 @@ TEST_F(CheckPagesTest, AFolderProblemHasDetailsButNoFix) {
   EXPECT_EQ(detailed[0].category, 1);
   Select(page, 0);  // GONE.DLL
   EXPECT_TRUE(Enabled(page, IDC_FIX));
+}
+
+TEST_F(CheckPagesTest, ADoubleClickOnARequirementOpensItsDetails) {
+  Make("");
+  RecordingSurface& page = Open(wizard_->check2Page);
+  const MemoryList& rows = Rows(page);
+  int windows = -1;
+  for (int row = 0; row < rows.ItemCount(); ++row) {
+    if (rows.GetItemData(row)->itemIndex == details::kWindowsVersion) windows = row;
+  }
+  ASSERT_GE(windows, 0);
+  Select(page, windows);
+  sheet_->Notify({ListEvent::Kind::DoubleClick, IDC_LIST, windows, -1});
+  EXPECT_EQ(host_.shown, std::vector<int>{IDD_CONFIG_DETAILS});
+  EXPECT_EQ(host_.surfaces[IDD_CONFIG_DETAILS].GetText(IDC_HEADING), "Windows Version Details");
+  EXPECT_EQ(host_.surfaces[IDD_CONFIG_DETAILS].GetText(IDC_DETAIL_LABEL3), "Windows Platform ID");
 }
 
 TEST_F(CheckPagesTest, RegistrationRowsNeverEnableFix) {

@@ -141,7 +141,8 @@ TEST(PagePlanTest, OnlyRemovableMediaDropsTheApplicationsOwnPages) {
     EXPECT_EQ(InstalledAt(place), place.installed);
     facts.installed = InstalledAt(place);
     std::vector<WizardPageId> pages;
-    for (const PagePlan::Page& page : PagePlan(options, facts).Pages()) pages.push_back(page.id);
+    const PagePlan plan(options, facts);
+    for (const PagePlan::Page& page : plan.Pages()) pages.push_back(page.id);
     std::vector<WizardPageId> expected{WizardPageId::Check1, WizardPageId::Check2, WizardPageId::Check3,
                                        WizardPageId::Check4, WizardPageId::Check5, WizardPageId::Check6};
     if (place.installed) {

@@ -75,7 +75,6 @@ TEST_F(SettingCheckListTest, WithoutATextSectionTheSameRowsAreListedWithoutItsTe
     EXPECT_EQ(rows[0].name, "Bad");
     EXPECT_EQ(rows[0].data.status, level::kSeriousWarning);
   }
-  EXPECT_EQ(rows[0].explanation, "  This setting is not required.");
 }
 
 }  // namespace
