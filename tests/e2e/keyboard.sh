@@ -49,7 +49,8 @@ walk() {
   # Don't know; Down goes round the group to Yes.
   page 'Is this the only application that is misbehaving?' && keys Down || return
   next_page 'Does the application load successfully?' && keys alt+y || return
-  next_page 'Did the application work correctly in the past and just recently start having problems?' || return
+  next_page 'Did the application work correctly in the past and just recently start having problems?' &&
+    keys alt+o || return
   # Space ticks the focused first check box; Alt+P ticks "&Printing isn't right".
   next_page 'What are the symptoms of the problem?' && keys space alt+p || return
   next_page 'Check Application Configuration' || return
@@ -86,6 +87,7 @@ check_walk() {
   [ "$(ini_value IsRebootable)" = 0 ] || fail "$name: Alt+Y did not answer Yes: '$(ini_value IsRebootable)'"
   [ "$(ini_value IsConsistent)" = 2 ] || fail "$name: Alt+D did not answer Don't know"
   [ "$(ini_value IsOnlyAppWithProblem)" = 0 ] || fail "$name: Down did not move to Yes"
+  [ "$(ini_value IsRecentProblem)" = 1 ] || fail "$name: Alt+O did not answer No"
   [ "$(ini_value Symptoms)" = 17 ] || fail "$name: Space and Alt+P ticked '$(ini_value Symptoms)', not crashes and printing"
 }
 
