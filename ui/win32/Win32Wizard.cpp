@@ -15,6 +15,10 @@ constexpr DWORD kKeyboardSettleMs = 250;
 // has shown its page and its buttons.
 constexpr UINT kSettleFocus = WM_APP + 1;
 
+bool Usable(HWND control) {
+  return control != nullptr && ::IsWindowVisible(control) && ::IsWindowEnabled(control);
+}
+
 // The wizard that the sheet callback and the subclassed sheet belong to;
 // there is one user-interface thread and one wizard at a time.
 Win32Wizard* runningWizard = nullptr;
@@ -67,14 +71,6 @@ void Win32Wizard::SetWizardButtons(unsigned buttons) {
   ::PostMessageA(sheet_, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(buttons));
   ::PostMessageA(sheet_, kSettleFocus, 0, 0);
 }
-
-namespace {
-
-bool Usable(HWND control) {
-  return control != nullptr && ::IsWindowVisible(control) && ::IsWindowEnabled(control);
-}
-
-}  // namespace
 
 // The keyboard focus never rests on a control the user cannot see or use:
 // on the last page Finish takes the place of Next, which may have had the
