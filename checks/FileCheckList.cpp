@@ -24,8 +24,9 @@ int32_t ListFiles(RunContext& context, const ConfigDatabase& database, int categ
     const int level = ProblemLevel(*item);
     if (!RowShown(show, level)) continue;
     RowData data = ListedRowData(level, category, static_cast<int>(rows.size()));
-    // A folder finding is not repaired by copying a file over it.
-    data.canFix = problem && FileFixAllowed(outputs.result);
+    // A folder finding is not repaired by copying a file over it; a file
+    // that passed may still be copied again, over a damaged one.
+    data.canFix = FileFixAllowed(outputs.result);
     rows.push_back({item->Name(), outputs.actualVersion, outputs.requiredVersion, outputs.notes, data});
   }
   return platform::kSOk;

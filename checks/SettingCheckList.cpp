@@ -23,7 +23,6 @@ SectionId CategoryOf(const ConfigSection& settings) {
 
 int32_t ListSettings(RunContext& context, const ConfigSection& settings, const SettingTexts& texts,
                      ShowRows show, std::vector<SettingRow>& rows, int& problemCount) {
-  if (texts.actionTexts == nullptr || texts.explanationTexts == nullptr) return platform::kEFail;
   for (size_t index = 0; index < settings.Count(); ++index) {
     SettingItem* item = settings.ItemAs<SettingItem>(index);
     if (item == nullptr) continue;
@@ -49,11 +48,7 @@ std::string SettingFullName(const SettingItem& item, SectionType type) {
 }
 
 SettingTexts SettingTextsOf(const ConfigDatabase& database) {
-  const auto present = [&](SectionId id) -> const ConfigSection* {
-    const ConfigSection* section = database.GetSection(id);
-    return section != nullptr && section->Count() > 0 ? section : nullptr;
-  };
-  return {present(SectionId::ActionTextInfo), present(SectionId::ExplanationTextInfo)};
+  return {database.GetSection(SectionId::ActionTextInfo), database.GetSection(SectionId::ExplanationTextInfo)};
 }
 
 }  // namespace cvn

@@ -24,14 +24,13 @@ struct SettingRow {
 
 // Checks the items of "INI Info" or "Registry Info" in order, adds one to
 // `problemCount` for every item with a status and appends the rows shown.
-// Without both text sections nothing is checked and the result is
-// platform::kEFail.
+// A text section that is missing or empty only leaves its texts out, as
+// the report does: the page never hides a setting the report lists.
 int32_t ListSettings(RunContext& context, const ConfigSection& settings, const SettingTexts& texts,
                      ShowRows show, std::vector<SettingRow>& rows, int& problemCount);
 
-// The database's "Action Text Info" and "Explanation Text Info"; a section
-// without entries counts as missing, as the loader creates every standard
-// section whether the file has it or not.
+// The database's "Action Text Info" and "Explanation Text Info", as the
+// report takes them.
 SettingTexts SettingTextsOf(const ConfigDatabase& database);
 
 // The whole location of a listed setting, shown beside the list for the

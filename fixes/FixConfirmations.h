@@ -95,6 +95,7 @@ struct ServerConfirmation {
 struct TypeLibConfirmation {
   int dialog = confirmdialog::kTypeLibrary;
   std::string name;                // 1216, bold
+  std::string libraryFile;         // 1217, as the list row shows it
   RegistrationField libraryName;   // 1240 / 1243
   RegistrationField version;       // 1219 / 1223
   RegistrationField location;      // 1218 / 1222

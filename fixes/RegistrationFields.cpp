@@ -76,6 +76,7 @@ TypeLibConfirmation MakeTypeLibFields(RunContext& context, const TypeLibItem& it
   TypeLibConfirmation fields;
   if (variant == DialogVariant::Details) fields.dialog = kDetailsTypeLibrary;
   fields.name = item.Name();
+  fields.libraryFile = item.libraryFile;
   fields.libraryName = Field(item.foundName, item.Name(), name, found);
   fields.version = Field(item.foundVersion, item.version, item.SubStatus(A::Version), found);
   fields.location = Field(item.foundFileFolder, item.expectedFileFolder, location, found);

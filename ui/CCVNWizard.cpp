@@ -152,68 +152,40 @@ void CCVNWizard::ReadOptions() {
   ReadNumber(options, "CheckMiscOptions", checkMiscOptions);
 }
 
-bool CCVNWizard::ApplicationInstalled() const {
-  const char drive = context_.locations.applicationDrive;
-  return drive != context_.locations.cdromDrive && drive != 'A' && drive != 'B';
+WizardOptions CCVNWizard::Options() const {
+  return {askQuestions,      askQuestionsOptions, checkConfiguration,  checkUsageDatabase,
+          checkMisc,         checkMiscOptions,    showTechSupportInfo, getUserInfo};
+}
+
+PlanFacts CCVNWizard::Facts() const {
+  PlanFacts facts;
+  facts.windowsNt = context_.isNt;
+  facts.usesQuickTime = usesQuickTime != 0;
+  facts.recentChanges = recentChangesFound_;
+  facts.readMeNamed = !readMeFile.empty();
+  facts.installed = ApplicationInstalled(context_.locations);
+  for (size_t section = 0; section < facts.sectionHasEntries.size(); ++section) {
+    facts.sectionHasEntries[section] = HasEntries(database, static_cast<SectionId>(section));
+  }
+  return facts;
+}
+
+PageLogic& CCVNWizard::PageFor(WizardPageId id) {
+  PageLogic* const pages[] = {
+      &problem1Page,  &problem2Page,  &problem3Page,  &problem4Page,     &problem5Page,
+      &problem6Page,  &problem7Page,  &problem8Page,  &check1Page,       &check2Page,
+      &check3Page,    &check4Page,    &check5Page,    &check6Page,       &check7Page,
+      &check8Page,    &check9Page,    &check10Page,   &check11Page,      &check12Page,
+      &recent1Page,   &recent2Page,   &recent3Page,   &misc1Page,        &misc2Page,
+      &misc3Page,     &misc3PageNT,   &misc4Page,     &misc4PageNT,      &misc5Page,
+      &techSupportPage, &techSupport1Page, &techSupport2Page, &techSupport3Page, &techSupport4Page};
+  static_assert(std::size(pages) == kWizardPageCount);
+  return *pages[static_cast<size_t>(id)];
 }
 
 void CCVNWizard::AddPages() {
-  const bool ask = askQuestions != 0;
-  if (ask && askQuestionsOptions != 0) AddWizardPage(problem1Page, true);
-  CQuestionPage* const questions[] = {&problem2Page, &problem3Page, &problem4Page,
-                                      &problem5Page, &problem6Page, &problem7Page};
-  for (int bit = 0; bit < 6; ++bit) {
-    if (!ask || (askQuestionsOptions & (1 << bit)) == 0) continue;
-    if (questions[bit] == &problem7Page && usesQuickTime == 0) continue;
-    AddWizardPage(*questions[bit], false);
-  }
-  if (ask && (askQuestionsOptions & 0x40) != 0) AddWizardPage(problem8Page, false);
-
-  if (checkConfiguration != 0) {
-    AddWizardPage(check1Page, true);
-    AddWizardPage(check2Page, false);
-    CCheckBase* const files[] = {&check3Page, &check4Page, &check5Page, &check6Page};
-    for (CCheckBase* page : files) {
-      if (HasEntries(database, static_cast<SectionId>(page->category))) AddWizardPage(*page, false);
-    }
-    CCheckBase* const settings[] = {&check7Page, &check8Page, &check9Page, &check10Page,
-                                    &check11Page};
-    for (CCheckBase* page : settings) {
-      if (ApplicationInstalled() && HasEntries(database, static_cast<SectionId>(page->category))) {
-        AddWizardPage(*page, false);
-      }
-    }
-    AddWizardPage(check12Page, false);
-  }
-
-  if (checkUsageDatabase != 0 && recentChangesFound_) {
-    AddWizardPage(recent1Page, true);
-    AddWizardPage(recent2Page, false);
-    AddWizardPage(recent3Page, false);
-  }
-
-  if (checkMisc != 0 && checkMiscOptions != 0) {
-    AddWizardPage(misc1Page, true);
-    if ((checkMiscOptions & miscoption::kReadMe) != 0 && !readMeFile.empty()) {
-      AddWizardPage(misc2Page, false);
-    }
-    const bool nt = context_.isNt;
-    if ((checkMiscOptions & miscoption::kSoftware) != 0) {
-      AddWizardPage(nt ? static_cast<PageLogic&>(misc3PageNT) : misc3Page, false);
-    }
-    if ((checkMiscOptions & miscoption::kHardware) != 0) {
-      AddWizardPage(nt ? static_cast<PageLogic&>(misc4PageNT) : misc4Page, false);
-    }
-    if ((checkMiscOptions & miscoption::kSafeMode) != 0 && !nt) AddWizardPage(misc5Page, false);
-  }
-
-  if (showTechSupportInfo != 0 && getUserInfo == 0) AddWizardPage(techSupportPage, true);
-  if (showTechSupportInfo != 0 && getUserInfo != 0) {
-    AddWizardPage(techSupport1Page, true);
-    AddWizardPage(techSupport2Page, false);
-    AddWizardPage(techSupport3Page, false);
-    AddWizardPage(techSupport4Page, false);
-  }
+  plan_.emplace(Options(), Facts());
+  for (const PagePlan::Page& page : plan_->Pages()) AddWizardPage(PageFor(page.id), page.sectionStart);
 }
 
 void CCVNWizard::AddWizardPage(PageLogic& page, bool isSectionStart) {
@@ -238,38 +210,27 @@ int CCVNWizard::IndexOf(const PageLogic& page) const {
 }
 
 void CCVNWizard::UpdateWizardButtons(const PageLogic& page) {
-  if (sheet_ == nullptr) return;
-  const bool first = &page == firstPage;
-  const bool last = &page == lastPage;
-  unsigned buttons = 0;
-  if (first && !last) buttons = wizbutton::kNext;
-  if (last && !first) buttons = wizbutton::kBack | wizbutton::kFinish;
-  if (!first && !last) buttons = wizbutton::kBack | wizbutton::kNext;
-  sheet_->SetWizardButtons(buttons);
-}
-
-int CCVNWizard::SectionSlot(const PageLogic& page, int first, int last) const {
-  for (int slot = first; slot <= last; ++slot) {
-    if (sectionStarts[static_cast<size_t>(slot)] == &page) return slot;
-  }
-  return -1;
+  const int index = IndexOf(page);
+  if (sheet_ == nullptr || index < 0) return;
+  sheet_->SetWizardButtons(plan_->ButtonsFor(static_cast<size_t>(index), [this](size_t later) {
+    return pages_[later]->CanBecomeActive();
+  }));
 }
 
 int32_t CCVNWizard::SkipSection(const PageLogic& page, bool activate) {
-  const int slot = SectionSlot(page, 0, kSectionSlots - 2);
-  if (slot < 0) return platform::kEFail;
-  PageLogic* next = sectionStarts[static_cast<size_t>(slot + 1)];
-  if (next == nullptr) return platform::kEFail;
-  if (activate && sheet_ != nullptr) sheet_->SetActivePage(IndexOf(*next));
+  const int index = IndexOf(page);
+  const std::optional<size_t> next = index < 0 ? std::nullopt : plan_->NextSection(static_cast<size_t>(index));
+  if (!next) return platform::kEFail;
+  if (activate && sheet_ != nullptr) sheet_->SetActivePage(static_cast<int>(*next));
   return platform::kSOk;
 }
 
 int32_t CCVNWizard::LastSection(const PageLogic& page, bool activate) {
-  const int slot = SectionSlot(page, 1, kSectionSlots - 1);
-  if (slot < 0) return platform::kEFail;
-  PageLogic* previous = sectionStarts[static_cast<size_t>(slot - 1)];
-  if (previous == nullptr) return platform::kEFail;
-  if (activate && sheet_ != nullptr) sheet_->SetActivePage(IndexOf(*previous));
+  const int index = IndexOf(page);
+  const std::optional<size_t> previous =
+      index < 0 ? std::nullopt : plan_->PreviousSection(static_cast<size_t>(index));
+  if (!previous) return platform::kEFail;
+  if (activate && sheet_ != nullptr) sheet_->SetActivePage(static_cast<int>(*previous));
   return platform::kSOk;
 }
 

@@ -14,6 +14,7 @@
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
 #include "ui/ControlSurface.h"
+#include "ui/PagePlan.h"
 #include "ui/UiHost.h"
 #include "fixes/FileCandidates.h"
 #include "fixes/FixSession.h"
@@ -28,21 +29,13 @@
 
 namespace cvn {
 
-// Bits of the option "CheckMiscOptions".
-namespace miscoption {
-inline constexpr int kReadMe = 0x01;
-inline constexpr int kSoftware = 0x02;
-inline constexpr int kHardware = 0x04;
-inline constexpr int kSafeMode = 0x08;
-}  // namespace miscoption
-
 // The icons of the status image list, by ProblemLevel.
 inline constexpr std::array<int, 12> kStatusImageIcons = {642, 642, 635, 634, 637, 636,
                                                           639, 638, 641, 640, 632, 652};
 
 class CCVNWizard {
  public:
-  static constexpr int kSectionSlots = 10;
+  static constexpr int kSectionSlots = static_cast<int>(PagePlan::kSectionSlots);
 
   // Chooses the pages of this run from the database and its options.
   CCVNWizard(RunContext& context, ConfigDatabase& database, SavedAnswers& answers,
@@ -158,9 +151,12 @@ class CCVNWizard {
   int IndexOf(const PageLogic& page) const;
 
   void AddWizardPage(PageLogic& page, bool isSectionStart);
-  // Next only on the first page, Back and Finish on the last, none on a
-  // page that is both, Back and Next elsewhere.
+  // Back on every page but the first; Finish on the last page that can
+  // become active (a retry page with nothing to retry cannot), Next on the
+  // others.
   void UpdateWizardButtons(const PageLogic& page);
+  // The options that chose the pages, as read from the database.
+  WizardOptions Options() const;
   // 0, or platform::kEFail when there is no later (earlier) section; with
   // `activate` the sheet then moves to that section's first page.
   int32_t SkipSection(const PageLogic& page, bool activate);
@@ -197,8 +193,8 @@ class CCVNWizard {
   void ReadAppInfo();
   void ReadOptions();
   void AddPages();
-  bool ApplicationInstalled() const;
-  int SectionSlot(const PageLogic& page, int first, int last) const;
+  PlanFacts Facts() const;
+  PageLogic& PageFor(WizardPageId id);
 
   RunContext& context_;
   SavedAnswers& answers_;
@@ -208,6 +204,7 @@ class CCVNWizard {
   FixSession fixes_{context_, database, confirmations_};
   SheetControl* sheet_ = nullptr;
   std::vector<PageLogic*> pages_;
+  std::optional<PagePlan> plan_;
   bool recentChangesFound_ = false;
 };
 

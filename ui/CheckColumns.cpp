@@ -55,10 +55,10 @@ std::vector<int> CheckColumnWidths(int category, const std::vector<CheckColumn>&
     used += widths.back();
   }
   if (widths.empty()) return widths;
-  // A list narrower than the columns gives no share rather than a negative
-  // one, which would cut the columns below their headers.
+  // A list narrower than the columns narrows each by its share; the list
+  // scrolls sideways to the rest.
   const int free = metrics.listWidth - metrics.scrollArrowWidth - used - kListBorder;
-  const int share = std::max(free, 0) / static_cast<int>(widths.size());
+  const int share = free / static_cast<int>(widths.size());
   for (int& width : widths) width += share;
   if (category != kRequirementsCategory) {
     widths.back() = std::max(widths.back(), kNotesCharacters * metrics.avgCharWidth);
@@ -75,7 +75,10 @@ void SetCheckListColumns(ControlSurface& surface, int listId, int category, plat
     titles.push_back(texts.Load(column.title));
     headerWidths.push_back(surface.TextWidth(listId, titles.back()));
   }
-  const ColumnMetrics metrics{avgCharWidth, surface.ClientWidth(listId), scrollArrowWidth};
+  // The list window's width, border included: the border is what the
+  // fixed 4 pixels stand for.
+  const ControlRect list = surface.RectOf(listId);
+  const ColumnMetrics metrics{avgCharWidth, list.right - list.left, scrollArrowWidth};
   const std::vector<int> widths = CheckColumnWidths(category, columns, headerWidths, metrics);
   std::vector<ListColumn> shown;
   for (size_t i = 0; i < columns.size(); ++i) shown.push_back({titles[i], widths[i]});

@@ -33,6 +33,9 @@ class PageLogic {
   // False: the page refuses to become active and the sheet passes over it
   // in the direction of travel.
   virtual bool OnSetActive(ControlSurface&) { return true; }
+  // Whether OnSetActive would accept now; the wizard gives Finish to the
+  // last page that can become active.
+  virtual bool CanBecomeActive() const { return true; }
   // Data exchange from the controls when the page is left; false keeps the
   // page (data that does not validate).
   virtual bool OnKillActive(ControlSurface&) { return true; }

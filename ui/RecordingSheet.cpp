@@ -13,6 +13,7 @@ DialogEnd RecordingUiHost::RunModal(DialogLogic& dialog) {
   RecordingSurface& surface = surfaces[dialog.DialogId()];
   surface = RecordingSurface();
   dialog.OnInitDialog(surface);
+  if (userActs) userActs(dialog.DialogId(), surface);
   std::vector<int> commands = std::move(queued_[dialog.DialogId()]);
   queued_.erase(dialog.DialogId());
   if (commands.empty()) commands.push_back(kIdOk);

@@ -4,6 +4,7 @@
 // host build's start-up run the wizard through it.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -33,6 +34,9 @@ class RecordingUiHost : public UiHost {
   std::map<int, RecordingSurface> surfaces;  // the last surface of each dialog
   std::optional<FontMetrics> metrics;
   ScriptedProgressDialogs progress;
+  // What the user does on a dialog once it is initialised, before its
+  // queued commands: typing, clearing a check box.
+  std::function<void(int dialogId, RecordingSurface& surface)> userActs;
 
  private:
   std::map<int, std::vector<int>> queued_;

@@ -174,6 +174,19 @@ std::string WindowText(HWND window) {
   return text;
 }
 
+std::string DescribeFocus(HWND control) {
+  if (control == nullptr) return "focus: none";
+  char className[64] = {};
+  ::GetClassNameA(control, className, sizeof className);
+  std::string line = std::string("focus: ") + className + " " +
+                     std::to_string(static_cast<WORD>(::GetDlgCtrlID(control)));
+  // An edit's text is what the user typed; the label of anything else.
+  if (!HasClass(control, "Edit")) line += " '" + OnOneLine(WithoutMnemonics(WindowText(control))) + "'";
+  if (!::IsWindowVisible(control)) line += " [hidden]";
+  if (!::IsWindowEnabled(control)) line += " [disabled]";
+  return line;
+}
+
 DialogView ReadDialog(HWND dialog) {
   DialogView view;
   view.kind = KindOf(dialog);

@@ -47,6 +47,10 @@ HWND ControlHolder(HWND dialog);
 HWND AnswerTarget(HWND dialog);
 
 std::string WindowText(HWND window);
+// The transcript line for the control that has the keyboard focus:
+// "focus: Button 12325 'Finish'", with " [hidden]" or " [disabled]" when
+// the user can neither see nor use it; "focus: none" without one.
+std::string DescribeFocus(HWND control);
 DialogView ReadDialog(HWND dialog);
 
 }  // namespace cvn::uidriver

@@ -24,8 +24,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& arguments) {
   bool haveCommandLine = false;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& name = arguments[i];
-    if (name == "--walk") {
-      options.walk = true;
+    if (name == "--walk" || name == "--observe") {
+      (name == "--walk" ? options.walk : options.observe) = true;
       continue;
     }
     if (i + 1 == arguments.size()) return Failure(name + " needs a value");
@@ -50,12 +50,15 @@ ParsedOptions ParseOptions(const std::vector<std::string>& arguments) {
     }
   }
   if (!haveCommandLine) return Failure("no --cmdline given");
+  if (options.observe && (options.walk || !options.answers.empty())) {
+    return Failure("--observe answers nothing: no --answer or --walk with it");
+  }
   return {std::move(options), {}};
 }
 
 const char* UsageText() {
-  return "usage: uidriver [--timeout SECONDS] [--answer ANSWER]... [--walk] [--screenshot-dir DIR]\n"
-         "                --cmdline \"COMMAND LINE\"\n"
+  return "usage: uidriver [--timeout SECONDS] [--answer ANSWER]... [--walk] [--observe]\n"
+         "                [--screenshot-dir DIR] --cmdline \"COMMAND LINE\"\n"
          "Starts the command line and answers its dialogs in order. ANSWER is one of\n"
          "  ok, cancel, yes, no   press that button of a message box (cancel: also of\n"
          "                        an open-file dialog; yes, no: also of any other)\n"
@@ -74,6 +77,9 @@ const char* UsageText() {
          "  sysmenu:COMMAND       send the wizard a system menu command\n"
          "With --walk, the dialogs after the last answer get the default ones: Finish,\n"
          "else Next on a wizard page; any other dialog is dismissed.\n"
+         "With --observe, no dialog is answered: each is described (and kept as a\n"
+         "screenshot), and every move of the keyboard focus is told as\n"
+         "\"focus: CLASS ID 'TEXT'\", marked [hidden] or [disabled] where it is so.\n"
          "Exit status: 0 passed, 1 could not run, 2 a dialog had no answer left,\n"
          "3 timeout (default 60 s), 4 answers left over, 5 an answer did not fit.\n";
 }

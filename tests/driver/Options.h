@@ -1,6 +1,6 @@
 // The driver's command line:
-//   uidriver.exe [--timeout SECONDS] [--answer ANSWER]... [--walk] [--screenshot-dir DIR]
-//                --cmdline "COMMAND LINE"
+//   uidriver.exe [--timeout SECONDS] [--answer ANSWER]... [--walk] [--observe]
+//                [--screenshot-dir DIR] --cmdline "COMMAND LINE"
 #pragma once
 
 #include <optional>
@@ -20,6 +20,10 @@ struct Options {
   std::string screenshotDir;  // empty: no screenshots
   std::string commandLine;    // given to CreateProcess as it stands
   bool walk = false;          // after the answers, walk on with the default answers
+  // Answers nothing: the dialogs are described and kept as screenshots, and
+  // each move of the keyboard focus is told, while someone else (a test
+  // typing keys) plays the program.
+  bool observe = false;
 };
 
 struct ParsedOptions {

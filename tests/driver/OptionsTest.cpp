@@ -12,6 +12,10 @@ TEST(OptionsWalkTest, WalkTakesNoValue) {
   const ParsedOptions parsed = ParseOptions({"--walk", "--cmdline", "x.exe"});
   ASSERT_TRUE(parsed.options) << parsed.error;
   EXPECT_TRUE(parsed.options->walk);
+  EXPECT_FALSE(parsed.options->observe);
+  const ParsedOptions observing = ParseOptions({"--cmdline", "x.exe", "--observe"});
+  ASSERT_TRUE(observing.options) << observing.error;
+  EXPECT_TRUE(observing.options->observe);
 }
 
 TEST(OptionsTest, EveryOptionInAnyOrder) {
@@ -56,6 +60,8 @@ TEST(OptionsTest, BadCommandLinesSayWhy) {
       {{"--screenshot-dir", "", "--cmdline", "x"}, "empty screenshot folder"},
       {{"--verbose", "1", "--cmdline", "x"}, "unknown option: --verbose"},
       {{"x.exe"}, "x.exe needs a value"},
+      {{"--observe", "--answer", "ok", "--cmdline", "x"}, "--observe answers nothing: no --answer or --walk with it"},
+      {{"--walk", "--observe", "--cmdline", "x"}, "--observe answers nothing: no --answer or --walk with it"},
   };
   for (const Case& c : cases) {
     const ParsedOptions parsed = ParseOptions(c.args);

@@ -79,7 +79,24 @@ void Session::Watch() {
   }
 }
 
+void Session::ReportFocus() {
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  if (!::GetGUIThreadInfo(process_.dwThreadId, &thread)) return;
+  std::string line = DescribeFocus(thread.hwndFocus);
+  // Told once it stayed for two polls: where the focus rests, not where it
+  // passes, as on the hidden button of a dialog that is closing.
+  if (line != seenFocus_) {
+    seenFocus_ = std::move(line);
+    return;
+  }
+  if (seenFocus_ == toldFocus_) return;
+  toldFocus_ = seenFocus_;
+  Say(toldFocus_);
+}
+
 void Session::Poll() {
+  if (options_.observe) ReportFocus();
   const std::vector<HWND> dialogs = VisibleDialogsOf(process_.dwProcessId);
   std::vector<HWND> targets;
   for (HWND dialog : dialogs) targets.push_back(AnswerTarget(dialog));
@@ -127,6 +144,7 @@ void Session::Handle(HWND dialog, HWND target) {
     Say("closed by itself");
     return;
   }
+  if (options_.observe) return;
   const Answer answer = ChooseAnswer(view);
   std::vector<std::string> lines;
   const bool given = GiveAnswer(dialog, answer, &lines);

@@ -40,6 +40,9 @@ class Session {
   bool Start();
   void Watch();
   void Poll();
+  // Tells where the keyboard focus of the program rests, when it moved or
+  // its control changed state.
+  void ReportFocus();
   void Forget(const std::vector<HWND>& current);
   void Handle(HWND dialog, HWND target);
   Answer ChooseAnswer(const DialogView& view);
@@ -51,6 +54,8 @@ class Session {
   std::map<HWND, Seen> seen_;
   size_t nextAnswer_ = 0;
   int dialogsSeen_ = 0;
+  std::string seenFocus_;
+  std::string toldFocus_;
   Outcome outcome_;
 };
 

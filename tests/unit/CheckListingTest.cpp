@@ -45,7 +45,7 @@ TEST_F(FileListingTest, APageWhoseFilesAllPassShowsThemWithoutProblems) {
   ASSERT_EQ(rows.size(), 2u);
   for (const FileRow& row : rows) {
     EXPECT_EQ(row.data.status, level::kNone);
-    EXPECT_FALSE(row.data.canFix);
+    EXPECT_TRUE(row.data.canFix);  // a fix copies it again
     EXPECT_TRUE(row.data.hasDetails);
   }
   EXPECT_EQ(rows[1].name, "FINE.DLL");
@@ -150,7 +150,7 @@ TEST_F(RegistrationListingTest, AWrongHelpFolderAloneIsAWarningThatStillCounts) 
 
 using SettingListingTest = test::ConfigMachineTest;
 
-TEST_F(SettingListingTest, WithoutActionTextsTheSettingsListStaysEmpty) {
+TEST_F(SettingListingTest, WithoutActionTextsTheSettingsAreStillListed) {
   image_.File("C:\\App\\APP.EXE", "MZ");
   ASSERT_EQ(Load("C:\\App\\app.cdb", "[App Info]\nAppFileName=APP.EXE\n[Explanation Text Info]\nWhy=Because\n"
                                       "[INI Info]\napp\\S\\Key = yes,\nY, N, Act, Why\n[End]\n"),
@@ -159,9 +159,10 @@ TEST_F(SettingListingTest, WithoutActionTextsTheSettingsListStaysEmpty) {
   list.InsertItem(0, "stale", 5, std::make_unique<RowData>());
   int problems = 7;
   EXPECT_EQ(FillCheckList(*context_, database_, static_cast<int>(SectionId::IniInfo), ShowRows::All, list, problems),
-            platform::kEFail);
-  EXPECT_EQ(list.ItemCount(), 0);
-  EXPECT_EQ(problems, 0);
+            platform::kSOk);
+  ASSERT_EQ(list.ItemCount(), 1);
+  EXPECT_EQ(list.GetItemText(0, 0, 260), "Key");
+  EXPECT_EQ(problems, 1);
 }
 
 TEST(SettingFullNameTest, IniLocationsAreSplitAndRegistryLocationsKept) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "checks/Requirements.h"
 #include "platform/emulated/ImageBuilder.h"
 #include "resources/resource.h"
 #include "ui/CCVNWizard.h"
@@ -159,6 +160,22 @@ TEST_F(CheckPagesTest, AFolderProblemHasDetailsButNoFix) {
   EXPECT_TRUE(Enabled(page, IDC_FIX));
 }
 
+TEST_F(CheckPagesTest, ADoubleClickOnARequirementOpensItsDetails) {
+  Make("");
+  RecordingSurface& page = Open(wizard_->check2Page);
+  const MemoryList& rows = Rows(page);
+  int windows = -1;
+  for (int row = 0; row < rows.ItemCount(); ++row) {
+    if (rows.GetItemData(row)->itemIndex == details::kWindowsVersion) windows = row;
+  }
+  ASSERT_GE(windows, 0);
+  Select(page, windows);
+  sheet_->Notify({ListEvent::Kind::DoubleClick, IDC_LIST, windows, -1});
+  EXPECT_EQ(host_.shown, std::vector<int>{IDD_CONFIG_DETAILS});
+  EXPECT_EQ(host_.surfaces[IDD_CONFIG_DETAILS].GetText(IDC_HEADING), "Windows Version Details");
+  EXPECT_EQ(host_.surfaces[IDD_CONFIG_DETAILS].GetText(IDC_DETAIL_LABEL3), "Windows Platform ID");
+}
+
 TEST_F(CheckPagesTest, RegistrationRowsNeverEnableFix) {
   Make("[OLE Server Info]\nVendor Ghost, GHOST.DLL, S, Vendor.Ghost.1, 1.0,\n"
        "Y, N, N, {00000000-0000-0000-0000-00000000000A}, {00000000-0000-0000-0000-00000000000B}\n");
@@ -265,11 +282,11 @@ TEST_F(CheckPagesTest, SettingsPagesShowTheFullNameAndNeedTheTextSections) {
   EXPECT_TRUE(Enabled(page, IDC_FIX));
 }
 
-TEST_F(CheckPagesTest, WithoutActionTextsTheSettingsPageIsEmpty) {
+TEST_F(CheckPagesTest, WithoutActionTextsTheSettingsPageListsWhatTheReportLists) {
   Make("[Explanation Text Info]\nWhy=Needed.\n[INI Info]\napp\\Options\\Mode = fast,\nY, N, Act, Why\n");
   RecordingSurface& page = Open(wizard_->check7Page);
-  EXPECT_EQ(Rows(page).ItemCount(), 0);
-  EXPECT_EQ(page.GetText(IDC_FOUND_COUNT), "Problems found: none");
+  EXPECT_EQ(Rows(page).ItemCount(), 1);
+  EXPECT_EQ(page.GetText(IDC_FOUND_COUNT), "Problems found: 1");
 }
 
 TEST_F(CheckPagesTest, ARevertMarksTheFileListsOutOfDate) {

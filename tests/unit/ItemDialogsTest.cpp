@@ -213,6 +213,7 @@ TEST_F(ItemDialogsTest, AMovedServerShowsItsFoldersInBoldAndTheNote) {
   server.SubStatus(ServerAspect::ServerLocation) = substatus::kWrongFolder;
   auto& library = Add(SectionId::TypeLibraryInfo, std::make_unique<TypeLibItem>("Sky Library"));
   for (auto& status : library.subStatus) status = substatus::kMatches;
+  library.libraryFile = "sky.tlb";
 
   ASSERT_TRUE(ShowItemDetails(*context_, database_, host_, ItemRef::Registration(6, "word count control")));
   EXPECT_EQ(Shown(116, IDC_ITEM_TYPE).text, "wc.ocx");
@@ -226,6 +227,7 @@ TEST_F(ItemDialogsTest, AMovedServerShowsItsFoldersInBoldAndTheNote) {
 
   ASSERT_TRUE(ShowItemDetails(*context_, database_, host_, ItemRef::Registration(8, "Sky Library")));
   EXPECT_EQ(Shown(118, IDC_EXPECTED_TYPELIB_NAME).text, "Sky Library");
+  EXPECT_EQ(Shown(118, IDC_ITEM_TYPE).text, "sky.tlb");
   EXPECT_FALSE(Bold(118, IDC_ACTUAL_TYPELIB_NAME));
   EXPECT_FALSE(Shown(118, IDC_SUGGESTED_ACTION_LABEL).enabled);
 

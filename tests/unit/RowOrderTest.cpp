@@ -78,9 +78,9 @@ TEST(CheckColumnsTest, TheFreeWidthIsSharedAndTheNotesStayWide) {
   ASSERT_EQ(files.size(), 4u);
   EXPECT_EQ(files[3].title, 10421);
   EXPECT_EQ(CheckColumnWidths(1, files, {}, metrics), (std::vector<int>{169, 121, 121, 768}));
-  // A list narrower than the columns shares nothing out.
+  // A list narrower than the columns narrows each: 300 - 16 - 480 - 4 = -200, -66 each.
   const auto servers = CheckListColumns(8);
-  EXPECT_EQ(CheckColumnWidths(8, servers, {}, {6, 300, 16}), (std::vector<int>{240, 120, 768}));
+  EXPECT_EQ(CheckColumnWidths(8, servers, {}, {6, 300, 16}), (std::vector<int>{174, 54, 768}));
   EXPECT_TRUE(CheckListColumns(9).empty());
 }
 

@@ -1,5 +1,5 @@
-// Listing a section of settings: rows, problem counts, severities and the
-// failure without the text sections.
+// Listing a section of settings: rows, problem counts, severities, also
+// without the text sections.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -63,14 +63,18 @@ TEST_F(SettingCheckListTest, ShowingAllAddsTheRowsWithoutProblems) {
   EXPECT_EQ(problems, 3);
 }
 
-TEST_F(SettingCheckListTest, NothingIsCheckedWithoutBothTextSections) {
+TEST_F(SettingCheckListTest, WithoutATextSectionTheSameRowsAreListedWithoutItsTexts) {
   const SettingTexts noActions{nullptr, Texts().explanationTexts};
   const SettingTexts noExplanations{Texts().actionTexts, nullptr};
-  EXPECT_EQ(List(noActions, ShowRows::All), platform::kEFail);
-  EXPECT_EQ(List(noExplanations, ShowRows::All), platform::kEFail);
-  EXPECT_TRUE(rows.empty());
-  EXPECT_EQ(problems, 0);
-  EXPECT_FALSE(Item(SectionId::IniInfo, 0).checked);
+  for (const SettingTexts& texts : {noActions, noExplanations}) {
+    rows.clear();
+    problems = 0;
+    EXPECT_EQ(List(texts, ShowRows::Problems), platform::kSOk);
+    EXPECT_EQ(problems, 3);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].name, "Bad");
+    EXPECT_EQ(rows[0].data.status, level::kSeriousWarning);
+  }
 }
 
 }  // namespace

@@ -28,7 +28,8 @@ class WizardTest : public ::testing::Test {
  protected:
   // A fresh machine with the database loaded, and the wizard with a sheet
   // at its first page.
-  void Make(const std::string& cdb, bool nt = false, const char* usageDatabase = nullptr) {
+  void Make(const std::string& cdb, bool nt = false, const char* usageDatabase = nullptr,
+            const std::string& folder = "C:\\CORVANE") {
     sheet_.reset();
     wizard_.reset();
     database_.reset();
@@ -37,12 +38,13 @@ class WizardTest : public ::testing::Test {
     image_ = std::make_unique<emulated::ImageBuilder>();
     database_ = std::make_unique<ConfigDatabase>();
     if (nt) image_->WindowsNt4(); else image_->Windows95();
-    image_->File("C:\\CORVANE\\APP.EXE", "MZ").File("C:\\CORVANE\\APP.CDB", cdb + "[End]\n");
-    if (usageDatabase != nullptr) image_->File("C:\\CORVANE\\APP.UDB", usageDatabase);
+    if (folder[0] != 'C') image_->Drive(folder[0], platform::DriveType::Fixed);
+    image_->File(folder + "\\APP.EXE", "MZ").File(folder + "\\APP.CDB", cdb + "[End]\n");
+    if (usageDatabase != nullptr) image_->File(folder + "\\APP.UDB", usageDatabase);
     machine_ = image_->Open();
     ASSERT_NE(machine_, nullptr) << image_->Error();
     context_ = std::make_unique<RunContext>(*machine_);
-    ASSERT_EQ(database_->Load(*context_, "C:\\CORVANE\\APP.CDB"), platform::kSOk);
+    ASSERT_EQ(database_->Load(*context_, folder + "\\APP.CDB"), platform::kSOk);
     context_->isNt = nt;
     wizard_ = std::make_unique<CCVNWizard>(*context_, *database_, answers_, user_, host_);
     sheet_ = std::make_unique<RecordingSheet>(*wizard_);
@@ -116,11 +118,24 @@ TEST_F(WizardTest, OptionsAndWindowsNtChooseThePages) {
   }
 }
 
+TEST_F(WizardTest, OnAFixedDWithoutCdRomTheSettingsPagesStayAndARetryPageLastStillFinishes) {
+  // The configuration check alone: its retry page is the last page.
+  Make(std::string(kApp) + "[INI Info]\napp\\S\\Key = yes,\nY, N, , \n[Corvane Info]\nAskQuestions=N\n"
+                           "CheckMisc=N\nShowTechSupportInfo=N\n",
+       false, nullptr, "D:\\APP");
+  ASSERT_FALSE(context_->locations.cdromFound);
+  EXPECT_EQ(PageDialogs(), (std::vector<int>{221, 222, 223, 224}));
+  sheet_.reset();
+  RecordingWizardRunner runner(RecordingWizardRunner::Plan::WalkToFinish);
+  EXPECT_EQ(runner.Run(*wizard_), WizardResult::Finished);
+  EXPECT_EQ(runner.Visited(), (std::vector<int>{221, 222, 223}));
+}
+
 TEST_F(WizardTest, TheSingleContactPageIsFirstAndLast) {
   Make(std::string(kApp) + "[Corvane Info]\nAskQuestions=N\nCheckConfigurationDatabase=N\n"
                            "CheckMisc=N\nGetUserInfo=N\n");
   EXPECT_EQ(PageDialogs(), std::vector<int>{251});
-  EXPECT_EQ(sheet_->Buttons(), 0u);  // first and last: no button
+  EXPECT_EQ(sheet_->Buttons(), wizbutton::kFinish);  // first and last: Finish, so it can end
   const RecordingSurface& page = sheet_->Surface(wizard_->techSupportPage);
   EXPECT_FALSE(page.Find(IDC_SKIP_SECTION)->enabled);
   EXPECT_FALSE(page.Find(IDC_LAST_SECTION)->enabled);
@@ -275,8 +290,14 @@ TEST_F(WizardTest, IntroductionWithShiftAndClearedBoxSavesAtOnce) {
   EXPECT_EQ(host_.shown, std::vector<int>{IDD_INTRODUCTION});
   EXPECT_EQ(host_.surfaces[IDD_INTRODUCTION].GetText(IDC_APP_NAME), "Sample");
   EXPECT_EQ(answers_.showIntro, 1);  // the box starts checked
-  host_.surfaces.clear();
   EXPECT_EQ(CvnIni("ShowIntro"), "<none>");
+  // Cleared, the box switches the introduction off and saves at once.
+  host_.userActs = [](int dialog, RecordingSurface& surface) {
+    if (dialog == IDD_INTRODUCTION) surface.SetCheck(IDC_SHOW_NEXT_TIME, false);
+  };
+  wizard_->ShowIntroductionIfWanted();
+  EXPECT_EQ(answers_.showIntro, 0);
+  EXPECT_EQ(CvnIni("ShowIntro"), "0");
 }
 
 TEST_F(WizardTest, HelpContextsByPage) {

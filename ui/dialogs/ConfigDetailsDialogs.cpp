@@ -12,6 +12,8 @@ namespace {
 const FontSpec kDetailsHeading{"Arial", 9};
 
 constexpr int kIdsDriveColumn = 10375;  // "Drive", then "Total" and "Free"
+constexpr int kIdsWindowsDetails = 10490;  // the heading, then the three labels
+constexpr int kIdsVideoDetails = 10494;    // the heading, then the two labels
 constexpr int kExtentCharacters = 128;
 
 std::string Number(uint32_t value) { return std::to_string(value); }
@@ -25,17 +27,17 @@ int64_t Bytes(uint32_t clusters, const platform::DiskFreeSpace& space) {
 
 CDetailsDialog::CDetailsDialog(Texts texts) : DialogLogic(IDD_CONFIG_DETAILS), texts_(std::move(texts)) {}
 
-CDetailsDialog CDetailsDialog::WindowsVersion(const SystemProfile& measured) {
-  return CDetailsDialog(Texts{"Windows Version Details", "Windows Internal Version",
-                              "Windows Build Number", "Windows Platform ID",
+CDetailsDialog CDetailsDialog::WindowsVersion(platform::Strings& strings, const SystemProfile& measured) {
+  return CDetailsDialog(Texts{strings.Load(kIdsWindowsDetails), strings.Load(kIdsWindowsDetails + 1),
+                              strings.Load(kIdsWindowsDetails + 2), strings.Load(kIdsWindowsDetails + 3),
                               Number(measured.windowsMajor) + "." + Number(measured.windowsMinor),
                               Number(measured.windowsBuild), Number(measured.windowsPlatformId)});
 }
 
-CDetailsDialog CDetailsDialog::Video(const SystemProfile& measured) {
-  return CDetailsDialog(Texts{"Video Details", "Video Planes", "Video Bits Per Pixel", "",
-                              Number(measured.videoPlanes), Number(measured.videoBitsPerPixel),
-                              ""});
+CDetailsDialog CDetailsDialog::Video(platform::Strings& strings, const SystemProfile& measured) {
+  return CDetailsDialog(Texts{strings.Load(kIdsVideoDetails), strings.Load(kIdsVideoDetails + 1),
+                              strings.Load(kIdsVideoDetails + 2), "", Number(measured.videoPlanes),
+                              Number(measured.videoBitsPerPixel), ""});
 }
 
 void CDetailsDialog::OnInitDialog(ControlSurface& surface) {

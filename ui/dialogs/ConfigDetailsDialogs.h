@@ -19,8 +19,8 @@ class CDetailsDialog : public DialogLogic {
   using Texts = std::array<std::string, 7>;
 
   explicit CDetailsDialog(Texts texts);
-  static CDetailsDialog WindowsVersion(const SystemProfile& measured);
-  static CDetailsDialog Video(const SystemProfile& measured);
+  static CDetailsDialog WindowsVersion(platform::Strings& strings, const SystemProfile& measured);
+  static CDetailsDialog Video(platform::Strings& strings, const SystemProfile& measured);
 
   void OnInitDialog(ControlSurface& surface) override;
 

@@ -91,6 +91,11 @@ bool CFileVersion::OnSetActive(ControlSurface& surface) {
     surface.SetText(IDC_FILE_VERSION, FixedVersion(fixed->fileVersionMS, fixed->fileVersionLS));
     surface.SetText(IDC_PRODUCT_VERSION, FixedVersion(fixed->productVersionMS, fixed->productVersionLS));
   }
+  // The list has its columns whether or not there are strings to show.
+  platform::Strings& texts = context_.machine.Texts();
+  const int width = UsableWidth(context_, surface, IDC_VERSION_LIST);
+  surface.SetColumns(IDC_VERSION_LIST,
+                     {{texts.Load(kItemNameColumn), width / 2}, {texts.Load(kValueColumn), width * 3 / 2}});
   const auto translations = versions.QueryTranslations(block_);
   if (translations.empty()) return true;
   char prefix[40];
@@ -103,16 +108,12 @@ bool CFileVersion::OnSetActive(ControlSurface& surface) {
 
 void CFileVersion::ShowStrings(ControlSurface& surface, const std::string& prefix) {
   platform::VersionInfo& versions = context_.machine.Versions();
-  platform::Strings& texts = context_.machine.Texts();
   if (const auto text = versions.QueryString(block_, prefix + "FileDescription")) {
     surface.SetText(IDC_FILE_DESCRIPTION, *text);
   }
   if (const auto text = versions.QueryString(block_, prefix + "LegalCopyright")) {
     surface.SetText(IDC_FILE_COPYRIGHT, *text);
   }
-  const int width = UsableWidth(context_, surface, IDC_VERSION_LIST);
-  surface.SetColumns(IDC_VERSION_LIST,
-                     {{texts.Load(kItemNameColumn), width / 2}, {texts.Load(kValueColumn), width * 3 / 2}});
   ListSurface* rows = surface.Rows(IDC_VERSION_LIST);
   if (rows == nullptr) return;
   for (const char* name : kVersionStrings) {

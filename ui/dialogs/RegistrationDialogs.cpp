@@ -51,6 +51,7 @@ CTypeLibDialog::CTypeLibDialog(TypeLibConfirmation fields)
     : DialogLogic(fields.dialog), fields_(std::move(fields)) {}
 
 void CTypeLibDialog::OnInitDialog(ControlSurface& surface) {
+  surface.SetText(IDC_ITEM_TYPE, fields_.libraryFile);
   ShowRegistration(surface, fields_,
                    {{fields_.libraryName, IDC_ACTUAL_TYPELIB_NAME, IDC_EXPECTED_TYPELIB_NAME},
                     {fields_.version, IDC_ACTUAL_VERSION, IDC_EXPECTED_VERSION},

@@ -105,6 +105,10 @@ void CCheckBase::SortIfWorstFirst(ControlSurface& surface) {
 }
 
 void CCheckBase::UpdateControls(ControlSurface& surface) {
+  // First: a real list tells of the cleared rows, and that enables the
+  // buttons by the row's data.
+  ListSurface* rows = surface.Rows(IDC_LIST);
+  if (rows != nullptr && FocusedRow(*rows)) ClearSelection(*rows);
   platform::Strings& texts = wizard_.Context().machine.Texts();
   surface.SetText(IDC_FOUND_COUNT, problemCount == 0 ? texts.Load(kProblemsNone)
                                                      : LoadText(texts, kProblemsCount, {std::to_string(problemCount)}));
@@ -113,8 +117,6 @@ void CCheckBase::UpdateControls(ControlSurface& surface) {
   surface.Enable(IDC_SHOW_PROBLEMS, problemCount > 0 && showAll != 0);
   surface.Enable(IDC_DETAILS, false);
   surface.Enable(IDC_FIX, false);
-  ListSurface* rows = surface.Rows(IDC_LIST);
-  if (rows != nullptr && FocusedRow(*rows)) ClearSelection(*rows);
 }
 
 void CCheckBase::OnCommand(ControlSurface& surface, int id) {
@@ -148,6 +150,8 @@ void CCheckBase::FixSelected(ControlSurface& surface) {
     MarkChangesMade(wizard_.Context());
   }
   UpdateControls(surface);
+  // A fix that took effect lets the retry page follow.
+  wizard_.UpdateWizardButtons(*this);
 }
 
 int32_t CCheckBase::Fix(ControlSurface&, const std::string& rowName, const RowData& rowData) {
@@ -211,6 +215,7 @@ void CCheck2Page::FreeSpace(ControlSurface& surface) {
   if (!FreeDiskSpace(wizard_.Context(), wizard_.database.systemInfo)) return;
   ++wizard_.fixesMade;
   Refill(surface);
+  wizard_.UpdateWizardButtons(*this);
 }
 
 void CCheck2Page::Details(ControlSurface&, const std::string&, const RowData& row) {
@@ -218,12 +223,12 @@ void CCheck2Page::Details(ControlSurface&, const std::string&, const RowData& ro
   UiHost& host = wizard_.Host();
   switch (row.itemIndex) {
     case details::kWindowsVersion: {
-      CDetailsDialog dialog = CDetailsDialog::WindowsVersion(measured);
+      CDetailsDialog dialog = CDetailsDialog::WindowsVersion(wizard_.Context().machine.Texts(), measured);
       host.RunModal(dialog);
       break;
     }
     case details::kVideo: {
-      CDetailsDialog dialog = CDetailsDialog::Video(measured);
+      CDetailsDialog dialog = CDetailsDialog::Video(wizard_.Context().machine.Texts(), measured);
       host.RunModal(dialog);
       break;
     }
@@ -268,8 +273,7 @@ CCheck10Page::CCheck10Page(CCVNWizard& w) : CRegistrationCheckPage(w, 7, 10038) 
 CCheck11Page::CCheck11Page(CCVNWizard& w) : CRegistrationCheckPage(w, 8, 10039) {}
 
 bool RetryPage::OnSetActive(ControlSurface& surface) {
-  // A change that only waits for the restart is offered the restart too.
-  if (made_ == 0 && pendingRestart_ == 0) return false;
+  if (!CanBecomeActive()) return false;
   WizardPage::OnSetActive(surface);
   surface.SetFont(IDC_HEADING, wizard_.pageTitleFont);
   const bool restart = pendingRestart_ > 0;

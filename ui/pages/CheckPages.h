@@ -95,9 +95,8 @@ class CCheck2Page : public CCheckBase {
   // Its own Fix: freeing disk space counts as a fix but is not recorded
   // as a change of the application.
   void OnCommand(ControlSurface& surface, int id) override;
+  // The details by the row's details kind; a double click opens them too.
   void Details(ControlSurface& surface, const std::string& rowName, const RowData& rowData) override;
-  // A double click does nothing on this page.
-  void Activate(ControlSurface&) override {}
 
  private:
   void FreeSpace(ControlSurface& surface);
@@ -169,6 +168,8 @@ class RetryPage : public WizardPage {
  public:
   RetryPage(CCVNWizard& wizard, int dialogId, const int& made, const int& pendingRestart)
       : WizardPage(wizard, dialogId), made_(made), pendingRestart_(pendingRestart) {}
+  // Once a change took effect, or waits for the restart (which it offers).
+  bool CanBecomeActive() const override { return made_ > 0 || pendingRestart_ > 0; }
   bool OnSetActive(ControlSurface& surface) override;
   void OnCommand(ControlSurface& surface, int id) override;
 

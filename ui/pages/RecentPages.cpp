@@ -77,6 +77,10 @@ void CRecent2Page::Rebuild(ControlSurface& surface) {
 
 void CRecent2Page::UpdateControls(ControlSurface& surface) {
   platform::Strings& texts = wizard_.Context().machine.Texts();
+  // First: a real list tells of the cleared rows, and that enables the
+  // buttons by the row's data.
+  ListSurface* rows = surface.Rows(IDC_LIST);
+  if (rows != nullptr && FocusedRow(*rows)) ClearSelection(*rows);
   surface.SetText(IDC_FOUND_COUNT, rowCount == 0 ? texts.Load(kIdsDifferencesNone)
                                                  : LoadText(texts, kIdsDifferences, {std::to_string(rowCount)}));
   surface.SetText(IDC_HINT, "");
@@ -84,8 +88,6 @@ void CRecent2Page::UpdateControls(ControlSurface& surface) {
   surface.Enable(IDC_SHOW_PROBLEMS, badCount > 0 && showAll != 0);
   surface.Enable(IDC_DETAILS, false);
   surface.Enable(IDC_FIX, false);
-  ListSurface* rows = surface.Rows(IDC_LIST);
-  if (rows != nullptr && FocusedRow(*rows)) ClearSelection(*rows);
 }
 
 void CRecent2Page::OnCommand(ControlSurface& surface, int id) {
@@ -173,6 +175,8 @@ void CRecent2Page::RevertSelected(ControlSurface& surface) {
   if (wizard_.RevertItem({row.category, selected->text, row.itemIndex}, row) == platform::kSOk) {
     Rebuild(surface);
     MarkChangesMade(wizard_.Context());
+    // The retry page may now follow.
+    wizard_.UpdateWizardButtons(*this);
   }
   UpdateControls(surface);
 }

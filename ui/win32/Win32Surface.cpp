@@ -27,7 +27,21 @@ void Win32Surface::LimitText(int id, size_t characters) {
   ::SendMessageA(Control(id), EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
 }
 
-void Win32Surface::Enable(int id, bool enabled) { ::EnableWindow(Control(id), enabled ? TRUE : FALSE); }
+// A control that is about to be disabled or hidden hands the focus on to
+// the next control a Tab would reach, so that the keyboard never rests on
+// a control the user cannot see or use.
+void Win32Surface::PassFocusOn(HWND control) const {
+  if (control == nullptr || ::GetFocus() != control) return;
+  const HWND top = ::GetAncestor(dialog_, GA_ROOT);
+  const HWND next = ::GetNextDlgTabItem(top, control, FALSE);
+  if (next != nullptr && next != control) ::SendMessageA(top, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+}
+
+void Win32Surface::Enable(int id, bool enabled) {
+  const HWND control = Control(id);
+  if (!enabled) PassFocusOn(control);
+  ::EnableWindow(control, enabled ? TRUE : FALSE);
+}
 
 void Win32Surface::Show(int id, bool shown) {
   if (id == 0) {
@@ -37,7 +51,9 @@ void Win32Surface::Show(int id, bool shown) {
                        SWP_NOZORDER | SWP_NOACTIVATE);
     return;
   }
-  ::ShowWindow(Control(id), shown ? SW_SHOW : SW_HIDE);
+  const HWND control = Control(id);
+  if (!shown) PassFocusOn(control);
+  ::ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
 }
 
 void Win32Surface::SetCheck(int id, bool checked) {

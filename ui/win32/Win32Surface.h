@@ -55,6 +55,7 @@ class Win32Surface final : public ControlSurface {
 
  private:
   HWND Control(int id) const;
+  void PassFocusOn(HWND control) const;
   HICON Icon(int iconId) const;
   HFONT Font(const FontSpec& font);
 

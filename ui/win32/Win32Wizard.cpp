@@ -11,6 +11,13 @@ namespace {
 constexpr int kIdsAbout = 10000;  // "&About Corvane"
 constexpr WPARAM kSystemCommandMask = 0xFFF0;
 constexpr DWORD kKeyboardSettleMs = 250;
+// Posted after the wizard buttons change, so that it comes once the sheet
+// has shown its page and its buttons.
+constexpr UINT kSettleFocus = WM_APP + 1;
+
+bool Usable(HWND control) {
+  return control != nullptr && ::IsWindowVisible(control) && ::IsWindowEnabled(control);
+}
 
 // The wizard that the sheet callback and the subclassed sheet belong to;
 // there is one user-interface thread and one wizard at a time.
@@ -31,6 +38,10 @@ Win32Wizard::Win32Wizard(RunContext& context, HINSTANCE instance)
     : context_(context), instance_(instance), help_([&context](int topic) { OpenHelp(context, topic); }) {
   INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
   ::InitCommonControlsEx(&controls);
+  // An empty CD-ROM or floppy drive is asked for its label and free space;
+  // the failed call is the answer, and the user sees the wizard's own
+  // prompt for the CD instead of the system's "drive not ready" box.
+  ::SetErrorMode(::SetErrorMode(0) | SEM_FAILCRITICALERRORS);
 }
 
 HWND Win32Wizard::Owner() const { return sheet_ != nullptr ? sheet_ : ::GetActiveWindow(); }
@@ -56,7 +67,24 @@ std::optional<FontMetrics> Win32Wizard::ScreenFontMetrics() {
 }
 
 void Win32Wizard::SetWizardButtons(unsigned buttons) {
-  if (sheet_ != nullptr) ::PostMessageA(sheet_, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(buttons));
+  if (sheet_ == nullptr) return;
+  ::PostMessageA(sheet_, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(buttons));
+  ::PostMessageA(sheet_, kSettleFocus, 0, 0);
+}
+
+// The keyboard focus never rests on a control the user cannot see or use:
+// on the last page Finish takes the place of Next, which may have had the
+// focus, and a page left behind hides its controls. The focus then goes to
+// the default button, which Return presses, or else to the first control a
+// Tab reaches. Only while the sheet is active: a dialog above keeps its own.
+void Win32Wizard::SettleFocus() {
+  if (::GetActiveWindow() != sheet_) return;
+  const HWND focus = ::GetFocus();
+  if (Usable(focus) && ::IsChild(sheet_, focus)) return;
+  const LRESULT defaultId = ::SendMessageA(sheet_, DM_GETDEFID, 0, 0);
+  HWND target = HIWORD(defaultId) == DC_HASDEFID ? ::GetDlgItem(sheet_, LOWORD(defaultId)) : nullptr;
+  if (!Usable(target)) target = ::GetNextDlgTabItem(sheet_, nullptr, FALSE);
+  if (Usable(target)) ::SendMessageA(sheet_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
 }
 
 void Win32Wizard::SetActivePage(int index) {
@@ -180,6 +208,7 @@ LRESULT CALLBACK Win32Wizard::SheetProc(HWND sheet, UINT message, WPARAM wParam,
       if (::IsIconic(sheet)) return self->PaintMinimised();
       break;
     case WM_QUERYDRAGICON: return reinterpret_cast<LRESULT>(self->appIcon_);
+    case kSettleFocus: self->SettleFocus(); return 0;
     case WM_HELP: {
       const HWND page = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
       if (PageBinding* binding = page ? BindingOf(page) : nullptr) {

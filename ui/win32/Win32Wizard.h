@@ -38,6 +38,7 @@ class Win32Wizard final : public WizardRunner, public UiHost, public SheetContro
   static LRESULT CALLBACK SheetProc(HWND sheet, UINT message, WPARAM wParam, LPARAM lParam);
   void OnSheetCreated(HWND sheet);
   bool PaintMinimised();
+  void SettleFocus();
   void PumpWaitingMessages();
   void RunMessageLoop();
   HWND Owner() const;
