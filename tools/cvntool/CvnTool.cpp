@@ -9,6 +9,7 @@
 #include "tools/cvntool/FdbCommand.h"
 #include "tools/cvntool/FileCommand.h"
 #include "tools/cvntool/FixCommand.h"
+#include "tools/cvntool/HarvestCommand.h"
 #include "tools/cvntool/LintCommand.h"
 #include "tools/cvntool/Options.h"
 #include "tools/cvntool/ReportCommand.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
   if (options->command == "changes") command = RunChanges;
   if (options->command == "fix") command = RunFix;
   if (options->command == "lint") command = RunLint;
+  if (options->command == "harvest") command = RunHarvest;
   if (command == nullptr) {
     std::cerr << "cvntool: unknown command " << options->command << '\n' << kUsage;
     return 2;

@@ -17,6 +17,9 @@ const char* const kUsage =
     "  fix FILE.cdb [--item NAME]... [--yes]\n"
     "                       list what Fix would repair; carry it out with --yes\n"
     "  lint FILE.cdb        report what the loader reads otherwise than meant\n"
+    "  harvest FOLDER --out FILE.cdb [--program NAME] [--registry KEY]... [--ini FILE]...\n"
+    "          [--cd-label LABEL --cd-folder DIR] [--fdb] [--force]\n"
+    "                       write the database of the installation in FOLDER\n"
     "options:\n"
     "  --machine IMAGE      the machine image to look at (Linux build)\n"
     "  --app DIR            answer the search for the application with DIR\n";
@@ -29,6 +32,9 @@ std::optional<std::string>* ValueSlot(Options& options, const std::string& name)
   if (name == "--out") return &options.outPath;
   if (name == "--cdb") return &options.cdbPath;
   if (name == "--since") return &options.since;
+  if (name == "--program") return &options.program;
+  if (name == "--cd-label") return &options.cdLabel;
+  if (name == "--cd-folder") return &options.cdFolder;
   return nullptr;
 }
 
@@ -54,6 +60,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       options.yes = true;
       continue;
     }
+    if (arg == "--fdb" || arg == "--force") {
+      (arg == "--fdb" ? options.fdb : options.force) = true;
+      continue;
+    }
     if (i + 1 >= args.size()) {
       error = "option " + arg + " needs a value";
       return std::nullopt;
@@ -63,6 +73,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       options.machineImage = value;
     } else if (arg == "--item") {
       options.items.push_back(value);
+    } else if (arg == "--registry" || arg == "--ini") {
+      (arg == "--ini" ? options.iniFiles : options.registryKeys).push_back(value);
     } else if (auto* slot = ValueSlot(options, arg)) {
       *slot = value;
     } else {
