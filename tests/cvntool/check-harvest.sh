@@ -3,7 +3,7 @@
 # and its report marks nothing; an older control, a removed Registry value
 # and a class registered in another folder are each marked alone; the
 # harvest writes nothing but its .cdb and .fdb and replaces them only with
-# --force.
+# --force; with two programs it asks for --program.
 #   check-harvest.sh CVNTOOL FIXTURE_DIR
 set -euo pipefail
 tool=$1 fixtures=$2
@@ -134,5 +134,14 @@ check_marks "a class registered elsewhere" '^\*  Grid Control'
 status=0
 run harvest 'C:\APP' >/dev/null 2>&1 || status=$?
 [ $status -eq 2 ] || fail "a harvest without --out exited with $status"
+# With two programs, the harvest names both until --program picks one.
+restore
+cp "$fixtures/ver_none.dll" "$app/TOOL.EXE"
+status=0
+harvest 2>"$work/warnings" >/dev/null || status=$?
+[ $status -eq 1 ] && grep -q '^  APP.EXE$' "$work/warnings" && grep -q '^  TOOL.EXE$' "$work/warnings" ||
+  fail "two programs: exit $status, $(cat "$work/warnings")"
+harvest --program tool.exe >/dev/null 2>&1 || fail "--program did not pick TOOL.EXE"
+grep -q '^AppFileName=TOOL.EXE' "$app/APP.CDB" || fail "--program TOOL.EXE is not the AppFileName"
 [ $failed -eq 0 ] && echo "harvest: lint-clean, nothing marked, each break marked alone"
 exit $failed
