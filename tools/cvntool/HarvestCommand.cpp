@@ -129,7 +129,7 @@ int RunHarvest(RunContext& context, const Options& options, std::ostream& out, s
   while (harvest.appFolder.size() > 3 && harvest.appFolder.back() == '\\') harvest.appFolder.pop_back();
   harvest.cdLabel = options.cdLabel.value_or("");
   harvest.cdFolder = options.cdFolder.value_or("");
-  while (!harvest.cdFolder.empty() && (harvest.cdFolder.front() == '\\')) harvest.cdFolder.erase(0, 1);
+  while (!harvest.cdFolder.empty() && harvest.cdFolder.front() == '\\') harvest.cdFolder.erase(0, 1);
   // Settings in the application folder are read as the checks read them.
   SetApplicationFolder(context, harvest.appFolder);
   std::string error;
