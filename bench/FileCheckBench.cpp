@@ -6,40 +6,22 @@
 // given as arguments. The host build measures the emulated machine; the
 // Windows build real files in the temporary folder (FindFirstFile and
 // GetFileVersionInfo against CheckFile).
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "checks/FileCheck.h"
-#include "checks/FolderListings.h"
 #include "checks/PeModules.h"
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
 #include "bench/BenchMachine.h"
-#include "tests/emulated/PeBuilder.h"
-#include "util/pe/ResourceTable.h"
+#include "bench/GeneratedFiles.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double SecondsSince(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
-
-std::string DllName(size_t i) {
-  char name[32];
-  std::snprintf(name, sizeof name, "F%zu.DLL", i);
-  return name;
-}
-
-cvn::test::Bytes VersionedDll() {
-  const auto block = cvn::test::VersionInfoBlock({0x00040000, 0x03B60000, 0, 0}, u"040904E4",
-                                                 {{u"FileVersion", u"4.0.950.0"}}, 0x409, 1252);
-  auto file = cvn::test::PeBuilder().Resource({cvn::pe::restype::kVersion, 1, 0x409, block.Encode()}).Build();
-  cvn::test::PutU16(file, 24, 64);
-  return file;
-}
+using cvn::bench::DllName;
+using cvn::bench::SecondsSince;
+using Clock = cvn::bench::Clock;
 
 // The bare loop: find each file and read its version text.
 double BareLoop(cvn::platform::Machine& machine, const std::string& folder, size_t files) {
@@ -56,26 +38,9 @@ double BareLoop(cvn::platform::Machine& machine, const std::string& folder, size
   return seconds;
 }
 
-double CheckAll(cvn::RunContext& context, cvn::ConfigDatabase& database, size_t files) {
-  const cvn::ConfigSection* section = database.GetSection(cvn::SectionId::DllInfo);
-  const auto start = Clock::now();
-  // As a check page or the report checks a section: with shared listings.
-  const cvn::SharedFolderListings listings(context);
-  size_t fine = 0;
-  for (const auto& entry : section->Items()) {
-    auto& item = static_cast<cvn::FileItem&>(*entry);
-    cvn::FileCheckOutputs outputs;
-    cvn::CheckFile(context, item, database.FindFileInfo(item.Name()), outputs, true);
-    if (outputs.result == 0) ++fine;
-  }
-  const double seconds = SecondsSince(start);
-  if (fine != files) std::printf("  %zu of %zu files had a finding\n", files - fine, files);
-  return seconds;
-}
-
 // The application's files and its database, written through the machine.
 bool WriteApplication(cvn::platform::FileSystem& files, const std::string& folder, size_t count) {
-  const auto dll = VersionedDll();
+  const auto dll = cvn::bench::VersionedDll();
   std::string cdb = "[App Info]\nAppFileName=APP.EXE\n[Directory Info]\n[DLL Info]\n";
   bool written = files.WriteFile(folder + "APP.EXE", {'M', 'Z'});
   for (size_t i = 0; i < count; ++i) {
@@ -106,7 +71,7 @@ void Measure(cvn::bench::BenchMachine& bench, size_t files) {
     std::printf("  the load failed\n");
   } else {
     const double bare = BareLoop(machine, folder, files);
-    const double check = CheckAll(context, database, files);
+    const double check = cvn::bench::CheckSection(context, database, cvn::SectionId::DllInfo);
     const double perFile = 1e6 / static_cast<double>(files);
     std::printf("%zu files on the %s\n", files, bench.Name());
     std::printf("  bare loop  %9.2f ms  %8.1f us per file\n", bare * 1e3, bare * perFile);

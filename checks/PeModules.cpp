@@ -30,13 +30,15 @@ std::optional<std::string> FixedVersionText(const platform::FixedFileInfo& fixed
   return std::nullopt;
 }
 
-std::optional<std::string> StringVersionText(platform::VersionInfo& versions, const platform::Bytes& block) {
+// A string of the first translation of a version block.
+std::optional<std::string> TranslatedString(platform::VersionInfo& versions, const platform::Bytes& block,
+                                            const std::string& name) {
   const auto translations = versions.QueryTranslations(block);
   if (translations.empty()) return std::nullopt;
   char subBlock[64];
-  std::snprintf(subBlock, sizeof subBlock, "\\StringFileInfo\\%04x%04x\\FileVersion",
+  std::snprintf(subBlock, sizeof subBlock, "\\StringFileInfo\\%04x%04x\\",
                 unsigned{translations.front().language}, unsigned{translations.front().codePage});
-  return versions.QueryString(block, subBlock);
+  return versions.QueryString(block, subBlock + name);
 }
 
 std::string FileNameOf(const std::string& path) {
@@ -94,12 +96,12 @@ class DependencyWalk {
     return std::move(modules_);
   }
 
- private:
   bool Listed(const std::string& name) const {
     return std::any_of(modules_.begin(), modules_.end(),
                        [&](const ModuleDependency& m) { return EqualsNoCase(m.fileName, name); });
   }
 
+ private:
   void VisitImport(size_t importer, const std::string& name, int depth) {
     if (Listed(name)) return;
     const std::string found = files_.SearchPath(name);
@@ -123,10 +125,19 @@ int32_t ReadFileVersion(platform::Machine& machine, const std::string& path, std
   if (!block) return platform::kEFail;
   std::optional<std::string> text;
   if (const auto fixed = versions.QueryFixed(*block)) text = FixedVersionText(*fixed);
-  if (!text) text = StringVersionText(versions, *block);
+  if (!text) text = TranslatedString(versions, *block, "FileVersion");
   if (!text) return platform::kEFail;
   version = *text;
   return platform::kSOk;
+}
+
+std::optional<std::string> ReadVersionString(platform::Machine& machine, const std::string& path,
+                                             const std::string& name) {
+  platform::VersionInfo& versions = machine.Versions();
+  if (versions.GetSize(path) == 0) return std::nullopt;
+  const auto block = versions.GetInfo(path);
+  if (!block) return std::nullopt;
+  return TranslatedString(versions, *block, name);
 }
 
 pe::ExeKind ExecutableKind(platform::Machine& machine, const std::string& path) {
@@ -136,11 +147,19 @@ pe::ExeKind ExecutableKind(platform::Machine& machine, const std::string& path) 
 int BitnessOfKind(pe::ExeKind kind) { return BitnessOfBits(pe::KindBits(kind)); }
 
 ModuleDependencies ListModuleDependencies(platform::Machine& machine, const std::string& path) {
+  return ListModuleDependencies(machine, std::vector<std::string>{path});
+}
+
+ModuleDependencies ListModuleDependencies(platform::Machine& machine, const std::vector<std::string>& paths) {
   ModuleDependencies result;
-  CurrentFolderScope scope(machine.Files(), FolderOf(path));
   try {
     DependencyWalk walk(machine.Files());
-    result.status = walk.Visit(path, 0);
+    for (size_t i = 0; i < paths.size(); ++i) {
+      if (i > 0 && walk.Listed(FileNameOf(paths[i]))) continue;
+      CurrentFolderScope scope(machine.Files(), FolderOf(paths[i]));
+      const int status = walk.Visit(paths[i], 0);
+      if (i == 0) result.status = status;
+    }
     result.modules = walk.TakeModules();
   } catch (const std::bad_alloc&) {
     result = {depstatus::kOutOfMemory, {}};

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,11 @@ namespace cvn {
 // else the fixed product version, else the FileVersion string of the first
 // translation. 0, or platform::kEFail when there is no usable resource.
 int32_t ReadFileVersion(platform::Machine& machine, const std::string& path, std::string& version);
+
+// A string of the version resource's first translation ("CompanyName",
+// "ProductName"); nothing when the file has no such string.
+std::optional<std::string> ReadVersionString(platform::Machine& machine, const std::string& path,
+                                             const std::string& name);
 
 // The kind of the file at `path`; Unknown when it cannot be read.
 pe::ExeKind ExecutableKind(platform::Machine& machine, const std::string& path);
@@ -51,5 +57,9 @@ struct ModuleDependencies {
 // search path from the file's own folder. A module already listed is not
 // visited again, so a cycle of imports ends.
 ModuleDependencies ListModuleDependencies(platform::Machine& machine, const std::string& path);
+
+// The same walk from several files at once, each module visited once over
+// all of them: the status is that of the first file.
+ModuleDependencies ListModuleDependencies(platform::Machine& machine, const std::vector<std::string>& paths);
 
 }  // namespace cvn

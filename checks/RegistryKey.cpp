@@ -23,6 +23,16 @@ std::optional<platform::RegValue> OpenedKey::Query(const std::string& name) {
   return value;
 }
 
+std::vector<std::string> OpenedKey::Names(Lister list) {
+  std::vector<std::string> names;
+  std::string name;
+  for (uint32_t index = 0; IsOpen() && (registry_.*list)(key_, index, name) == platform::regerr::kSuccess;
+       ++index) {
+    names.push_back(name);
+  }
+  return names;
+}
+
 std::string TextOfData(const platform::Bytes& data) {
   const auto end = std::find(data.begin(), data.end(), uint8_t{0});
   return std::string(data.begin(), end);

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Registry.h"
 
@@ -23,8 +24,15 @@ class OpenedKey {
   bool IsOpen() const { return key_ != 0; }
   // The whole value; nothing when the key is not open or the value is missing.
   std::optional<platform::RegValue> Query(const std::string& name);
+  // The names of the key's subkeys, or of its values, in the platform's
+  // order; none when the key is not open.
+  std::vector<std::string> SubkeyNames() { return Names(&platform::Registry::EnumKey); }
+  std::vector<std::string> ValueNames() { return Names(&platform::Registry::EnumValue); }
 
  private:
+  using Lister = int32_t (platform::Registry::*)(platform::RegKey, uint32_t, std::string&);
+  std::vector<std::string> Names(Lister list);
+
   platform::Registry& registry_;
   platform::RegKey key_ = 0;
 };

@@ -20,6 +20,8 @@ class Profile {
   // GetPrivateProfileString with no key: the key names of a section.
   virtual std::vector<std::string> GetKeys(const std::string& section,
                                            const std::string& file) = 0;
+  // GetPrivateProfileString with no section: the section names of a file.
+  virtual std::vector<std::string> GetSections(const std::string& file) = 0;
   virtual int GetInt(const std::string& section, const std::string& key, int defaultValue,
                      const std::string& file) = 0;
   // WritePrivateProfileString. No key removes the section; no value removes the key.

@@ -34,6 +34,7 @@ inline constexpr int32_t kSuccess = 0;
 inline constexpr int32_t kFileNotFound = 2;
 inline constexpr int32_t kInvalidHandle = 6;
 inline constexpr int32_t kMoreData = 234;
+inline constexpr int32_t kNoMoreItems = 259;
 }  // namespace regerr
 
 struct RegValue {
@@ -59,6 +60,10 @@ class Registry {
   // RegSetValue: sets the default value of `subKey` (created when missing) to a string.
   virtual int32_t SetDefaultValue(RegKey parent, const std::string& subKey,
                                   const std::string& text) = 0;
+  // RegEnumKeyEx and RegEnumValue: the name of the subkey or value at
+  // `index`, kNoMoreItems past the last one.
+  virtual int32_t EnumKey(RegKey key, uint32_t index, std::string& name) = 0;
+  virtual int32_t EnumValue(RegKey key, uint32_t index, std::string& name) = 0;
   virtual int32_t CloseKey(RegKey key) = 0;
   // The view every later open and create goes through (KEY_WOW64_32KEY or
   // KEY_WOW64_64KEY); keys already open stay in theirs.

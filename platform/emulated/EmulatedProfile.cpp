@@ -98,6 +98,15 @@ std::vector<std::string> EmulatedProfile::GetKeys(const std::string& section, co
   return keys;
 }
 
+std::vector<std::string> EmulatedProfile::GetSections(const std::string& file) {
+  const IniDocument doc = Load(PathOf(file));
+  const auto& sections = doc.Sections();
+  std::vector<std::string> names;
+  // The first section holds the lines before the first header: no section.
+  for (size_t i = 1; i < sections.size(); ++i) names.push_back(sections[i].name);
+  return names;
+}
+
 int EmulatedProfile::GetInt(const std::string& section, const std::string& key, int defaultValue,
                             const std::string& file) {
   const std::string text = GetString(section, key, "", file, 30);

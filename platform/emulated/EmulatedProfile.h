@@ -15,6 +15,7 @@ class EmulatedProfile : public platform::Profile {
   std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue,
                         const std::string& file, size_t bufferSize) override;
   std::vector<std::string> GetKeys(const std::string& section, const std::string& file) override;
+  std::vector<std::string> GetSections(const std::string& file) override;
   int GetInt(const std::string& section, const std::string& key, int defaultValue, const std::string& file) override;
   bool WriteString(const std::string& section, const std::optional<std::string>& key,
                    const std::optional<std::string>& value, const std::string& file) override;

@@ -189,6 +189,24 @@ int32_t EmulatedRegistry::SetDefaultValue(RegKey parent, const std::string& subK
   return result;
 }
 
+int32_t EmulatedRegistry::EnumKey(RegKey key, uint32_t index, std::string& name) {
+  const auto handle = Lookup(key);
+  if (!handle) return regerr::kInvalidHandle;
+  const auto& children = handle->node->Children();
+  if (index >= children.size()) return regerr::kNoMoreItems;
+  name = children[index]->Name();
+  return regerr::kSuccess;
+}
+
+int32_t EmulatedRegistry::EnumValue(RegKey key, uint32_t index, std::string& name) {
+  const auto handle = Lookup(key);
+  if (!handle) return regerr::kInvalidHandle;
+  const auto& values = handle->node->Values();
+  if (index >= values.size()) return regerr::kNoMoreItems;
+  name = values[index].name;
+  return regerr::kSuccess;
+}
+
 int32_t EmulatedRegistry::CloseKey(RegKey key) {
   for (const auto& predefined : kPredefined) {
     if (predefined.handle == key) return regerr::kSuccess;

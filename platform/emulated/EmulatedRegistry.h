@@ -25,6 +25,8 @@ class EmulatedRegistry : public platform::Registry {
   int32_t SetValue(platform::RegKey key, const std::string& name, uint32_t type,
                    const platform::Bytes& data) override;
   int32_t SetDefaultValue(platform::RegKey parent, const std::string& subKey, const std::string& text) override;
+  int32_t EnumKey(platform::RegKey key, uint32_t index, std::string& name) override;
+  int32_t EnumValue(platform::RegKey key, uint32_t index, std::string& name) override;
   int32_t CloseKey(platform::RegKey key) override;
   void SelectView(platform::View view) override { view_ = view; }
 

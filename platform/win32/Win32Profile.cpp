@@ -44,17 +44,31 @@ std::string Win32Profile::GetString(const std::string& section, const std::strin
   return buffer;
 }
 
-std::vector<std::string> Win32Profile::GetKeys(const std::string& section,
-                                               const std::string& file) {
+namespace {
+
+// The names the call lists for no key (a section's keys) or no section
+// (the file's sections), grown until the list fits.
+std::vector<std::string> NameList(const char* section, const std::string& file) {
   for (size_t size = kFirstKeyListSize; size <= kLargestKeyList; size *= 2) {
     // Two spare zeros keep the list terminated whatever the call writes.
     std::string buffer(size + 2, '\0');
-    const DWORD length = ::GetPrivateProfileStringA(section.c_str(), nullptr, "", buffer.data(),
+    const DWORD length = ::GetPrivateProfileStringA(section, nullptr, "", buffer.data(),
                                                     static_cast<DWORD>(size), file.c_str());
     // A list that did not fit comes back as size - 2 characters.
     if (length + 2 < size) return SplitZeroList(buffer.data(), length);
   }
   return {};
+}
+
+}  // namespace
+
+std::vector<std::string> Win32Profile::GetKeys(const std::string& section,
+                                               const std::string& file) {
+  return NameList(section.c_str(), file);
+}
+
+std::vector<std::string> Win32Profile::GetSections(const std::string& file) {
+  return NameList(nullptr, file);
 }
 
 int Win32Profile::GetInt(const std::string& section, const std::string& key, int defaultValue,

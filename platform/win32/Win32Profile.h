@@ -11,6 +11,7 @@ class Win32Profile final : public Profile {
                         const std::string& defaultValue, const std::string& file,
                         size_t bufferSize) override;
   std::vector<std::string> GetKeys(const std::string& section, const std::string& file) override;
+  std::vector<std::string> GetSections(const std::string& file) override;
   int GetInt(const std::string& section, const std::string& key, int defaultValue,
              const std::string& file) override;
   bool WriteString(const std::string& section, const std::optional<std::string>& key,

@@ -89,6 +89,25 @@ int32_t Win32Registry::SetDefaultValue(RegKey parent, const std::string& subKey,
   return result;
 }
 
+// Key names hold at most 255 characters, value names 16383.
+int32_t Win32Registry::EnumKey(RegKey key, uint32_t index, std::string& name) {
+  char buffer[256];
+  DWORD length = sizeof buffer;
+  const LONG result =
+      ::RegEnumKeyExA(ToHkey(key), index, buffer, &length, nullptr, nullptr, nullptr, nullptr);
+  if (result == ERROR_SUCCESS) name.assign(buffer, length);
+  return result;
+}
+
+int32_t Win32Registry::EnumValue(RegKey key, uint32_t index, std::string& name) {
+  std::string buffer(16384, '\0');
+  DWORD length = static_cast<DWORD>(buffer.size());
+  const LONG result = ::RegEnumValueA(ToHkey(key), index, buffer.data(), &length, nullptr, nullptr,
+                                      nullptr, nullptr);
+  if (result == ERROR_SUCCESS) name.assign(buffer.data(), length);
+  return result;
+}
+
 int32_t Win32Registry::CloseKey(RegKey key) { return ::RegCloseKey(ToHkey(key)); }
 
 void Win32Registry::SelectView(View view) {

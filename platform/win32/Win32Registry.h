@@ -13,6 +13,8 @@ class Win32Registry final : public Registry {
   int32_t SetValue(RegKey key, const std::string& name, uint32_t type, const Bytes& data) override;
   int32_t SetDefaultValue(RegKey parent, const std::string& subKey,
                           const std::string& text) override;
+  int32_t EnumKey(RegKey key, uint32_t index, std::string& name) override;
+  int32_t EnumValue(RegKey key, uint32_t index, std::string& name) override;
   int32_t CloseKey(RegKey key) override;
   void SelectView(View view) override;
 

@@ -79,6 +79,13 @@ TEST_F(ProfileTest, KeysOfASectionInFileOrder) {
   EXPECT_TRUE(machine().Ini().GetKeys("None", ini).empty());
 }
 
+TEST_F(ProfileTest, SectionsOfAFileInFileOrder) {
+  WriteIni("stray=0\r\n[Second]\r\na=1\r\n[first]\r\n; comment\r\n[Third]\r\n");
+  const std::vector<std::string> expected{"Second", "first", "Third"};
+  EXPECT_EQ(machine().Ini().GetSections(ini), expected);
+  EXPECT_TRUE(machine().Ini().GetSections(Join(env().ScratchFolder(), "none.ini")).empty());
+}
+
 TEST_F(ProfileTest, IntegersReadTheLeadingDigits) {
   WriteIni("[N]\r\nPlain=42\r\nTrail=17abc\r\nWord=abc\r\nEmpty=\r\nSpaced=  9  \r\n");
   auto& p = machine().Ini();

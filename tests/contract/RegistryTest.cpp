@@ -1,6 +1,8 @@
 // The Registry: values of each type, default values, missing roots and keys.
+#include <algorithm>
 #include <cctype>
 #include <string>
+#include <vector>
 
 #include "tests/contract/Contract.h"
 #include "tests/contract/Helpers.h"
@@ -95,6 +97,32 @@ TEST_F(RegistryTest, DefaultValueOfASubKey) {
   ASSERT_EQ(reg().OpenKey(key, "Sub", platform::Registry::Access::Read, middle), regerr::kSuccess);
   EXPECT_EQ(reg().QueryValue(middle, "", value), regerr::kFileNotFound);
   reg().CloseKey(middle);
+}
+
+// Lists every name once, then ends; the order is the platform's own.
+std::vector<std::string> Enumerated(platform::Registry& reg, RegKey key, bool values) {
+  std::vector<std::string> names;
+  for (uint32_t index = 0;; ++index) {
+    std::string name;
+    const int32_t result = values ? reg.EnumValue(key, index, name) : reg.EnumKey(key, index, name);
+    if (result == regerr::kNoMoreItems) break;
+    EXPECT_EQ(result, regerr::kSuccess) << index;
+    if (result != regerr::kSuccess || index > 16) break;
+    names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST_F(RegistryTest, SubkeysAndValuesAreEnumerated) {
+  EXPECT_TRUE(Enumerated(reg(), key, false).empty());
+  EXPECT_TRUE(Enumerated(reg(), key, true).empty());
+  ASSERT_EQ(reg().SetDefaultValue(key, "Beta\\Inner", "x"), regerr::kSuccess);
+  ASSERT_EQ(reg().SetDefaultValue(key, "Alpha", "y"), regerr::kSuccess);
+  ASSERT_EQ(reg().SetValue(key, "Count", regtype::kDword, {1, 0, 0, 0}), regerr::kSuccess);
+  ASSERT_EQ(reg().SetValue(key, "", regtype::kString, {'d', 0}), regerr::kSuccess);
+  EXPECT_EQ(Enumerated(reg(), key, false), (std::vector<std::string>{"Alpha", "Beta"}));
+  EXPECT_EQ(Enumerated(reg(), key, true), (std::vector<std::string>{"", "Count"}));
 }
 
 TEST_F(RegistryTest, DefaultValueThroughAnEmptyValueName) {

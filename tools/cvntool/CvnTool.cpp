@@ -10,6 +10,7 @@
 #include "tools/cvntool/FdbCommand.h"
 #include "tools/cvntool/FileCommand.h"
 #include "tools/cvntool/FixCommand.h"
+#include "tools/cvntool/HarvestCommand.h"
 #include "tools/cvntool/LintCommand.h"
 #include "tools/cvntool/Options.h"
 #include "tools/cvntool/ReportCommand.h"
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
   if (options->command == "fix") command = RunFix;
   if (options->command == "lint") command = RunLint;
   if (options->command == "check") command = RunCheck;
+  if (options->command == "harvest") command = RunHarvest;
   // A fleet's reports are read from a folder, not from a machine.
   if (options->command == "summary") return RunSummary(*options, std::cout, std::cerr);
   if (command == nullptr) {

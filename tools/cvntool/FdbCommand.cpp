@@ -33,7 +33,8 @@ std::vector<std::string> ListedFiles(const ConfigDatabase& database) {
   return names;
 }
 
-// The entry of `name` in `folder`, or nothing when the file is not there.
+}  // namespace
+
 std::optional<FileInfoEntry> ShippedFile(platform::FileSystem& files, const std::string& folder,
                                          const std::string& name) {
   const std::string path = folder.empty() || folder.back() == '\\' ? folder + name : folder + '\\' + name;
@@ -45,7 +46,7 @@ std::optional<FileInfoEntry> ShippedFile(platform::FileSystem& files, const std:
   return entry;
 }
 
-}  // namespace
+std::string FileInfoHeader(const std::string& cdbPath) { return "; file information for " + cdbPath + "\r\n"; }
 
 int RunFdb(RunContext& context, const Options& options, std::ostream& out, std::ostream& errors) {
   if (options.operands.size() != 1 || !options.cdbPath) {
@@ -63,7 +64,7 @@ int RunFdb(RunContext& context, const Options& options, std::ostream& out, std::
     return 1;
   }
   platform::FileSystem& files = context.machine.Files();
-  std::string text = "; file information for " + *options.cdbPath + "\r\n";
+  std::string text = FileInfoHeader(*options.cdbPath);
   for (const auto& name : ListedFiles(database)) {
     if (const auto entry = ShippedFile(files, options.operands[0], name)) {
       text += FormatFileInfoLine(*entry) + "\r\n";

@@ -24,6 +24,9 @@ const char* const kUsage =
     "  report FILE.cdb --json [--out PATH]\n"
     "                       write the whole report as JSON\n"
     "  summary DIR          sum up the JSON reports collected in DIR\n"
+    "  harvest FOLDER --out FILE.cdb [--program NAME] [--registry KEY]... [--ini FILE]...\n"
+    "          [--cd-label LABEL --cd-folder DIR] [--fdb] [--force]\n"
+    "                       write the database of the installation in FOLDER\n"
     "options:\n"
     "  --machine IMAGE      the machine image to look at (Linux build)\n"
     "  --app DIR            answer the search for the application with DIR\n";
@@ -36,6 +39,9 @@ std::optional<std::string>* ValueSlot(Options& options, const std::string& name)
   if (name == "--out") return &options.outPath;
   if (name == "--cdb") return &options.cdbPath;
   if (name == "--since") return &options.since;
+  if (name == "--program") return &options.program;
+  if (name == "--cd-label") return &options.cdLabel;
+  if (name == "--cd-folder") return &options.cdFolder;
   return nullptr;
 }
 
@@ -69,6 +75,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       options.loadCheck = true;
       continue;
     }
+    if (arg == "--fdb" || arg == "--force") {
+      (arg == "--fdb" ? options.fdb : options.force) = true;
+      continue;
+    }
     if (i + 1 >= args.size()) {
       error = "option " + arg + " needs a value";
       return std::nullopt;
@@ -78,6 +88,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
       options.machineImage = value;
     } else if (arg == "--item") {
       options.items.push_back(value);
+    } else if (arg == "--registry" || arg == "--ini") {
+      (arg == "--ini" ? options.iniFiles : options.registryKeys).push_back(value);
     } else if (auto* slot = ValueSlot(options, arg)) {
       *slot = value;
     } else {

@@ -21,6 +21,13 @@ struct Options {
   bool yes = false;                       // --yes
   bool json = false;                      // --json
   bool loadCheck = false;                 // --load-check
+  std::optional<std::string> program;     // --program NAME
+  std::vector<std::string> registryKeys;  // --registry KEY, repeatable
+  std::vector<std::string> iniFiles;      // --ini FILE, repeatable
+  std::optional<std::string> cdLabel;     // --cd-label LABEL
+  std::optional<std::string> cdFolder;    // --cd-folder DIR
+  bool fdb = false;                       // --fdb
+  bool force = false;                     // --force
 };
 
 // Nothing, with `error` set, for an unknown option or a missing value.
