@@ -35,7 +35,7 @@ std::string HeaderLine(SectionId id) {
 
 bool RunsFromCdRom(RunContext& context) {
   context.locations.EnsureFilled(context.machine);
-  return ToUpperChar(context.locations.applicationDrive) == ToUpperChar(context.locations.cdromDrive);
+  return context.locations.AppOnCdRom();  // a fixed D: without a CD-ROM drive is not it
 }
 
 // Writes the layout of a new file with every snapshot stamped `stamp`.
