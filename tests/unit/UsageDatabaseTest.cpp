@@ -213,6 +213,22 @@ TEST_F(UsageDatabaseTest, AReadOnlyFileIsToldOnceUntilItIsWritableAgain) {
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{told});
 }
 
+TEST_F(UsageDatabaseTest, AFileThatCannotBeCreatedOnAFixedDriveDIsTold) {
+  image_.Drive('D', platform::DriveType::Fixed, "DATA")
+      .File("D:\\APP\\APP.EXE", "MZ")
+      .File("D:\\APP\\D.cdb", "[App Info]\nAppName=D\nAppFileName=APP.EXE\n[End]\n");
+  image_.Fact("Clock", "Now", "1997-07-01 12:00:00");
+  machine_ = image_.Open();
+  ASSERT_NE(machine_, nullptr);
+  context_ = std::make_unique<RunContext>(*machine_);
+  ConfigDatabase database;
+  ASSERT_EQ(database.Load(*context_, "D:\\APP\\D.cdb"), platform::kSOk);
+  machine_->InjectFailure("D:\\APP\\D.ubk", emulated::InjectedFailure::CannotCreate);
+  EXPECT_EQ(UpdateUsageDatabase(*context_, "D:\\APP\\D.cdb", &database), platform::kEFail);
+  ASSERT_EQ(MessageTexts().size(), 1u);
+  EXPECT_TRUE(MessageTexts()[0].starts_with("Unable to create Usage Database file 'd:\\app\\d.")) << MessageTexts()[0];
+}
+
 TEST_F(UsageDatabaseTest, PathsThatCannotBeUsedAreReported) {
   Start("1997-07-01 12:00:00");
   EXPECT_EQ(UpdateUsageDatabase(*context_, "C:\\APP.D\\Usage", database_.get()), platform::kEFail);
