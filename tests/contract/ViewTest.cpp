@@ -123,7 +123,7 @@ TEST_F(ViewTest, EachViewHasItsOwnSystemFolder) {
   EXPECT_TRUE(SameText(folder32, files.WindowsDirectory() + "\\SysWOW64")) << folder32;
   EXPECT_FALSE(SameText(folder32, folder64)) << folder64;
   // A file put into the 32-bit System folder is not in the 64-bit one.
-  const std::string file = "\\" + name_.substr(0, 8) + ".tmp";
+  const std::string file = "\\CvnView.tmp";
   ASSERT_TRUE(files.WriteFile(folder32 + file, ToBytes("x")));
   EXPECT_NE(files.GetAttributes(folder32 + file), platform::attr::kInvalid);
   EXPECT_EQ(files.GetAttributes(folder64 + file), platform::attr::kInvalid);
