@@ -60,7 +60,7 @@ std::string Report(size_t machine) {
   json.BeginArray();
   for (int row = 0; row < 16; ++row) {
     json.BeginObject();
-    Member(json, "name", "Requirement " + std::to_string(row));
+    Member(json, "name", std::string("Requirement ").append(std::to_string(row)));
     Member(json, "actual", "128 MB");
     Member(json, "minimum", "8 MB");
     Member(json, "level", row == 11 && machine % 7 == 0 ? 5 : 0);
@@ -76,7 +76,7 @@ std::string Report(size_t machine) {
     json.BeginArray();
     for (size_t i = 0; i < 10; ++i) {
       const size_t pick = (machine * 31 + i * 17) % 97;
-      Item(json, "FILE" + std::to_string(i) + ".DLL", pick < 3 ? 5 : pick < 6 ? 3 : 0);
+      Item(json, std::string("FILE").append(std::to_string(i)).append(".DLL"), pick < 3 ? 5 : pick < 6 ? 3 : 0);
     }
     json.EndArray();
     json.EndObject();
@@ -94,7 +94,8 @@ bool Measure(size_t reports) {
   for (size_t i = 0; i < reports; ++i) {
     const std::string text = Report(i);
     bytes += text.size();
-    std::ofstream(folder / ("PC-" + std::to_string(100000 + i) + ".json"), std::ios::binary) << text;
+    std::ofstream(folder / std::string("PC-").append(std::to_string(100000 + i)).append(".json"), std::ios::binary)
+        << text;
   }
   cvn::FleetSummary summary;
   std::string error;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <system_error>
 #include <vector>
 
@@ -28,10 +29,11 @@ std::vector<fs::path> ReportFiles(const std::string& folder, std::error_code& fa
 std::string ReadText(const fs::path& file) {
   std::ifstream in(file, std::ios::binary | std::ios::ate);
   const std::streamoff size = in.tellg();
-  if (!in || size <= 0) return {};
+  // A report larger than a stream read can take is no report of ours.
+  if (!in || size <= 0 || size > std::numeric_limits<std::streamsize>::max()) return {};
   std::string text(static_cast<size_t>(size), '\0');
   in.seekg(0);
-  in.read(text.data(), size);
+  in.read(text.data(), static_cast<std::streamsize>(size));
   text.resize(static_cast<size_t>(in.gcount()));
   return text;
 }
