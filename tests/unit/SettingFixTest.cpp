@@ -143,7 +143,14 @@ class TruncatingRegistry final : public platform::Registry {
   int32_t SetDefaultValue(platform::RegKey parent, const std::string& subKey, const std::string& text) override {
     return inner_.SetDefaultValue(parent, subKey, text);
   }
+  int32_t EnumKey(platform::RegKey key, uint32_t index, std::string& name) override {
+    return inner_.EnumKey(key, index, name);
+  }
+  int32_t EnumValue(platform::RegKey key, uint32_t index, std::string& name) override {
+    return inner_.EnumValue(key, index, name);
+  }
   int32_t CloseKey(platform::RegKey key) override { return inner_.CloseKey(key); }
+  void SelectView(platform::View view) override { inner_.SelectView(view); }
 
  private:
   platform::Registry& inner_;
