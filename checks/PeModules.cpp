@@ -5,6 +5,7 @@
 #include <new>
 #include <optional>
 #include <span>
+#include <unordered_set>
 
 #include "config/ApplicationView.h"
 #include "config/Items.h"
@@ -87,6 +88,7 @@ class DependencyWalk {
     if (!parsed) return depstatus::kNotPe;
     const size_t index = modules_.size();
     modules_.push_back({FileNameOf(path), path, depth, {}});
+    listed_.insert(ToLower(modules_.back().fileName));
     for (const auto& name : pe::ReadImportedModules(*parsed).modules) VisitImport(index, name, depth + 1);
     return depstatus::kRead;
   }
@@ -96,10 +98,7 @@ class DependencyWalk {
     return std::move(modules_);
   }
 
-  bool Listed(const std::string& name) const {
-    return std::any_of(modules_.begin(), modules_.end(),
-                       [&](const ModuleDependency& m) { return EqualsNoCase(m.fileName, name); });
-  }
+  bool Listed(const std::string& name) const { return listed_.count(ToLower(name)) != 0; }
 
  private:
   void VisitImport(size_t importer, const std::string& name, int depth) {
@@ -114,6 +113,8 @@ class DependencyWalk {
 
   platform::FileSystem& files_;
   std::vector<ModuleDependency> modules_;
+  // The names listed, in lower case: a walk from many files asks often.
+  std::unordered_set<std::string> listed_;
 };
 
 }  // namespace
