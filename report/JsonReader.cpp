@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <utility>
 
 #include "util/pe/AnsiText.h"
 
@@ -116,8 +117,8 @@ class Parser {
       SkipSpace();
       if (pos_ >= text_.size() || text_[pos_] != ':') return Fail("a missing colon");
       ++pos_;
-      value.members.emplace_back(std::move(name), JsonValue{});
-      if (!Value(value.members.back().second, depth + 1) || !Next('}', more)) return false;
+      value.members.push_back({std::move(name), JsonValue{}});
+      if (!Value(value.members.back().value, depth + 1) || !Next('}', more)) return false;
     }
     return true;
   }

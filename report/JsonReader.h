@@ -6,10 +6,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace cvn {
+
+struct JsonMember;
 
 struct JsonValue {
   enum class Kind { Null, Bool, Number, String, Array, Object };
@@ -18,7 +19,9 @@ struct JsonValue {
   double number = 0;
   std::string text;  // a string's value, in UTF-8
   std::vector<JsonValue> items;
-  std::vector<std::pair<std::string, JsonValue>> members;
+  // A named struct rather than std::pair: a pair may not hold the type
+  // that is still being defined.
+  std::vector<JsonMember> members;
 
   // The member `name` of an object; null when absent or not an object.
   const JsonValue* Find(std::string_view name) const;
@@ -26,6 +29,11 @@ struct JsonValue {
   std::string_view TextOf(std::string_view name) const;
   // The member's number, or `fallback` when it is absent or no number.
   double NumberOf(std::string_view name, double fallback) const;
+};
+
+struct JsonMember {
+  std::string name;
+  JsonValue value;
 };
 
 // Nothing, with `error` set (and the byte offset in it), for text that is
