@@ -24,6 +24,15 @@ constexpr KindOfFile kKinds[] = {
 
 bool IsDots(const std::string& name) { return name == "." || name == ".."; }
 
+// Corvane's own programs, which the vendor ships beside the application:
+// they are not the application's files, nor candidates for its program.
+bool IsCorvaneProgram(const std::string& name) {
+  for (const char* own : {"corvane.exe", "cvntool.exe", "Lodvex16.exe", "Lodvex32.exe", "Lodvex64.exe"}) {
+    if (EqualsNoCase(name, own)) return true;
+  }
+  return false;
+}
+
 // The file's path in lower case, for lookups without regard to case.
 std::string Key(const HarvestedFile& file) { return ToLower(JoinPath(file.folder, file.name)); }
 
@@ -90,7 +99,7 @@ bool CollectApplicationFiles(platform::FileSystem& files, Harvest& harvest, std:
     }
     std::vector<std::string> subfolders;
     do {
-      if (IsDots(data.name)) continue;
+      if (IsDots(data.name) || IsCorvaneProgram(data.name)) continue;
       if ((data.attributes & platform::attr::kDirectory) != 0) {
         subfolders.push_back(JoinPath(folder, data.name));
       } else if (const auto section = FileSectionOf(data.name)) {
