@@ -12,7 +12,7 @@
 #include "fixes/ScriptedFixConfirmations.h"
 #include "fixes/SettingFix.h"
 #include "platform/emulated/ImageBuilder.h"
-#include "tests/unit/FileCheckTestFiles.h"
+#include "tests/support/FileCheckTestFiles.h"
 
 namespace cvn {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/Answers.h"
+#include "config/Answers.h"
 #include "config/MessageText.h"
 #include "resources/resource.h"
 #include "ui/CCVNWizard.h"
