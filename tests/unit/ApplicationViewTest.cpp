@@ -12,7 +12,7 @@
 namespace cvn {
 namespace {
 
-constexpr const char* kClsid = "{1A2B3C4D-0000-1111-2222-333344445555}";
+constexpr const char* kViewClsid = "{1A2B3C4D-0000-1111-2222-333344445555}";
 
 struct ViewCase {
   const char* name;
@@ -33,12 +33,12 @@ TEST_P(ApplicationViewTest, TheChecksReadWhatTheApplicationSees) {
       .Fact("Windows", "Bits", std::to_string(c.windowsBits))
       .Fact("Windows", "SystemFolder", "C:\\WINDOWS\\SYSTEM32")
       .File("C:\\APP\\APP.EXE", c.program64 ? test::X64Dll() : test::PlainDll())
-      .Registry(std::string("HKEY_CLASSES_ROOT\\CLSID\\") + kClsid + "\\InprocServer32", "", "C:\\APP\\SIXTY4.DLL")
-      .Registry(std::string("HKEY_CLASSES_ROOT\\Wow6432Node\\CLSID\\") + kClsid + "\\InprocServer32", "",
+      .Registry(std::string("HKEY_CLASSES_ROOT\\CLSID\\") + kViewClsid + "\\InprocServer32", "", "C:\\APP\\SIXTY4.DLL")
+      .Registry(std::string("HKEY_CLASSES_ROOT\\Wow6432Node\\CLSID\\") + kViewClsid + "\\InprocServer32", "",
                 "C:\\APP\\THIRTY2.DLL");
   ASSERT_EQ(Load("C:\\APP\\APP.CDB", std::string("[App Info]\nAppFileName=APP.EXE\n[Directory Info]\nS=S|\n"
                                                  "[OLE Server Info]\nWidget, W.DLL, 1, W.1, 1.0,\nY, N, N, ") +
-                                         kClsid + ", \n"),
+                                         kViewClsid + ", \n"),
             0);
   EXPECT_EQ(context_->appBitness, c.program64 ? bitness::k64 : bitness::k32);
   EXPECT_EQ(ExpandedDisplayForm(*context_, "S|"), c.systemFolder);

@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kDll = static_cast<int>(SectionId::DllInfo);
 constexpr int kOle = static_cast<int>(SectionId::OleServerInfo);
-constexpr int kTypeLib = static_cast<int>(SectionId::TypeLibraryInfo);
+constexpr int kTypeLibCategory = static_cast<int>(SectionId::TypeLibraryInfo);
 
 class FileListingTest : public test::AppDatabaseTest {
  protected:
@@ -92,7 +92,7 @@ TEST_F(FileListingTest, AnEmptyOrForeignSectionListsNothing) {
   EXPECT_TRUE(rows.empty());
 }
 
-constexpr const char* kClsid = "{1A2B3C4D-0000-1111-2222-333344445555}";
+constexpr const char* kListedClsid = "{1A2B3C4D-0000-1111-2222-333344445555}";
 constexpr const char* kLibId = "{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}";
 
 class RegistrationListingTest : public test::AppDatabaseTest {
@@ -108,10 +108,10 @@ class RegistrationListingTest : public test::AppDatabaseTest {
 };
 
 TEST_F(RegistrationListingTest, ServerRowsNameTheirProblemAndNeverOfferFix) {
-  const std::string key = std::string("CLSID\\") + kClsid;
+  const std::string key = std::string("CLSID\\") + kListedClsid;
   ClassesRoot({{key + "\\InprocServer32", "C:\\WINDOWS\\SYSTEM\\WIDGET.DLL"}});
   LoadApp(std::string("[OLE Server Info]\n") +
-          "Vendor Widget, WIDGET.DLL, S, Vendor.Widget.2, 2.0,\nY, N, N, " + kClsid + ", " + kLibId + "\n" +
+          "Vendor Widget, WIDGET.DLL, S, Vendor.Widget.2, 2.0,\nY, N, N, " + kListedClsid + ", " + kLibId + "\n" +
           "Vendor Ghost, GHOST.DLL, S, Vendor.Ghost.1, 1.0,\nN, N, N, {00000000-0000-0000-0000-00000000000A}, " +
           kLibId + "\n");
   ASSERT_EQ(List(kOle, ShowRows::All), platform::kSOk);
@@ -139,7 +139,7 @@ TEST_F(RegistrationListingTest, AWrongHelpFolderAloneIsAWarningThatStillCounts) 
                {lib + "\\HelpDir", "C:\\ELSEWHERE\\"}});
   LoadApp(std::string("[Type Library Info]\nWidget Library (Ver 1.0), WIDGET.TLB, S, H, 1.0,\nY, ") + kLibId +
           "\n");
-  ASSERT_EQ(List(kTypeLib, ShowRows::Problems), platform::kSOk);
+  ASSERT_EQ(List(kTypeLibCategory, ShowRows::Problems), platform::kSOk);
   EXPECT_EQ(problems, 1);
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].data.status, level::kWarning);

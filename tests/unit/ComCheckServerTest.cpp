@@ -13,9 +13,9 @@
 namespace cvn {
 namespace {
 
-constexpr const char* kClsid = "{1A2B3C4D-0000-1111-2222-333344445555}";
-constexpr const char* kTypeLib = "{9F8E7D6C-AAAA-BBBB-CCCC-DDDDEEEEFFFF}";
-const std::string kClassKey = std::string("CLSID\\") + kClsid;
+constexpr const char* kServerClsid = "{1A2B3C4D-0000-1111-2222-333344445555}";
+constexpr const char* kServerTypeLib = "{9F8E7D6C-AAAA-BBBB-CCCC-DDDDEEEEFFFF}";
+const std::string kClassKey = std::string("CLSID\\") + kServerClsid;
 
 // A registration as regsvr32 leaves it for Vendor.Widget.2 in the System
 // folder; tests change or remove single keys.
@@ -26,10 +26,10 @@ test::RegistryKeys CorrectRegistration() {
       {kClassKey + "\\ProgID", "Vendor.Widget.2"},
       {kClassKey + "\\VersionIndependentProgID", "Vendor.Widget"},
       {kClassKey + "\\Version", "2.0"},
-      {kClassKey + "\\TypeLib", kTypeLib},
+      {kClassKey + "\\TypeLib", kServerTypeLib},
       {"Vendor.Widget\\CurVer", "Vendor.Widget.2"},
-      {"Vendor.Widget\\CLSID", kClsid},
-      {"Vendor.Widget.2\\CLSID", kClsid},
+      {"Vendor.Widget\\CLSID", kServerClsid},
+      {"Vendor.Widget.2\\CLSID", kServerClsid},
   };
 }
 
@@ -40,7 +40,7 @@ struct ComCheckServerTestTraits {
   static constexpr auto CorrectRegistration = cvn::CorrectRegistration;
   static std::string Section(const char* required) {
     return std::string("[OLE Server Info]\nVendor Widget, WIDGET.DLL, S, Vendor.Widget.2, 2.0,\n") +
-           required + ", N, N, " + kClsid + ", " + kTypeLib + "\n";
+           required + ", N, N, " + kServerClsid + ", " + kServerTypeLib + "\n";
   }
 };
 
@@ -55,8 +55,8 @@ TEST_F(ComCheckServerTest, ACorrectRegistrationMatchesInEveryAspect) {
   EXPECT_EQ(item.displayTexts[0], "C:\\WINDOWS\\SYSTEM\\WIDGET.DLL");
   EXPECT_EQ(item.displayTexts[1], "Vendor.Widget");
   EXPECT_EQ(item.displayTexts[2], "2.0");
-  EXPECT_EQ(item.displayTexts[3], kClsid);
-  EXPECT_EQ(item.displayTexts[4], kTypeLib);
+  EXPECT_EQ(item.displayTexts[3], kServerClsid);
+  EXPECT_EQ(item.displayTexts[4], kServerTypeLib);
   EXPECT_EQ(item.foundVersion, "2.0");
   EXPECT_EQ(item.notes, "");
   EXPECT_EQ(ProblemText(item), "");
@@ -166,7 +166,7 @@ TEST_P(ComCheckRegisteredAsTest, TheFileItNamesIsJudged) {
   image_.File("C:\\WINDOWS\\SYSTEM\\Widget Server.dll", "MZ");
   ClassesRoot({{kClassKey + "\\InprocServer32", GetParam().registered}});
   LoadApp(std::string("[OLE Server Info]\nVendor Widget, Widget Server.dll, S, Vendor.Widget.2, 2.0,\nY, N, N, ") +
-          kClsid + ", " + kTypeLib + "\n");
+          kServerClsid + ", " + kServerTypeLib + "\n");
   ServerItem& item = ItemOf<ServerItem>(SectionId::OleServerInfo, 0);
   ASSERT_EQ(CheckServer(*context_, item), platform::kSOk);
   EXPECT_EQ(item.SubStatus(Aspect::ServerLocation), GetParam().status);
@@ -238,7 +238,7 @@ TEST_F(ComCheckServerTest, AProgIdOfAnotherClassAndAnotherTypeLibrary) {
   const ServerItem& item = CheckRegistration(keys);
   EXPECT_EQ(item.SubStatus(Aspect::Clsid), substatus::kWrongClsid);
   EXPECT_EQ(item.displayTexts[3],
-            std::string("{00000000-0000-0000-0000-000000000001}, expected ") + kClsid);
+            std::string("{00000000-0000-0000-0000-000000000001}, expected ") + kServerClsid);
   EXPECT_EQ(item.SubStatus(Aspect::TypeLib), substatus::kWrongTypeLib);
   EXPECT_EQ(item.foundTypeLib, "{00000000-0000-0000-0000-000000000002}");
   EXPECT_EQ(ProblemText(item), "Problems found: GUID, type library GUID.");

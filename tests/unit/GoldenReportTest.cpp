@@ -30,7 +30,7 @@ using platform::DriveType;
 
 constexpr const char* kClsidGrid = "{5C1A0001-0000-1111-2222-333344445555}";
 constexpr const char* kClsidNotes = "{5C1A0002-0000-1111-2222-333344445555}";
-constexpr const char* kTypeLib = "{5C1A00FF-AAAA-BBBB-CCCC-DDDDEEEEFFFF}";
+constexpr const char* kGoldenTypeLib = "{5C1A00FF-AAAA-BBBB-CCCC-DDDDEEEEFFFF}";
 
 emulated::FileOptions At(int day, int minute = 0) { return {ImageBuilder::Time(1997, 1, day, 10, minute)}; }
 
@@ -78,10 +78,10 @@ void Installed(ImageBuilder& image) {
       .Registry(std::string("HKCR\\CLSID\\") + kClsidNotes + "\\LocalServer32", "",
                 "\"C:\\APP\\SKY.EXE\" /automation")
       .Registry(std::string("HKCR\\CLSID\\") + kClsidNotes + "\\Version", "", "1.0")
-      .Registry(std::string("HKCR\\TypeLib\\") + kTypeLib, "", "Skylark Types")
-      .Registry(std::string("HKCR\\TypeLib\\") + kTypeLib + "\\1.0", "", "Skylark Types (Ver 1.0)")
-      .Registry(std::string("HKCR\\TypeLib\\") + kTypeLib + "\\Dir", "", "C:\\APP")
-      .Registry(std::string("HKCR\\TypeLib\\") + kTypeLib + "\\HelpDir", "", "C:\\WINDOWS\\HELP")
+      .Registry(std::string("HKCR\\TypeLib\\") + kGoldenTypeLib, "", "Skylark Types")
+      .Registry(std::string("HKCR\\TypeLib\\") + kGoldenTypeLib + "\\1.0", "", "Skylark Types (Ver 1.0)")
+      .Registry(std::string("HKCR\\TypeLib\\") + kGoldenTypeLib + "\\Dir", "", "C:\\APP")
+      .Registry(std::string("HKCR\\TypeLib\\") + kGoldenTypeLib + "\\HelpDir", "", "C:\\WINDOWS\\HELP")
       .File("C:\\APP\\SKY.FDB", "SKY.EXE, 2048, 199701021000\r\nSKYDRV.386, 1000, 199701021030\r\n")
       .File("C:\\APP\\SKY.CDB",
             std::string("[App Info]\nAppName=Skylark Notes\nAppFileName=SKY.EXE\nCDVolumeLabel=SKYCD\n"
@@ -106,9 +106,9 @@ void Installed(ImageBuilder& image) {
                         "[Registry Info]\nHKEY_LOCAL_MACHINE\\SOFTWARE\\Skylark\\Notes\\Version=\n"
                         "\"2.0\", N, N\n"
                         "[Active X/OCX Registry Info]\n\"Skylark Grid\", SKYGRID.OCX, S, Skylark.Grid.1, 1.0,\n1, 0, 1, ") +
-                kClsidGrid + ", " + kTypeLib + "\n" +
+                kClsidGrid + ", " + kGoldenTypeLib + "\n" +
                 "[OLE Server Info]\nSkylark Notes, SKY.EXE, 1, Skylark.Notes.1, 2.0,\n0, 1, 0, " + kClsidNotes +
-                ",\n[Type Library Info]\n\"Skylark Types\", SKY.TLB, 1, 1, 1.0,\n1, " + kTypeLib + "\n[End]\n");
+                ",\n[Type Library Info]\n\"Skylark Types\", SKY.TLB, 1, 1, 1.0,\n1, " + kGoldenTypeLib + "\n[End]\n");
   SavedUser(image, "C:\\WINDOWS");
 }
 

@@ -23,7 +23,7 @@ using platform::Bytes;
 constexpr char kTarget[] = "C:\\APP\\MYLIB.DLL";
 constexpr char kIni[] = "C:\\WINDOWS\\APP.INI";
 constexpr char kIniText[] = "[Opts]\r\nMode=5\r\n";
-constexpr char kKey[] = "HKEY_CURRENT_USER\\Software\\Vendor";
+constexpr char kRepairKey[] = "HKEY_CURRENT_USER\\Software\\Vendor";
 
 enum class Repair { File, Ini, Registry };
 
@@ -43,9 +43,9 @@ void Arrange(emulated::ImageBuilder& image, const Step& step) {
   if (step.nt) image.WindowsNt4();
   image.File("C:\\APP\\APP.EXE", "MZ").File(kTarget, Dll(1)).File(kIni, kIniText);
   image.Drive('E', platform::DriveType::CdRom, "APPCD").File("E:\\SETUP\\MYLIB.DLL", Dll(2));
-  image.RegistryDword(kKey, "Count", 1);
+  image.RegistryDword(kRepairKey, "Count", 1);
   if (step.inUse) image.FileInUse(kTarget);
-  if (step.repair == Repair::Registry) image.ProtectedKey(kKey);
+  if (step.repair == Repair::Registry) image.ProtectedKey(kRepairKey);
   image.File("C:\\APP\\APP.CDB",
              "[App Info]\nAppName=App\nAppFileName=APP.EXE\nCDVolumeLabel=APPCD\n[Directory Info]\nC=E:\\SETUP\n"
              "[DLL Info]\nMYLIB.DLL, 1, C, Y, N, 2.0.0.0\n"

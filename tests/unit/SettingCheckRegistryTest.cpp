@@ -13,19 +13,19 @@ namespace {
 namespace regtype = platform::regtype;
 using platform::Bytes;
 
-constexpr const char* kKey = "HKEY_CURRENT_USER\\Software\\Vendor\\App";
+constexpr const char* kRegistryKey = "HKEY_CURRENT_USER\\Software\\Vendor\\App";
 
 class SettingCheckRegistryTest : public test::SettingCheckTest {
  protected:
   void LoadRegistry(const std::string& entries) { LoadSettings("Registry Info", entries); }
 
-  static std::string At(const std::string& name) { return std::string(kKey) + "\\" + name; }
+  static std::string At(const std::string& name) { return std::string(kRegistryKey) + "\\" + name; }
 
   SettingOutputs Check(size_t index = 0) { return Run(CheckRegistrySetting, SectionId::RegistryInfo, index); }
 };
 
 TEST_F(SettingCheckRegistryTest, AStringIsQuotedAndKeptWithItsType) {
-  image_.Registry(kKey, "Path", "C:\\App");
+  image_.Registry(kRegistryKey, "Path", "C:\\App");
   LoadRegistry(Entry(At("Path"), "*"));
   const SettingOutputs out = Check();
   EXPECT_EQ(out.status, settingstatus::kOk);
@@ -39,8 +39,8 @@ TEST_F(SettingCheckRegistryTest, AStringIsQuotedAndKeptWithItsType) {
 }
 
 TEST_F(SettingCheckRegistryTest, AStringWithoutTerminatingZeroEndsWithItsData) {
-  image_.RegistryValue(kKey, "Bare", regtype::kString, {'a', 'b'});
-  image_.RegistryValue(kKey, "Inner", regtype::kString, {'a', 0, 'b', 0});
+  image_.RegistryValue(kRegistryKey, "Bare", regtype::kString, {'a', 'b'});
+  image_.RegistryValue(kRegistryKey, "Inner", regtype::kString, {'a', 0, 'b', 0});
   LoadRegistry(Entry(At("Bare"), "ab") + Entry(At("Inner"), "a"));
   EXPECT_EQ(Check(0).status, settingstatus::kOk);
   EXPECT_EQ(Item(SectionId::RegistryInfo, 0).dataSize, 2u);
@@ -48,14 +48,14 @@ TEST_F(SettingCheckRegistryTest, AStringWithoutTerminatingZeroEndsWithItsData) {
 }
 
 TEST_F(SettingCheckRegistryTest, TheDefaultValueOfAKey) {
-  image_.Registry(kKey, "", "unnamed");
+  image_.Registry(kRegistryKey, "", "unnamed");
   LoadRegistry(Entry(At("(Default)"), "unnamed") + Entry(At("(default)"), "unnamed"));
   EXPECT_EQ(Check(0).status, settingstatus::kOk);
   EXPECT_EQ(Check(1).status, settingstatus::kOk);
 }
 
 TEST_F(SettingCheckRegistryTest, MissingKeysAndValuesAreNotFound) {
-  image_.Registry(kKey, "Other", "x");
+  image_.Registry(kRegistryKey, "Other", "x");
   LoadRegistry(Entry(At("Absent"), "*") +
                Entry("HKEY_CURRENT_USER\\Software\\Vendor\\Gone\\Value", "*"));
   for (size_t i = 0; i < 2; ++i) {
@@ -70,7 +70,7 @@ TEST_F(SettingCheckRegistryTest, MissingKeysAndValuesAreNotFound) {
 }
 
 TEST_F(SettingCheckRegistryTest, ARootInAnotherCaseOrNoBackslashIsInvalid) {
-  image_.Registry(kKey, "Path", "C:\\App");
+  image_.Registry(kRegistryKey, "Path", "C:\\App");
   LoadRegistry(Entry("hkey_current_user\\Software\\Vendor\\App\\Path", "*") +
                Entry("HKEY_CURRENT_USER", "*") + Entry("HKEY_LOCAL\\Software\\x", "*"));
   for (size_t i = 0; i < 3; ++i) {
@@ -81,7 +81,7 @@ TEST_F(SettingCheckRegistryTest, ARootInAnotherCaseOrNoBackslashIsInvalid) {
 }
 
 TEST_F(SettingCheckRegistryTest, ADwordShowsItsEightDigitsAndMatchesByBytes) {
-  image_.RegistryDword(kKey, "Count", 31);
+  image_.RegistryDword(kRegistryKey, "Count", 31);
   LoadRegistry(Entry(At("Count"), "0x0000001f") + Entry(At("Count"), "0x00000020") +
                Entry(At("Count"), "0x0000001F"));
   const SettingOutputs same = Check(0);
@@ -97,8 +97,8 @@ TEST_F(SettingCheckRegistryTest, ADwordShowsItsEightDigitsAndMatchesByBytes) {
 }
 
 TEST_F(SettingCheckRegistryTest, BinaryDataMatchesByBytesOnly) {
-  image_.RegistryValue(kKey, "Flags", regtype::kBinary, {0x01, 0x02, 0xff});
-  image_.RegistryValue(kKey, "Raw", regtype::kNone, {0x7f});
+  image_.RegistryValue(kRegistryKey, "Flags", regtype::kBinary, {0x01, 0x02, 0xff});
+  image_.RegistryValue(kRegistryKey, "Raw", regtype::kNone, {0x7f});
   LoadRegistry(Entry(At("Flags"), "01-02-FF") + Entry(At("Flags"), "{01}") +
                Entry(At("Flags"), "01 02") + Entry(At("Raw"), "7f"));
   const SettingOutputs bytes = Check(0);
@@ -113,8 +113,8 @@ TEST_F(SettingCheckRegistryTest, BinaryDataMatchesByBytesOnly) {
 }
 
 TEST_F(SettingCheckRegistryTest, EmptyDataIsBlank) {
-  image_.RegistryValue(kKey, "Empty", regtype::kBinary, {});
-  image_.Registry(kKey, "EmptyText", "");
+  image_.RegistryValue(kRegistryKey, "Empty", regtype::kBinary, {});
+  image_.Registry(kRegistryKey, "EmptyText", "");
   LoadRegistry(Entry(At("Empty"), "*") + Entry(At("EmptyText"), "*"));
   for (size_t i = 0; i < 2; ++i) {
     const SettingOutputs out = Check(i);
@@ -124,8 +124,8 @@ TEST_F(SettingCheckRegistryTest, EmptyDataIsBlank) {
 }
 
 TEST_F(SettingCheckRegistryTest, LongDataIsReadWhole) {
-  image_.RegistryValue(kKey, "Big", regtype::kBinary, Bytes(5000, 0xa5));
-  image_.Registry(kKey, "Text", std::string(1000, 't'));
+  image_.RegistryValue(kRegistryKey, "Big", regtype::kBinary, Bytes(5000, 0xa5));
+  image_.Registry(kRegistryKey, "Text", std::string(1000, 't'));
   LoadRegistry(Entry(At("Big"), "*") + Entry(At("Text"), "*"));
   const SettingOutputs big = Check(0);
   EXPECT_EQ(big.actualValueText.size(), 5000u * 3 - 1);
@@ -134,8 +134,8 @@ TEST_F(SettingCheckRegistryTest, LongDataIsReadWhole) {
 }
 
 TEST_F(SettingCheckRegistryTest, OtherTypesAreNotHandledButKeepTheirType) {
-  image_.RegistryValue(kKey, "Multi", regtype::kMultiString, {'a', 0, 'b', 0, 0});
-  image_.RegistryValue(kKey, "Expand", regtype::kExpandString,
+  image_.RegistryValue(kRegistryKey, "Multi", regtype::kMultiString, {'a', 0, 'b', 0, 0});
+  image_.RegistryValue(kRegistryKey, "Expand", regtype::kExpandString,
                        {'%', 'w', 'i', 'n', 'd', 'i', 'r', '%', 0});
   LoadRegistry(Entry(At("Multi"), "*") + Entry(At("Expand"), "*", "N"));
   const SettingOutputs multi = Check(0);
@@ -156,7 +156,7 @@ TEST_F(SettingCheckRegistryTest, OtherTypesAreNotHandledButKeepTheirType) {
 }
 
 TEST_F(SettingCheckRegistryTest, AWrongStringWithOneExpectedValue) {
-  image_.Registry(kKey, "Mode", "fast");
+  image_.Registry(kRegistryKey, "Mode", "fast");
   LoadRegistry(Entry(At("Mode"), "slow") + Entry(At("Mode"), "[slow, safe]"));
   const SettingOutputs one = Check(0);
   EXPECT_EQ(one.status, settingstatus::kNotAcceptable);
@@ -167,7 +167,7 @@ TEST_F(SettingCheckRegistryTest, AWrongStringWithOneExpectedValue) {
 }
 
 TEST_F(SettingCheckRegistryTest, ARecheckReplacesTheDataItRead) {
-  image_.RegistryValue(kKey, "Value", regtype::kBinary, {1, 2});
+  image_.RegistryValue(kRegistryKey, "Value", regtype::kBinary, {1, 2});
   LoadRegistry(Entry(At("Value"), "*"));
   Check();
   platform::RegKey key = 0;

@@ -18,7 +18,7 @@ namespace {
 namespace regtype = platform::regtype;
 using platform::Bytes;
 
-constexpr const char* kKey = "HKEY_CURRENT_USER\\Software\\Vendor\\App";
+constexpr const char* kFixKey = "HKEY_CURRENT_USER\\Software\\Vendor\\App";
 
 class SettingFixTest : public test::SettingCheckTest {
  protected:
@@ -44,7 +44,7 @@ class SettingFixTest : public test::SettingCheckTest {
     return value;
   }
 
-  static std::string At(const std::string& name) { return std::string(kKey) + "\\" + name; }
+  static std::string At(const std::string& name) { return std::string(kFixKey) + "\\" + name; }
 
   ScriptedFixConfirmations confirm_;
   std::unique_ptr<FixSession> session_;
@@ -74,10 +74,10 @@ TEST_F(SettingFixTest, AnIniValueGoesToTheApplicationFoldersFileOnlyWhenThereIsO
 }
 
 TEST_F(SettingFixTest, AValueIsWrittenInTheTypeTheItemRead) {
-  image_.RegistryValue(kKey, "Flag", regtype::kNone, {});
-  image_.RegistryValue(kKey, "Blob", regtype::kNone, {1});
-  image_.RegistryValue(kKey, "Expand", regtype::kExpandString, {'%', 'X', '%', 0});
-  image_.RegistryValue(kKey, "List", regtype::kMultiString, {'a', 0, 'b', 0, 0});
+  image_.RegistryValue(kFixKey, "Flag", regtype::kNone, {});
+  image_.RegistryValue(kFixKey, "Blob", regtype::kNone, {1});
+  image_.RegistryValue(kFixKey, "Expand", regtype::kExpandString, {'%', 'X', '%', 0});
+  image_.RegistryValue(kFixKey, "List", regtype::kMultiString, {'a', 0, 'b', 0, 0});
   Load("Registry Info", Entry(At("Flag"), "*") + Entry(At("Blob"), "*") + Entry(At("Expand"), "\"%Y%\"") +
                             Entry(At("List"), "c") + Entry(At("New"), "abc"));
   struct Case {
@@ -95,7 +95,7 @@ TEST_F(SettingFixTest, AValueIsWrittenInTheTypeTheItemRead) {
   };
   for (size_t i = 0; i < std::size(cases); ++i) {
     EXPECT_EQ(Fix(SectionId::RegistryInfo, i, SettingAnswer::Typed(cases[i].typed)), platform::kSOk) << i;
-    const platform::RegValue stored = Stored(kKey, cases[i].name);
+    const platform::RegValue stored = Stored(kFixKey, cases[i].name);
     EXPECT_EQ(stored.type, cases[i].type) << cases[i].name;
     EXPECT_EQ(stored.data, cases[i].data) << cases[i].name;
     // The check reads back what was written, in the same type.
@@ -108,17 +108,17 @@ TEST_F(SettingFixTest, AValueIsWrittenInTheTypeTheItemRead) {
 }
 
 TEST_F(SettingFixTest, AnUpperCaseHexPrefixGivesTheSameFourBytesToTheWriterAndTheCheck) {
-  image_.RegistryDword(kKey, "Count", 1);
-  image_.RegistryValue(kKey, "Flag", regtype::kNone, {});
+  image_.RegistryDword(kFixKey, "Count", 1);
+  image_.RegistryValue(kFixKey, "Flag", regtype::kNone, {});
   Load("Registry Info", Entry(At("Count"), "0X0000000A") + Entry(At("Flag"), "0X00000001"));
   for (size_t i = 0; i < 2; ++i) {
     EXPECT_EQ(Fix(SectionId::RegistryInfo, i, SettingAnswer::Proposal()), platform::kSOk) << i;
     EXPECT_EQ(Run(CheckRegistrySetting, SectionId::RegistryInfo, i).actualValueText, i == 0 ? "0x0000000a" : "0x00000001");
     EXPECT_EQ(Item(SectionId::RegistryInfo, i).status, 0) << i;
   }
-  EXPECT_EQ(Stored(kKey, "Count").data, (Bytes{0x0a, 0, 0, 0}));
-  EXPECT_EQ(Stored(kKey, "Flag").type, regtype::kDword);
-  EXPECT_EQ(Stored(kKey, "Flag").data, (Bytes{1, 0, 0, 0}));
+  EXPECT_EQ(Stored(kFixKey, "Count").data, (Bytes{0x0a, 0, 0, 0}));
+  EXPECT_EQ(Stored(kFixKey, "Flag").type, regtype::kDword);
+  EXPECT_EQ(Stored(kFixKey, "Flag").data, (Bytes{1, 0, 0, 0}));
 }
 
 // A Registry that acknowledges every write but keeps only its first three
@@ -175,8 +175,8 @@ class TruncatingMachine final : public platform::Machine {
 };
 
 TEST_F(SettingFixTest, AWriteTheCheckDoesNotSeeIsToldAndNotCounted) {
-  image_.RegistryDword(kKey, "Count", 1);
-  image_.Registry(kKey, "Name", "abcdef");
+  image_.RegistryDword(kFixKey, "Count", 1);
+  image_.Registry(kFixKey, "Name", "abcdef");
   Load("Registry Info", Entry(At("Count"), "0x0000000a") + Entry(At("Name"), "xyzxyz"));
   TruncatingMachine truncating(*machine_);
   RunContext context(truncating);
@@ -197,7 +197,7 @@ TEST_F(SettingFixTest, AWriteTheCheckDoesNotSeeIsToldAndNotCounted) {
 }
 
 TEST_F(SettingFixTest, ATextTheTypeCannotTakeIsRefusedUntilCorrected) {
-  image_.RegistryDword(kKey, "Count", 1);
+  image_.RegistryDword(kFixKey, "Count", 1);
   Load("Registry Info", Entry(At("Count"), "0x0000000a"));
   confirm_.QueueSettingAnswer(SettingAnswer::Typed("12"));
   confirm_.QueueSettingAnswer(SettingAnswer::Typed("0x1"));
@@ -206,14 +206,14 @@ TEST_F(SettingFixTest, ATextTheTypeCannotTakeIsRefusedUntilCorrected) {
   EXPECT_EQ(confirm_.refusals[0],
             "'12' is not a number for this setting. Please type 0x followed by eight hexadecimal digits, "
             "such as 0x00000001.");
-  EXPECT_EQ(Stored(kKey, "Count").data, (Bytes{0x0c, 0, 0, 0}));
-  EXPECT_EQ(Stored(kKey, "Count").type, regtype::kDword);
+  EXPECT_EQ(Stored(kFixKey, "Count").data, (Bytes{0x0c, 0, 0, 0}));
+  EXPECT_EQ(Stored(kFixKey, "Count").type, regtype::kDword);
 }
 
 TEST_F(SettingFixTest, AWriteTheMachineRefusesIsToldAndNotCounted) {
   image_.ProtectedKey("HKLM\\SOFTWARE");
   image_.RegistryText("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendor]\n\"Mode\"=\"old\"\n");
-  image_.RegistryValue(kKey, "Wide", 11, {1, 2, 3, 4, 5, 6, 7, 8});
+  image_.RegistryValue(kFixKey, "Wide", 11, {1, 2, 3, 4, 5, 6, 7, 8});
   Load("Registry Info", Entry("HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendor\\Mode", "new") + Entry(At("Wide"), "*"));
   SettingOutputs outputs;
   CheckRegistrySetting(*context_, Item(SectionId::RegistryInfo, 0), Texts(), outputs);
@@ -246,7 +246,7 @@ TEST_F(SettingFixTest, ARefusedIniWriteIsToldAndNotCounted) {
 }
 
 TEST_F(SettingFixTest, TheConfirmationProposesAnAllowedValue) {
-  image_.Registry(kKey, "Cmd", "app.exe %1");
+  image_.Registry(kFixKey, "Cmd", "app.exe %1");
   Load("Registry Info", Entry(At("Three"), "[a, b, c]") + Entry(At("Any"), "*") + Entry(At("Cmd"), "{x.exe}") +
                             Entry(At("Folder"), "\"1|Data\""));
   for (size_t i = 0; i < 4; ++i) Fix(SectionId::RegistryInfo, i, SettingAnswer::No());
