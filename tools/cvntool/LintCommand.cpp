@@ -1,5 +1,6 @@
 #include "tools/cvntool/LintCommand.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -18,14 +19,9 @@ void Print(std::ostream& out, const std::string& path, const LintFinding& findin
   out << (finding.severity == LintSeverity::Error ? ": error: " : ": warning: ") << finding.text << '\n';
 }
 
-}  // namespace
-
-int RunLint(RunContext& context, const Options& options, std::ostream& out, std::ostream& errors) {
-  if (options.operands.size() != 1) {
-    errors << kUsage;
-    return 2;
-  }
-  const std::string& path = options.operands[0];
+// Lints one database: its findings, then its summary line. 1 when it has an
+// error or cannot be read, else 0.
+int LintOne(RunContext& context, const std::string& path, std::ostream& out, std::ostream& errors) {
   const auto bytes = context.machine.Files().ReadFile(path);
   if (!bytes) {
     errors << "cvntool: cannot read " << path << '\n';
@@ -49,6 +45,18 @@ int RunLint(RunContext& context, const Options& options, std::ostream& out, std:
   }
   out << errorCount << " errors, " << warningCount << " warnings\n";
   return errorCount > 0 ? 1 : 0;
+}
+
+}  // namespace
+
+int RunLint(RunContext& context, const Options& options, std::ostream& out, std::ostream& errors) {
+  if (options.operands.empty()) {
+    errors << kUsage;
+    return 2;
+  }
+  int status = 0;
+  for (const std::string& path : options.operands) status = std::max(status, LintOne(context, path, out, errors));
+  return status;
 }
 
 }  // namespace cvn::tool

@@ -18,7 +18,7 @@ const char* const kUsage =
     "                       list the dates, or the recent changes since one\n"
     "  fix FILE.cdb [--item NAME]... [--yes]\n"
     "                       list what Fix would repair; carry it out with --yes\n"
-    "  lint FILE.cdb        report what the loader reads otherwise than meant\n"
+    "  lint FILE.cdb...     report what the loader reads otherwise than meant\n"
     "  check FILE.cdb [--json]\n"
     "                       run every check, print the findings; exit 1 on a problem\n"
     "  report FILE.cdb --json [--out PATH]\n"
