@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/Answers.h"
 #include "config/PathSpec.h"
 #include "config/TextCase.h"
 #include "fixes/FileFix.h"
@@ -113,6 +114,7 @@ TEST(RepairFaultTest, AFailureAtAnyStepKeepsTheUsersDataAndCountsNothing) {
     const FixCounters& counted = session.Counters();
     EXPECT_EQ(counted.fixesMade + counted.fixesPendingRestart + counted.revertsMade + counted.revertsPendingRestart,
               0);
+    EXPECT_FALSE(ChangesMadeMarked(context));
     platform::FileSystem& files = machine->Files();
     const std::string backup = NamedBackup(result.message);
     const bool inPlace = files.ReadFile(kTarget) == Dll(1);

@@ -12,7 +12,6 @@
 #include "ui/CheckListFill.h"
 #include "util/ListHelpers.h"
 #include "resources/resource.h"
-#include "ui/Restart.h"
 #include "ui/dialogs/ConfigDetailsDialogs.h"
 
 namespace cvn {
@@ -150,31 +149,6 @@ CRegistrationCheckPage::CRegistrationCheckPage(WizardServices& w, int categoryId
 CCheck9Page::CCheck9Page(WizardServices& w) : CRegistrationCheckPage(w, 6, 10037) {}
 CCheck10Page::CCheck10Page(WizardServices& w) : CRegistrationCheckPage(w, 7, 10038) {}
 CCheck11Page::CCheck11Page(WizardServices& w) : CRegistrationCheckPage(w, 8, 10039) {}
-
-bool RetryPage::OnSetActive(ControlSurface& surface) {
-  if (!CanBecomeActive()) return false;
-  WizardPage::OnSetActive(surface);
-  surface.SetFont(IDC_HEADING, wizard_.Fonts().pageTitle);
-  const bool restart = PendingRestart() > 0;
-  surface.SetIcon(IDC_PICTURE, restart ? icon::kSystemStop : icon::kSystemExclamation);
-  surface.Show(IDC_RESTART_TEXT, restart);
-  surface.Show(IDC_RESTART_WINDOWS, restart);
-  return true;
-}
-
-void RetryPage::OnCommand(ControlSurface&, int id) {
-  if (id == IDC_RESTART_WINDOWS && ConfirmRestart(wizard_.Context())) RestartWindows(wizard_.Context());
-}
-
-int RetryPage::Made() const {
-  const FixCounters& counted = wizard_.Counters();
-  return counted_ == FixMode::Fix ? counted.fixesMade : counted.revertsMade;
-}
-
-int RetryPage::PendingRestart() const {
-  const FixCounters& counted = wizard_.Counters();
-  return counted_ == FixMode::Fix ? counted.fixesPendingRestart : counted.revertsPendingRestart;
-}
 
 CCheck12Page::CCheck12Page(WizardServices& wizard) : RetryPage(wizard, IDD_CHECK12, FixMode::Fix) {}
 

@@ -8,6 +8,7 @@
 
 #include "platform/Types.h"
 #include "ui/pages/ResultListPage.h"
+#include "ui/pages/RetryPage.h"
 #include "util/RowOrder.h"
 
 namespace cvn {
@@ -128,24 +129,6 @@ class CCheck10Page : public CRegistrationCheckPage {
 class CCheck11Page : public CRegistrationCheckPage {
  public:
   explicit CCheck11Page(WizardServices& wizard);
-};
-
-// "Retry the Application Now": shown only when the fixes (or the reverts)
-// took effect, with the restart advice when some wait for a restart.
-class RetryPage : public WizardPage {
- public:
-  RetryPage(WizardServices& wizard, int dialogId, FixMode counted)
-      : WizardPage(wizard, dialogId), counted_(counted) {}
-  // Once a change took effect, or waits for the restart (which it offers).
-  bool CanBecomeActive() const override { return Made() > 0 || PendingRestart() > 0; }
-  bool OnSetActive(ControlSurface& surface) override;
-  void OnCommand(ControlSurface& surface, int id) override;
-
- private:
-  int Made() const;
-  int PendingRestart() const;
-
-  FixMode counted_;
 };
 
 class CCheck12Page : public RetryPage {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/pages/CheckPages.h"
 #include "ui/pages/ResultListPage.h"
+#include "ui/pages/RetryPage.h"
 #include "usage/RecentChanges.h"
 
 namespace cvn {
