@@ -2,8 +2,6 @@
 // the retry page.
 #pragma once
 
-#include <cstdint>
-#include <optional>
 #include <string>
 
 #include "platform/Types.h"
