@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/RegistryKey.h"
+
 namespace cvn {
 namespace {
 
@@ -39,12 +41,12 @@ bool SetDefault(Registry& reg, const std::string& subKey, const std::string& tex
 // zero, close the key; both the set and the close must succeed.
 bool SetNamedString(Registry& reg, const std::string& subKey, const std::string& name,
                     const std::string& text) {
-  platform::RegKey key = 0;
-  if (reg.CreateKey(platform::hkey::kClassesRoot, subKey, key) != kSuccess) return false;
+  OpenedKey key(reg, platform::hkey::kClassesRoot, subKey, OpenedKey::Mode::Create);
+  if (!key.IsOpen()) return false;
   platform::Bytes data(text.begin(), text.end());
   data.push_back(0);
-  const bool set = reg.SetValue(key, name, platform::regtype::kString, data) == kSuccess;
-  const bool closed = reg.CloseKey(key) == kSuccess;
+  const bool set = key.Set(name, platform::regtype::kString, data) == kSuccess;
+  const bool closed = key.Close() == kSuccess;
   return set && closed;
 }
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/Answers.h"
+#include "config/Answers.h"
 #include "app/DocumentTypes.h"
 #include "checks/InstallMedia.h"
 #include "checks/Requirements.h"

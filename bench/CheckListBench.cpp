@@ -21,10 +21,11 @@
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
 #include "platform/emulated/ImageBuilder.h"
-#include "tests/unit/FileCheckTestFiles.h"
+#include "tests/support/FileCheckTestFiles.h"
 #include "ui/CheckListFill.h"
 #include "util/MemoryList.h"
 #include "util/RowOrder.h"
+#include "checks/ItemChecks.h"
 
 namespace {
 
@@ -60,8 +61,7 @@ double CheckAlone(cvn::RunContext& context, cvn::ConfigDatabase& database) {
   const auto start = Clock::now();
   for (const auto& entry : section->Items()) {
     auto& item = static_cast<cvn::FileItem&>(*entry);
-    cvn::FileCheckOutputs outputs;
-    cvn::CheckFile(context, item, database.FindFileInfo(item.Name()), outputs, database.appWin32);
+    cvn::CheckItem(context, database, item);
   }
   return SecondsSince(start);
 }

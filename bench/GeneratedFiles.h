@@ -7,7 +7,7 @@
 
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
-#include "tests/emulated/PeBuilder.h"
+#include "tests/support/PeBuilder.h"
 
 namespace cvn::bench {
 

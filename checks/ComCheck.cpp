@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "checks/RegistryKey.h"
+#include "platform/RegistryKey.h"
 #include "checks/SettingMatch.h"
 #include "config/ItemStatus.h"
 #include "config/MessageText.h"

@@ -2,6 +2,7 @@
 
 #include "checks/FileCheck.h"
 #include "config/ItemStatus.h"
+#include "checks/ItemChecks.h"
 
 namespace cvn {
 
@@ -17,8 +18,7 @@ int32_t ListFiles(RunContext& context, const ConfigDatabase& database, int categ
   for (size_t index = 0; index < files->Count(); ++index) {
     FileItem* item = files->ItemAs<FileItem>(index);
     if (item == nullptr) continue;
-    FileCheckOutputs outputs;
-    CheckFile(context, *item, database.FindFileInfo(item->Name()), outputs, database.appWin32);
+    const FileCheckOutputs outputs = CheckItem(context, database, *item);
     const bool problem = outputs.result != filestatus::kOk;
     if (problem) ++problemCount;
     const int level = ProblemLevel(*item);

@@ -8,7 +8,7 @@
 #include "config/PathSpec.h"
 #include "config/RunContext.h"
 #include "config/ValueFormats.h"
-#include "ui/ProgressDialog.h"
+#include "platform/ProgressDialog.h"
 
 namespace cvn {
 

@@ -12,6 +12,7 @@
 #include "config/TextCase.h"
 #include "util/pe/ImportTable.h"
 #include "util/pe/PeFile.h"
+#include "util/text/WindowsPath.h"
 
 namespace cvn {
 
@@ -40,18 +41,6 @@ std::optional<std::string> TranslatedString(platform::VersionInfo& versions, con
   std::snprintf(subBlock, sizeof subBlock, "\\StringFileInfo\\%04x%04x\\",
                 unsigned{translations.front().language}, unsigned{translations.front().codePage});
   return versions.QueryString(block, subBlock + name);
-}
-
-std::string FileNameOf(const std::string& path) {
-  const size_t slash = path.find_last_of('\\');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// The folder part of a path, without its last backslash unless it is a root.
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.find_last_of('\\');
-  if (slash == std::string::npos) return "";
-  return path.substr(0, slash == 2 && path[1] == ':' ? slash + 1 : slash);
 }
 
 // Restores the current folder when the walk is over, however it ends.

@@ -179,9 +179,4 @@ int32_t CheckSetting(RunContext& context, SettingItem& item, SectionType type, c
   return CheckIniSetting(context, item, texts, outputs);
 }
 
-bool IsAcceptableIniValue(RunContext& context, const SettingItem& item, std::string_view candidate) {
-  const LiveValue live{std::string(candidate), std::nullopt};
-  return MatchSetting(context, item, live) == MatchResult::Accepted;
-}
-
 }  // namespace cvn

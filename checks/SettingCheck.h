@@ -40,7 +40,4 @@ int32_t CheckRegistrySetting(RunContext& context, SettingItem& item, const Setti
 int32_t CheckSetting(RunContext& context, SettingItem& item, SectionType type, const SettingTexts& texts,
                      SettingOutputs& outputs);
 
-// True when `candidate` would pass the matching rules of the INI item.
-bool IsAcceptableIniValue(RunContext& context, const SettingItem& item, std::string_view candidate);
-
 }  // namespace cvn

@@ -47,8 +47,4 @@ std::string SettingFullName(const SettingItem& item, SectionType type) {
   return ini->file + " [" + ini->section + "] " + ini->key;
 }
 
-SettingTexts SettingTextsOf(const ConfigDatabase& database) {
-  return {database.GetSection(SectionId::ActionTextInfo), database.GetSection(SectionId::ExplanationTextInfo)};
-}
-
 }  // namespace cvn

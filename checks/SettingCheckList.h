@@ -29,9 +29,6 @@ struct SettingRow {
 int32_t ListSettings(RunContext& context, const ConfigSection& settings, const SettingTexts& texts,
                      ShowRows show, std::vector<SettingRow>& rows, int& problemCount);
 
-// The database's "Action Text Info" and "Explanation Text Info", as the
-// report takes them.
-SettingTexts SettingTextsOf(const ConfigDatabase& database);
 
 // The whole location of a listed setting, shown beside the list for the
 // selected row: a Registry location as written, an INI location as

@@ -1,6 +1,6 @@
 #include "checks/SettingRead.h"
 
-#include "checks/RegistryKey.h"
+#include "platform/RegistryKey.h"
 #include "config/PathSpec.h"
 #include "config/ValueFormats.h"
 

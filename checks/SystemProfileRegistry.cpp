@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "checks/RegistryKey.h"
+#include "platform/RegistryKey.h"
 
 namespace cvn {
 

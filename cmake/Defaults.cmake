@@ -21,8 +21,10 @@ if(WIN32)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0400 WINVER=0x0400)
 endif()
 
-# Applies the project's warnings and include root to a target.
+# Applies the project's warnings and the repository root as include root to a
+# program: entry points, tools, tests and benchmarks may include every layer.
+# The libraries of the layers use corvane_layer (cmake/Layers.cmake) instead.
 function(corvane_defaults target)
   target_compile_options(${target} PRIVATE ${CORVANE_WARNINGS})
-  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
 endfunction()

@@ -11,6 +11,7 @@
 #include "config/TextCase.h"
 #include "config/TextLines.h"
 #include "config/ValueFormats.h"
+#include "util/text/WindowsPath.h"
 
 namespace cvn {
 
@@ -19,12 +20,6 @@ namespace {
 constexpr int kNoDatabaseText = 10070;      // "Unable to open Configuration Database file."
 constexpr int kCannotOpenText = 10071;      // "... file '%s'."
 constexpr std::string_view kEndHeader = "End";
-
-// The file name part of a path, as the title of the database.
-std::string FileTitle(std::string_view path) {
-  const size_t cut = path.find_last_of("\\/:");
-  return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
-}
 
 class Loader {
  public:
@@ -121,7 +116,7 @@ int32_t ConfigDatabase::Load(RunContext& context, const std::string& databasePat
     return platform::kEFail;
   }
   path = databasePath;
-  title = FileTitle(databasePath);
+  title = FileNameOf(databasePath);
   const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
   return Loader(context, *this).Read(text);
 }

@@ -4,6 +4,8 @@
 #include "config/RunContext.h"
 #include "config/SettingLocation.h"
 #include "config/TextCase.h"
+#include "platform/RegistryKey.h"
+#include "util/text/WindowsPath.h"
 
 namespace cvn {
 
@@ -15,11 +17,11 @@ constexpr size_t kIniValueCapacity = 260;
 
 bool EndsInBackslash(std::string_view text) { return !text.empty() && text.back() == '\\'; }
 
-std::string JoinPath(std::string_view folder, std::string_view rest) {
-  std::string joined(folder);
-  if (!EndsInBackslash(joined)) joined += '\\';
-  joined += rest;
-  return joined;
+// The text after a location code below the code's folder. A code whose folder
+// is not known leaves the text rooted ("\x"), not relative to the current
+// folder.
+std::string BelowFolder(std::string_view folder, std::string_view rest) {
+  return JoinPath(folder.empty() ? std::string_view("\\") : folder, rest);
 }
 
 // The string value at a Registry location; nothing when it cannot be read
@@ -27,19 +29,10 @@ std::string JoinPath(std::string_view folder, std::string_view rest) {
 std::optional<std::string> ReadRegistryString(platform::Registry& registry, std::string_view where) {
   const std::optional<RegistryLocation> location = ParseRegistryLocation(where);
   if (!location) return std::nullopt;
-  platform::RegKey key = 0;
-  if (registry.OpenKey(location->root, location->subKey, platform::Registry::Access::Read, key) !=
-      platform::regerr::kSuccess) {
-    return std::nullopt;
-  }
-  platform::RegValue value;
-  const int32_t result = registry.QueryValue(key, location->valueName, value);
-  registry.CloseKey(key);
-  if (result != platform::regerr::kSuccess || value.type != platform::regtype::kString) {
-    return std::nullopt;
-  }
-  std::string text(value.data.begin(), value.data.end());
-  return text.substr(0, text.find('\0'));
+  const std::optional<platform::RegValue> value =
+      OpenedKey(registry, location->root, location->subKey).Query(location->valueName);
+  if (!value || value->type != platform::regtype::kString) return std::nullopt;
+  return TextOfData(value->data);
 }
 
 // The INI value at a location, from the file as named (the Windows folder)
@@ -51,7 +44,7 @@ std::optional<std::string> ReadIniString(RunContext& context, std::string_view w
   std::string value =
       ini.GetString(location->section, location->key, "", location->file, kIniValueCapacity);
   if (!value.empty()) return value;
-  const std::string local = JoinPath(context.locations.Folder('1'), location->file);
+  const std::string local = BelowFolder(context.locations.Folder('1'), location->file);
   return ini.GetString(location->section, location->key, "", local, kIniValueCapacity);
 }
 
@@ -103,7 +96,7 @@ void Expand(RunContext& context, std::string& path) {
     if (substitutions == kMaxSubstitutions) break;
     const std::optional<std::string> base = BaseFolder(context, path[0]);
     if (!base) break;
-    path = JoinPath(*base, std::string_view(path).substr(2));
+    path = BelowFolder(*base, std::string_view(path).substr(2));
   }
   ReplaceDrivePlaceholder(context, path);
 }

@@ -11,6 +11,7 @@
 #include "config/PathSpec.h"
 #include "config/TextCase.h"
 #include "config/ValueFormats.h"
+#include "util/text/WindowsPath.h"
 
 namespace cvn {
 
@@ -18,16 +19,6 @@ namespace {
 
 constexpr int kCannotCreateFolder = 10089;
 constexpr int kCannotCreateBackup = 10090;
-
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.rfind('\\');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-  const size_t slash = path.rfind('\\');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 bool SameFolder(std::string_view a, std::string_view b) {
   auto trimmed = [](std::string_view s) {
@@ -161,7 +152,7 @@ int32_t FindBackup(RunContext& context, const std::string& target, const Candida
   search = {};
   const std::string folder = BackupFolder(context, target) + "\\";
   platform::FindData data;
-  auto listing = context.machine.Files().FindFirst(folder + NameOf(target) + ".*", data);
+  auto listing = context.machine.Files().FindFirst(folder + FileNameOf(target) + ".*", data);
   bool acceptable = false;
   for (bool more = listing != nullptr; more; more = listing->Next(data)) {
     if ((data.attributes & platform::attr::kDirectory) != 0) continue;
@@ -182,7 +173,7 @@ int32_t CreateBackup(RunContext& context, const std::string& target, std::string
     if (context.machine.Files().GetAttributes(target) == platform::attr::kInvalid) return platform::kSOk;
     // A file whose entry or time cannot be read could match no backup:
     // replacing it now would keep nothing of it.
-    failure = LoadText(texts, kCannotCreateBackup, {DisplayForm(NameOf(target))});
+    failure = LoadText(texts, kCannotCreateBackup, {DisplayForm(FileNameOf(target))});
     return platform::kEFail;
   }
   BackupSearch search;
@@ -197,10 +188,10 @@ int32_t CreateBackup(RunContext& context, const std::string& target, std::string
   }
   char number[16];
   std::snprintf(number, sizeof number, ".%03u", search.highestNumber + 1);
-  const std::string backup = folder + "\\" + NameOf(target) + number;
+  const std::string backup = JoinPath(folder, FileNameOf(target) + number);
   if (!CopyFileWritable(context, target, backup, platform::FailIfExists::Yes)) {
     DeleteFileWritable(context, backup);  // a copy that broke off is no backup
-    failure = LoadText(texts, kCannotCreateBackup, {DisplayForm(NameOf(target))});
+    failure = LoadText(texts, kCannotCreateBackup, {DisplayForm(FileNameOf(target))});
     return platform::kEFail;
   }
   kept = backup;

@@ -5,7 +5,7 @@
 #include "config/MessageText.h"
 #include "config/PathSpec.h"
 #include "config/ValueFormats.h"
-#include "util/FileTypes.h"
+#include "checks/FileTypes.h"
 
 namespace cvn {
 

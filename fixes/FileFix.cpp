@@ -5,6 +5,8 @@
 #include "config/PathSpec.h"
 #include "config/TextCase.h"
 #include "fixes/FileConfirmationFields.h"
+#include "util/text/WindowsPath.h"
+#include "checks/ItemChecks.h"
 
 namespace cvn {
 
@@ -19,11 +21,6 @@ constexpr int kWaitBeforeRestart = 10365;
 constexpr int kReplaceWithoutBackup = 10476;
 constexpr int kKeptAs = 10478;
 
-std::string Joined(std::string folder, const std::string& name) {
-  if (!folder.empty() && folder.back() != '\\') folder += '\\';
-  return folder + name;
-}
-
 std::string AppInfoValue(FixSession& session, const char* key) {
   const std::string* value = FindValue(session.database.GetSection(SectionId::AppInfo), key);
   return value ? *value : std::string();
@@ -36,15 +33,13 @@ FileItem* CheckedItem(FixSession& session, const FileFixRequest& request) {
   if (section == nullptr) return nullptr;
   auto* item = section->FindItemAs<FileItem>(request.itemName, CaseSensitivity::Insensitive);
   if (item == nullptr) return nullptr;
-  FileCheckOutputs outputs;
-  CheckFile(session.context, *item, session.database.FindFileInfo(item->Name()), outputs,
-            session.database.appWin32);
+  CheckItem(session.context, session.database, *item);
   return item;
 }
 
 std::string TargetOf(RunContext& context, const FileItem& item) {
-  if (item.status != filestatus::kNotFound && !item.foundFolder.empty()) return Joined(item.foundFolder, item.Name());
-  return Joined(LocationFolder(context, item.folderCode), item.Name());
+  if (item.status != filestatus::kNotFound && !item.foundFolder.empty()) return JoinPath(item.foundFolder, item.Name());
+  return JoinPath(LocationFolder(context, item.folderCode), item.Name());
 }
 
 bool LabelMatches(FixSession& session, char drive, const std::string& label) {
@@ -95,7 +90,7 @@ bool TakeIfAcceptable(FixSession& session, const std::string& path, const Candid
 bool FindFixSource(FixSession& session, FileFixSource& found) {
   RunContext& context = session.context;
   const FileItem& item = *found.item;
-  const std::string medium = Joined(LocationFolder(context, item.sourceCode), item.Name());
+  const std::string medium = JoinPath(LocationFolder(context, item.sourceCode), item.Name());
   if (!EnsureMedium(session, medium)) found.cancelled = true;
   if (TakeIfAcceptable(session, medium, MediumRule(item), found)) return true;
   BackupSearch search;
@@ -172,8 +167,7 @@ bool CopyAtRestart(FixSession& session, const FileFixSource& found) {
 bool CopyTookEffect(FixSession& session, const FileFixSource& found, int statusBefore, FixMode mode) {
   FileItem& item = *found.item;
   item.checked = false;
-  FileCheckOutputs outputs;
-  CheckFile(session.context, item, session.database.FindFileInfo(item.Name()), outputs, session.database.appWin32);
+  const FileCheckOutputs outputs = CheckItem(session.context, session.database, item);
   item.checked = false;  // the pages measure the file again themselves
   const bool copied = IsAcceptableFile(session.context, found.target, IdenticalRule(found.sourceFacts));
   const bool sameProblem = mode == FixMode::Fix && outputs.result != filestatus::kOk && outputs.result == statusBefore;

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/Answers.h"
+#include "config/Answers.h"
 #include "config/MessageText.h"
 
 namespace cvn {

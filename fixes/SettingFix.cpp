@@ -7,6 +7,8 @@
 #include "config/TextCase.h"
 #include "fixes/SettingConfirmationFields.h"
 #include "fixes/SettingData.h"
+#include "platform/RegistryKey.h"
+#include "checks/ItemChecks.h"
 
 namespace cvn {
 
@@ -59,27 +61,11 @@ bool WriteRegistry(FixSession& session, const SettingItem& item, const std::stri
     return false;
   }
   platform::Registry& registry = session.context.machine.Reg();
-  platform::RegKey key = 0;
-  int32_t result = registry.CreateKey(location->root, location->subKey, key);
-  if (result == platform::regerr::kSuccess) {
-    result = registry.SetValue(key, location->valueName, type, SettingDataBytes(type, text));
-    registry.CloseKey(key);
-  }
+  OpenedKey key(registry, location->root, location->subKey, OpenedKey::Mode::Create);
+  const int32_t result = key.Set(location->valueName, type, SettingDataBytes(type, text));
   if (result == platform::regerr::kSuccess) return true;
   TellRefused(session, item, RegistryReason(session, result));
   return false;
-}
-
-// Brings the item's actual value and type up to date for the dialog.
-void CheckSetting(FixSession& session, SettingItem& item, SectionType type) {
-  const SettingTexts texts{session.database.GetSection(SectionId::ActionTextInfo),
-                           session.database.GetSection(SectionId::ExplanationTextInfo)};
-  SettingOutputs outputs;
-  if (type == SectionType::IniSetting) {
-    CheckIniSetting(session.context, item, texts, outputs);
-  } else {
-    CheckRegistrySetting(session.context, item, texts, outputs);
-  }
 }
 
 std::string_view TrimmedBlanks(std::string_view text) {
@@ -103,7 +89,8 @@ bool ReadsBackAs(std::string_view read, std::string_view written) {
 bool WriteTookEffect(FixSession& session, SettingItem& item, SectionType type, const std::string& text,
                      uint32_t writtenType) {
   item.checked = false;
-  CheckSetting(session, item, type);
+  // Brings the item's actual value and type up to date for the dialog.
+  CheckItem(session.context, session.database, item, type);
   item.checked = false;  // the pages read the live value again themselves
   if (type == SectionType::IniSetting) return ReadsBackAs(item.actualValueText, text);
   if (item.readType != writtenType) return false;
@@ -129,7 +116,7 @@ FixResult FixSetting(FixSession& session, const SettingFixRequest& request) {
   SettingItem* item = FindSettingItem(session, request);
   if (item == nullptr) return session.Failed(FixOutcome::NotApplicable);
   const SectionType type = TypeOf(request.sectionIndex);
-  CheckSetting(session, *item, type);
+  CheckItem(session.context, session.database, *item, type);
   platform::Strings& texts = session.context.machine.Texts();
   const SettingTextCheck check = [&](const std::string& text) {
     if (type == SectionType::IniSetting) return std::string();

@@ -6,7 +6,7 @@
 #include "checks/InstallMedia.h"
 #include "config/MessageText.h"
 #include "config/PathSpec.h"
-#include "report/ColumnWriter.h"
+#include "util/text/ColumnWriter.h"
 #include "report/ReportBlocks.h"
 #include "report/ReportLayout.h"
 #include "report/ReportOptions.h"

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/Answers.h"
+#include "config/Answers.h"
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
 

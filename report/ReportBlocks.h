@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/Answers.h"
+#include "config/Answers.h"
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
 #include "report/ReportLayout.h"

@@ -8,6 +8,7 @@
 #include "checks/SettingCheck.h"
 #include "config/ItemStatus.h"
 #include "report/ReportMarks.h"
+#include "checks/ItemChecks.h"
 
 namespace cvn {
 
@@ -41,8 +42,7 @@ OfferedFix FileFix(int result) {
 }
 
 ItemFact FileFact(Scope& scope, FileItem& item) {
-  FileCheckOutputs found;
-  CheckFile(scope.context, item, scope.database.FindFileInfo(item.Name()), found, scope.database.appWin32);
+  const FileCheckOutputs found = CheckItem(scope.context, scope.database, item);
   ItemFact fact = Judged(item.Name(), item.required, found.result, ProblemLevel(item), PlainMark(found.result, item.required));
   fact.expected = found.requiredVersion;
   fact.found = found.actualVersion;
@@ -52,10 +52,7 @@ ItemFact FileFact(Scope& scope, FileItem& item) {
 }
 
 ItemFact SettingFact(Scope& scope, SettingItem& item, SectionType type) {
-  const SettingTexts texts{scope.database.GetSection(SectionId::ActionTextInfo),
-                           scope.database.GetSection(SectionId::ExplanationTextInfo)};
-  SettingOutputs found;
-  CheckSetting(scope.context, item, type, texts, found);
+  const SettingOutputs found = CheckItem(scope.context, scope.database, item, type);
   ItemFact fact =
       Judged(item.Name(), item.required, found.status, ProblemLevel(item), PlainMark(found.status, item.required));
   fact.expected = found.expectedValuesText;

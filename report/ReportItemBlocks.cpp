@@ -10,6 +10,7 @@
 #include "checks/SettingCheck.h"
 #include "report/ReportBlocks.h"
 #include "report/ReportMarks.h"
+#include "checks/ItemChecks.h"
 
 namespace cvn {
 
@@ -51,9 +52,7 @@ void WriteFileSection(ReportScope& scope, const ListedSection& listed) {
   for (size_t i = 0; i < section->Count(); ++i) {
     FileItem* item = section->ItemAs<FileItem>(i);
     if (item == nullptr) continue;
-    FileCheckOutputs found;
-    CheckFile(scope.context, *item, scope.database.FindFileInfo(item->Name()), found,
-              scope.database.appWin32);
+    const FileCheckOutputs found = CheckItem(scope.context, scope.database, *item);
     out.Fields({MarkText(PlainMark(found.result, item->required)), item->Name(), found.actualVersion,
                 found.requiredVersion, found.notes});
   }
@@ -83,8 +82,7 @@ void WriteSettingItem(ReportLayout& out, const SettingItem& item, const SettingO
 void WriteSettingSection(ReportScope& scope, const SettingSection& listed) {
   const ConfigSection* section = scope.database.GetSection(listed.id);
   if (section == nullptr) return;
-  const SettingTexts texts{scope.database.GetSection(SectionId::ActionTextInfo),
-                           scope.database.GetSection(SectionId::ExplanationTextInfo)};
+  const SettingTexts texts = SettingTextsOf(scope.database);
   ReportLayout& out = scope.out;
   bool written = false;
   for (size_t i = 0; i < section->Count(); ++i) {

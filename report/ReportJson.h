@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Answers.h"
+#include "config/Answers.h"
 #include "config/RunContext.h"
 #include "platform/Strings.h"
 #include "report/JsonWriter.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "platform/Strings.h"
-#include "report/ColumnWriter.h"
+#include "util/text/ColumnWriter.h"
 
 namespace cvn {
 

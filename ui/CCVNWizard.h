@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Answers.h"
+#include "config/Answers.h"
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
 #include "ui/ControlSurface.h"

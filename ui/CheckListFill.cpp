@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "checks/FileCheckList.h"
+#include "checks/ItemChecks.h"
 #include "checks/RegistrationList.h"
 #include "checks/Requirements.h"
 #include "checks/SettingCheckList.h"

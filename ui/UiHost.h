@@ -9,7 +9,7 @@
 
 #include "ui/DialogLogic.h"
 #include "ui/PageLogic.h"
-#include "ui/ProgressDialog.h"
+#include "platform/ProgressDialog.h"
 
 namespace cvn {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Answers.h"
+#include "config/Answers.h"
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
 #include "fixes/FixSession.h"

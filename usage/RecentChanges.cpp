@@ -12,7 +12,7 @@
 #include "config/MessageText.h"
 #include "config/TextCase.h"
 #include "config/ValueFormats.h"
-#include "usage/ItemChecks.h"
+#include "checks/ItemChecks.h"
 #include "usage/UsageFiles.h"
 #include "usage/UsageMessages.h"
 #include "usage/UsageScanner.h"
@@ -94,8 +94,8 @@ class ChangeScan {
       ConfigItem* item = section == nullptr ? nullptr : section->FindItem(entry_.name, CaseSensitivity::Insensitive);
       entry_.file = dynamic_cast<FileItem*>(item);
       entry_.setting = dynamic_cast<SettingItem*>(item);
-      if (entry_.file != nullptr) CheckRecordedFile(context_, database_, *entry_.file);
-      if (entry_.setting != nullptr) CheckRecordedSetting(context_, database_, *entry_.setting, section->Type());
+      if (entry_.file != nullptr) CheckItem(context_, database_, *entry_.file);
+      if (entry_.setting != nullptr) CheckItem(context_, database_, *entry_.setting, section->Type());
     }
     return entry_.file != nullptr || entry_.setting != nullptr;
   }

@@ -6,7 +6,7 @@
 #include "config/TextCase.h"
 #include "config/ValueFormats.h"
 #include "usage/UsageDatabase.h"
-#include "usage/ItemChecks.h"
+#include "checks/ItemChecks.h"
 #include "usage/UsageFiles.h"
 #include "usage/UsageLines.h"
 #include "usage/UsageMessages.h"
@@ -82,7 +82,7 @@ class UsageWriter {
   // A file is recorded when it was found and either a version is required
   // or its size and date are checked.
   void WriteFile(FileItem& item) {
-    const FileCheckOutputs outputs = CheckRecordedFile(context_, database_, item);
+    const FileCheckOutputs outputs = CheckItem(context_, database_, item);
     if (outputs.result == filestatus::kNotFound) return;
     if (outputs.requiredVersion.empty() && !item.checkSizeAndDate) return;
     const bool inPlace = EqualsNoCase(item.expectedFolder, item.foundFolder) &&
@@ -95,7 +95,7 @@ class UsageWriter {
   // A tracked setting is recorded unless its location is invalid.
   void WriteSetting(SettingItem& item, SectionType type) {
     if (!item.tracked) return;
-    const SettingOutputs outputs = CheckRecordedSetting(context_, database_, item, type);
+    const SettingOutputs outputs = CheckItem(context_, database_, item, type);
     if (outputs.status == settingstatus::kInvalid) return;
     out_.Line(item.Location());
     out_.Line(SettingSnapshotText({stamp_, outputs.actualValueText}));

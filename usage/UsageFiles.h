@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "platform/FileSystem.h"
-#include "report/ColumnWriter.h"
+#include "util/text/ColumnWriter.h"
 
 namespace cvn {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "config/ConfigDatabase.h"
-#include "report/ColumnWriter.h"
+#include "util/text/ColumnWriter.h"
 
 namespace cvn {
 

@@ -1,7 +1,7 @@
 // Bringing the usage database up to date: every line is copied as it is
 // stored, a snapshot line is added after the last one of each entry whose
 // state changed, and "LastCheck" is rewritten.
-#include "app/Answers.h"
+#include "config/Answers.h"
 #include "config/EntryReader.h"
 #include "config/TextCase.h"
 #include "config/ValueFormats.h"

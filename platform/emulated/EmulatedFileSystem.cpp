@@ -8,6 +8,7 @@
 #include "platform/emulated/ShortName.h"
 #include "platform/emulated/Text.h"
 #include "platform/emulated/Wildcard.h"
+#include "util/text/WindowsPath.h"
 
 namespace cvn::emulated {
 
@@ -36,24 +37,11 @@ class ListedSearch : public platform::FileSearch {
   size_t next_ = 0;
 };
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
 // "C:\" or "C:" as a drive root; 0 for anything else.
 char RootLetter(const std::string& root) {
-  if (root.size() < 2 || root.size() > 3 || root[1] != ':' || (root.size() == 3 && !IsSeparator(root[2]))) return 0;
+  if (root.size() < 2 || root.size() > 3 || root[1] != ':' || (root.size() == 3 && !IsPathSeparator(root[2]))) return 0;
   const char letter = UpperChar(root[0]);
   return letter >= 'A' && letter <= 'Z' ? letter : 0;
-}
-
-std::string JoinPath(const std::string& folder, const std::string& name) {
-  if (!folder.empty() && IsSeparator(folder.back())) return folder + name;
-  return folder + "\\" + name;
-}
-
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.find_last_of("\\/");
-  if (slash == std::string::npos) return "";
-  return path.substr(0, slash == 2 && path[1] == ':' ? 3 : slash);
 }
 
 }  // namespace
@@ -468,7 +456,7 @@ std::string EmulatedFileSystem::FullPathName(const std::string& path) {
   const auto resolved = Resolve(path);
   if (!resolved) return "";
   std::string full = resolved->Text();
-  if (!resolved->IsRoot() && IsSeparator(path.back())) full += '\\';
+  if (!resolved->IsRoot() && IsPathSeparator(path.back())) full += '\\';
   return full;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/emulated/EmulatedProfile.h"
 
-#include "platform/emulated/Text.h"
+#include "util/pe/AnsiText.h"
+#include "util/pe/ByteReader.h"
 
 namespace cvn::emulated {
 
@@ -20,6 +21,33 @@ std::optional<unsigned> DigitValue(char c, unsigned base) {
   else if (c >= 'A' && c <= 'Z') digit = static_cast<unsigned>(c - 'A' + 10);
   else return std::nullopt;
   return digit < base ? std::optional<unsigned>(digit) : std::nullopt;
+}
+
+// The base a "0" and this character announce; 10 when they announce none.
+unsigned PrefixBase(char c) { return c == 'x' ? 16 : c == 'o' ? 8 : c == 'b' ? 2 : 10; }
+
+constexpr uint8_t kUtf16Mark[] = {0xFF, 0xFE};
+
+bool HasUtf16Mark(const platform::Bytes& bytes) {
+  return bytes.size() >= 2 && bytes[0] == kUtf16Mark[0] && bytes[1] == kUtf16Mark[1];
+}
+
+// The text after the mark; an odd last byte is no character and is dropped.
+std::u16string Utf16Text(const platform::Bytes& bytes) {
+  std::u16string text;
+  for (size_t at = sizeof kUtf16Mark; at + 1 < bytes.size(); at += 2) {
+    text += static_cast<char16_t>(pe::LoadU16(bytes, at));
+  }
+  return text;
+}
+
+platform::Bytes Utf16Bytes(std::u16string_view text) {
+  platform::Bytes bytes(std::begin(kUtf16Mark), std::end(kUtf16Mark));
+  for (const char16_t c : text) {
+    bytes.push_back(static_cast<uint8_t>(c & 0xFF));
+    bytes.push_back(static_cast<uint8_t>(c >> 8));
+  }
+  return bytes;
 }
 
 }  // namespace
@@ -45,8 +73,7 @@ int ParseProfileInt(const std::string& text) {
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
   unsigned base = 10;
   if (i + 1 < text.size() && text[i] == '0') {
-    const char prefix = LowerChar(text[i + 1]);
-    base = prefix == 'x' ? 16 : prefix == 'o' ? 8 : prefix == 'b' ? 2 : 10;
+    base = PrefixBase(text[i + 1]);
     if (base != 10) i += 2;
   }
   uint32_t value = 0;
@@ -66,44 +93,52 @@ std::string EmulatedProfile::PathOf(const std::string& file) {
   return folder + file;
 }
 
-IniDocument EmulatedProfile::Load(const std::string& path) {
+EmulatedProfile::ProfileFile EmulatedProfile::Load(const std::string& path) {
   const auto bytes = files_.ReadFile(path);
-  if (!bytes) return IniDocument();
-  return IniDocument::Parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+  if (!bytes) return {};
+  if (HasUtf16Mark(*bytes)) return {WideIniDocument::Parse(Utf16Text(*bytes)), true};
+  const std::string_view ansi(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+  return {WideIniDocument::Parse(pe::FromAnsi(ansi)), false};
 }
 
-bool EmulatedProfile::Store(const std::string& path, const IniDocument& doc) {
-  const std::string text = doc.Text();
-  return files_.WriteFile(path, platform::Bytes(text.begin(), text.end()));
+bool EmulatedProfile::Store(const std::string& path, const ProfileFile& file) {
+  const std::u16string text = file.doc.Text();
+  if (file.utf16) return files_.WriteFile(path, Utf16Bytes(text));
+  const std::string ansi = pe::ToAnsi(text);
+  return files_.WriteFile(path, platform::Bytes(ansi.begin(), ansi.end()));
 }
 
 std::string EmulatedProfile::GetString(const std::string& section, const std::string& key,
                                        const std::string& defaultValue, const std::string& file,
                                        size_t bufferSize) {
-  const IniDocument doc = Load(PathOf(file));
-  const auto* entry = doc.Find(section, key);
-  return CopyProfileEntry(entry && entry->value ? *entry->value : TrimDefault(defaultValue), bufferSize);
+  const ProfileFile profile = Load(PathOf(file));
+  const auto* entry = profile.doc.Find(pe::FromAnsi(section), pe::FromAnsi(key));
+  const std::string value = entry && entry->value ? pe::ToAnsi(*entry->value) : TrimDefault(defaultValue);
+  return CopyProfileEntry(value, bufferSize);
 }
 
 std::vector<std::string> EmulatedProfile::GetKeys(const std::string& section, const std::string& file) {
   std::vector<std::string> keys;
-  const IniDocument doc = Load(PathOf(file));
-  const auto* found = doc.FindSection(section);
+  const ProfileFile profile = Load(PathOf(file));
+  const auto* found = profile.doc.FindSection(pe::FromAnsi(section));
   if (!found) return keys;
   for (const auto& entry : found->entries) {
     // Comments and lines without '=' are not keys.
     if (!entry.value || (!entry.name.empty() && entry.name.front() == ';')) continue;
-    keys.push_back(entry.name);
+    // The call lists the names separated by zeros, so an empty name (a line
+    // "=value") ends the list for its reader.
+    if (entry.name.empty()) break;
+    keys.push_back(pe::ToAnsi(entry.name));
   }
   return keys;
 }
 
 std::vector<std::string> EmulatedProfile::GetSections(const std::string& file) {
-  const IniDocument doc = Load(PathOf(file));
-  const auto& sections = doc.Sections();
+  const ProfileFile profile = Load(PathOf(file));
+  const auto& sections = profile.doc.Sections();
   std::vector<std::string> names;
   // The first section holds the lines before the first header: no section.
-  for (size_t i = 1; i < sections.size(); ++i) names.push_back(sections[i].name);
+  for (size_t i = 1; i < sections.size(); ++i) names.push_back(pe::ToAnsi(sections[i].name));
   return names;
 }
 
@@ -119,16 +154,17 @@ bool EmulatedProfile::WriteString(const std::string& section, const std::optiona
   const uint32_t attributes = files_.GetAttributes(path);
   // The call opens the file for writing first: a read-only file refuses.
   if (attributes != platform::attr::kInvalid && (attributes & platform::attr::kReadOnly)) return false;
-  IniDocument doc = Load(path);
+  ProfileFile profile = Load(path);
+  const std::u16string wideSection = pe::FromAnsi(section);
   bool changed = false;
   if (!key) {
-    changed = doc.RemoveSection(section);
+    changed = profile.doc.RemoveSection(wideSection);
   } else if (!value) {
-    changed = doc.RemoveKey(section, *key);
+    changed = profile.doc.RemoveKey(wideSection, pe::FromAnsi(*key));
   } else {
-    changed = doc.Set(section, *key, *value);
+    changed = profile.doc.Set(wideSection, pe::FromAnsi(*key), pe::FromAnsi(*value));
   }
-  return !changed || Store(path, doc);
+  return !changed || Store(path, profile);
 }
 
 bool EmulatedProfile::Flush(const std::string&) { return true; }

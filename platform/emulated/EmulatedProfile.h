@@ -1,5 +1,9 @@
 // The profile calls (GetPrivateProfileString and friends) on the files of
-// the emulated machine, with the semantics of Wine's kernel32.
+// the emulated machine, with the semantics of Wine's kernel32. As on
+// Windows NT, the calls work on the text as UTF-16: a file that starts with
+// the UTF-16LE byte-order mark is read and written as UTF-16LE, any other
+// file in the ANSI code page, and the ANSI calls convert their arguments
+// and results.
 #pragma once
 
 #include "platform/FileSystem.h"
@@ -25,8 +29,12 @@ class EmulatedProfile : public platform::Profile {
  private:
   // A bare file name is in the Windows folder; anything else is a path.
   std::string PathOf(const std::string& file);
-  IniDocument Load(const std::string& path);
-  bool Store(const std::string& path, const IniDocument& doc);
+  struct ProfileFile {
+    WideIniDocument doc;
+    bool utf16 = false;  // written back as UTF-16LE
+  };
+  ProfileFile Load(const std::string& path);
+  bool Store(const std::string& path, const ProfileFile& file);
 
   platform::FileSystem& files_;
 };
@@ -37,8 +45,8 @@ class EmulatedProfile : public platform::Profile {
 std::string CopyProfileEntry(const std::string& value, size_t bufferSize);
 
 // GetPrivateProfileInt's reading of a value (RtlUnicodeStringToInteger with
-// base 0): blanks, a sign, "0x", "0o" or "0b", then digits up to the first
-// other character.
+// base 0): blanks, a sign, "0x", "0o" or "0b" (lower case only: "0X10" is
+// 0), then digits up to the first other character.
 int ParseProfileInt(const std::string& text);
 
 }  // namespace cvn::emulated

@@ -8,44 +8,57 @@ namespace cvn::emulated {
 
 namespace {
 
-std::string_view TrimLeft(std::string_view text) {
+template <class Char>
+std::basic_string_view<Char> TrimLeft(std::basic_string_view<Char> text) {
   while (!text.empty() && IsIniSpace(text.front())) text.remove_prefix(1);
   return text;
 }
 
 // A line opening a section: the text between '[' and the last ']'.
-std::optional<std::string_view> SectionHeader(std::string_view line) {
+template <class Char>
+std::optional<std::basic_string_view<Char>> SectionHeader(std::basic_string_view<Char> line) {
   if (line.empty() || line.front() != '[') return std::nullopt;
-  const size_t close = line.rfind(']');
-  if (close == std::string_view::npos) return std::nullopt;
+  const size_t close = line.rfind(Char(']'));
+  if (close == line.npos) return std::nullopt;
   return TrimIni(line.substr(1, close - 1));
 }
 
-IniDocument::Entry ParseEntry(std::string_view line, int lineNumber) {
-  IniDocument::Entry entry;
+template <class Char>
+typename BasicIniDocument<Char>::Entry ParseEntry(std::basic_string_view<Char> line, int lineNumber) {
+  typename BasicIniDocument<Char>::Entry entry;
   entry.line = lineNumber;
-  const size_t equals = line.find('=');
-  if (equals == std::string_view::npos) {
-    entry.name = std::string(line);
+  const size_t equals = line.find(Char('='));
+  if (equals == line.npos) {
+    entry.name = std::basic_string<Char>(line);
     return entry;
   }
-  entry.name = std::string(TrimIni(line.substr(0, equals)));
-  entry.value = std::string(TrimLeft(line.substr(equals + 1)));
+  entry.name = std::basic_string<Char>(TrimIni(line.substr(0, equals)));
+  entry.value = std::basic_string<Char>(TrimLeft(line.substr(equals + 1)));
   return entry;
+}
+
+// Appends plain ASCII text to a text of either width.
+template <class Char>
+void AppendAscii(std::basic_string<Char>& text, std::string_view ascii) {
+  text.append(ascii.begin(), ascii.end());
 }
 
 }  // namespace
 
-IniDocument::IniDocument() { sections_.emplace_back(); }
+template <class Char>
+BasicIniDocument<Char>::BasicIniDocument() {
+  sections_.emplace_back();
+}
 
-IniDocument IniDocument::Parse(std::string_view text) {
-  IniDocument doc;
+template <class Char>
+BasicIniDocument<Char> BasicIniDocument<Char>::Parse(View text) {
+  BasicIniDocument doc;
   int lineNumber = 1;
   size_t pos = 0;
   while (pos < text.size()) {
     size_t end = pos;
     while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
-    const std::string_view line = TrimIni(text.substr(pos, end - pos));
+    const View line = TrimIni(text.substr(pos, end - pos));
     const int thisLine = lineNumber;
     // Runs of CR and LF end one line; lines are numbered by their LFs.
     pos = end;
@@ -54,7 +67,7 @@ IniDocument IniDocument::Parse(std::string_view text) {
     }
     if (line.empty()) continue;
     if (const auto header = SectionHeader(line)) {
-      doc.sections_.push_back(Section{std::string(*header), {}, thisLine});
+      doc.sections_.push_back(Section{String(*header), {}, thisLine});
       continue;
     }
     Entry entry = ParseEntry(line, thisLine);
@@ -67,31 +80,42 @@ IniDocument IniDocument::Parse(std::string_view text) {
   return doc;
 }
 
-std::string IniDocument::Text() const {
-  std::string text;
+template <class Char>
+typename BasicIniDocument<Char>::String BasicIniDocument<Char>::Text() const {
+  String text;
   for (const auto& section : sections_) {
-    if (!section.name.empty()) text += "[" + section.name + "]\r\n";
+    if (!section.name.empty()) {
+      AppendAscii(text, "[");
+      text += section.name;
+      AppendAscii(text, "]\r\n");
+    }
     for (const auto& entry : section.entries) {
       text += entry.name;
-      if (entry.value) text += "=" + *entry.value;
-      text += "\r\n";
+      if (entry.value) {
+        AppendAscii(text, "=");
+        text += *entry.value;
+      }
+      AppendAscii(text, "\r\n");
     }
   }
   return text;
 }
 
-const IniDocument::Section* IniDocument::FindSection(std::string_view section) const {
+template <class Char>
+const typename BasicIniDocument<Char>::Section* BasicIniDocument<Char>::FindSection(View section) const {
   for (const auto& s : sections_) {
     if (EqualsNoCase(s.name, section)) return &s;
   }
   return nullptr;
 }
 
-const IniDocument::Entry* IniDocument::Find(std::string_view section, std::string_view key) const {
-  return const_cast<IniDocument*>(this)->FindMutable(section, key);
+template <class Char>
+const typename BasicIniDocument<Char>::Entry* BasicIniDocument<Char>::Find(View section, View key) const {
+  return const_cast<BasicIniDocument*>(this)->FindMutable(section, key);
 }
 
-IniDocument::Entry* IniDocument::FindMutable(std::string_view section, std::string_view key) {
+template <class Char>
+typename BasicIniDocument<Char>::Entry* BasicIniDocument<Char>::FindMutable(View section, View key) {
   section = TrimIni(section);
   key = TrimIni(key);
   for (auto& s : sections_) {
@@ -105,29 +129,32 @@ IniDocument::Entry* IniDocument::FindMutable(std::string_view section, std::stri
   return nullptr;
 }
 
-bool IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
+template <class Char>
+bool BasicIniDocument<Char>::Set(View section, View key, View value) {
   value = TrimIni(value);
   if (Entry* entry = FindMutable(section, key)) {
     if (entry->value && *entry->value == value) return false;
-    entry->value = std::string(value);
+    entry->value = String(value);
     return true;
   }
   Append(section, key, value);
   return true;
 }
 
-void IniDocument::Append(std::string_view section, std::string_view key, std::string_view value) {
+template <class Char>
+void BasicIniDocument<Char>::Append(View section, View key, View value) {
   section = TrimIni(section);
   auto it = std::find_if(sections_.begin(), sections_.end(),
                          [&](const Section& s) { return EqualsNoCase(s.name, section); });
   if (it == sections_.end()) {
-    sections_.push_back(Section{std::string(section), {}, 0});
+    sections_.push_back(Section{String(section), {}, 0});
     it = std::prev(sections_.end());
   }
-  it->entries.push_back(Entry{std::string(TrimIni(key)), std::string(TrimIni(value)), 0});
+  it->entries.push_back(Entry{String(TrimIni(key)), String(TrimIni(value)), 0});
 }
 
-bool IniDocument::RemoveKey(std::string_view section, std::string_view key) {
+template <class Char>
+bool BasicIniDocument<Char>::RemoveKey(View section, View key) {
   for (auto& s : sections_) {
     if (!EqualsNoCase(s.name, section)) continue;
     auto it = std::find_if(s.entries.begin(), s.entries.end(),
@@ -140,7 +167,8 @@ bool IniDocument::RemoveKey(std::string_view section, std::string_view key) {
   return false;
 }
 
-bool IniDocument::RemoveSection(std::string_view section) {
+template <class Char>
+bool BasicIniDocument<Char>::RemoveSection(View section) {
   auto it = std::find_if(sections_.begin(), sections_.end(),
                          [&](const Section& s) { return EqualsNoCase(s.name, section); });
   if (it == sections_.end()) return false;
@@ -151,5 +179,8 @@ bool IniDocument::RemoveSection(std::string_view section) {
   }
   return true;
 }
+
+template class BasicIniDocument<char>;
+template class BasicIniDocument<char16_t>;
 
 }  // namespace cvn::emulated

@@ -1,6 +1,9 @@
 #include "platform/emulated/Text.h"
 
 #include <algorithm>
+#include <type_traits>
+
+#include "util/pe/AnsiText.h"
 
 namespace cvn::emulated {
 
@@ -8,6 +11,26 @@ namespace {
 
 // Windows-1252 letters outside ASCII whose cases differ by more than 0x20.
 constexpr unsigned char kUpperPairs[][2] = {{0x9A, 0x8A}, {0x9C, 0x8C}, {0x9E, 0x8E}, {0xFF, 0x9F}};
+
+template <class Char>
+int CompareUpper(std::basic_string_view<Char> a, std::basic_string_view<Char> b) {
+  using Unit = std::make_unsigned_t<Char>;
+  const size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    const auto ca = static_cast<Unit>(UpperChar(a[i]));
+    const auto cb = static_cast<Unit>(UpperChar(b[i]));
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+template <class Char>
+std::basic_string_view<Char> TrimBlanks(std::basic_string_view<Char> text) {
+  while (!text.empty() && IsIniSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsIniSpace(text.back())) text.remove_suffix(1);
+  return text;
+}
 
 }  // namespace
 
@@ -19,6 +42,11 @@ char UpperChar(char c) {
     if (u == pair[0]) return static_cast<char>(pair[1]);
   }
   return c;
+}
+
+char16_t UpperChar(char16_t c) {
+  const auto ansi = pe::ToAnsiChar(c);
+  return ansi ? pe::FromAnsiChar(UpperChar(*ansi)) : c;
 }
 
 char LowerChar(char c) {
@@ -33,13 +61,13 @@ char LowerChar(char c) {
 
 std::string ToUpper(std::string_view text) {
   std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(), UpperChar);
+  for (char& c : out) c = UpperChar(c);
   return out;
 }
 
 std::string ToLower(std::string_view text) {
   std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(), LowerChar);
+  for (char& c : out) c = LowerChar(c);
   return out;
 }
 
@@ -47,16 +75,11 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && CompareNoCase(a, b) == 0;
 }
 
-int CompareNoCase(std::string_view a, std::string_view b) {
-  const size_t n = std::min(a.size(), b.size());
-  for (size_t i = 0; i < n; ++i) {
-    const auto ca = static_cast<unsigned char>(UpperChar(a[i]));
-    const auto cb = static_cast<unsigned char>(UpperChar(b[i]));
-    if (ca != cb) return ca < cb ? -1 : 1;
-  }
-  if (a.size() == b.size()) return 0;
-  return a.size() < b.size() ? -1 : 1;
+bool EqualsNoCase(std::u16string_view a, std::u16string_view b) {
+  return a.size() == b.size() && CompareUpper(a, b) == 0;
 }
+
+int CompareNoCase(std::string_view a, std::string_view b) { return CompareUpper(a, b); }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
@@ -64,11 +87,11 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 
 bool IsIniSpace(char c) { return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == ' '; }
 
-std::string_view TrimIni(std::string_view text) {
-  while (!text.empty() && IsIniSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsIniSpace(text.back())) text.remove_suffix(1);
-  return text;
-}
+bool IsIniSpace(char16_t c) { return c < 0x80 && IsIniSpace(static_cast<char>(c)); }
+
+std::string_view TrimIni(std::string_view text) { return TrimBlanks(text); }
+
+std::u16string_view TrimIni(std::u16string_view text) { return TrimBlanks(text); }
 
 std::optional<uint64_t> ParseUnsigned(std::string_view text) {
   text = TrimIni(text);

@@ -3,12 +3,11 @@
 #include <algorithm>
 
 #include "platform/emulated/Text.h"
+#include "util/text/WindowsPath.h"
 
 namespace cvn::emulated {
 
 namespace {
-
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
@@ -25,7 +24,7 @@ void AppendParts(WinPath& path, std::string_view rest) {
   size_t start = 0;
   while (start <= rest.size()) {
     size_t end = start;
-    while (end < rest.size() && !IsSeparator(rest[end])) ++end;
+    while (end < rest.size() && !IsPathSeparator(rest[end])) ++end;
     const std::string_view name = WithoutTrailingDots(rest.substr(start, end - start));
     if (name == "..") {
       if (!path.parts.empty()) path.parts.pop_back();
@@ -63,26 +62,22 @@ WinPath WinPath::Child(std::string name) const {
 
 std::optional<WinPath> ResolvePath(std::string_view path, const WinPath& current) {
   if (path.empty()) return std::nullopt;
-  if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) return std::nullopt;
+  if (path.size() >= 2 && IsPathSeparator(path[0]) && IsPathSeparator(path[1])) return std::nullopt;
   WinPath result;
   if (HasDrive(path)) {
     result.drive = path[0];
     path.remove_prefix(2);
-    const bool rooted = !path.empty() && IsSeparator(path[0]);
+    const bool rooted = !path.empty() && IsPathSeparator(path[0]);
     // A drive-relative path continues the current folder of that drive;
     // only the current drive has one here, the others start at their root.
     if (!rooted && result.SameDrive(current)) result.parts = current.parts;
-  } else if (IsSeparator(path[0])) {
+  } else if (IsPathSeparator(path[0])) {
     result.drive = current.drive;
   } else {
     result = current;
   }
   AppendParts(result, path);
   return result;
-}
-
-bool IsAbsolutePath(std::string_view path) {
-  return HasDrive(path) && path.size() >= 3 && IsSeparator(path[2]);
 }
 
 bool IsValidFileName(std::string_view name) {

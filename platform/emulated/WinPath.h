@@ -30,9 +30,6 @@ struct WinPath {
 // texts that are not paths.
 std::optional<WinPath> ResolvePath(std::string_view path, const WinPath& current);
 
-// A path with a drive and a root ("C:\...", "c:/...").
-bool IsAbsolutePath(std::string_view path);
-
 // True when `name` may name a file: not empty, no control characters and
 // none of < > : " / \ | ? *.
 bool IsValidFileName(std::string_view name);

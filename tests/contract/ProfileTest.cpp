@@ -1,5 +1,8 @@
 // INI files through the profile calls.
+#include <iterator>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "tests/contract/Contract.h"
 #include "tests/contract/Helpers.h"
@@ -8,6 +11,13 @@ namespace cvn::test {
 namespace {
 
 constexpr size_t kBuffer = 256;
+
+// The bytes of a UTF-16LE file that starts with its byte-order mark.
+std::string Utf16File(std::u16string_view text) {
+  std::string bytes = "\xFF\xFE";
+  for (const char16_t c : text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+  return bytes;
+}
 
 class ProfileTest : public ContractTest {
  protected:
@@ -86,15 +96,92 @@ TEST_F(ProfileTest, SectionsOfAFileInFileOrder) {
   EXPECT_TRUE(machine().Ini().GetSections(Join(env().ScratchFolder(), "none.ini")).empty());
 }
 
+// A line "=value" is a key with an empty name. The key list separates the
+// names with zeros, so for its reader the list ends there.
+TEST_F(ProfileTest, AnEmptyKeyNameEndsTheKeyList) {
+  const struct {
+    const char* lines;
+    std::vector<std::string> keys;
+  } kCases[] = {
+      {"=first\r\nb=1\r\n", {}},
+      {"a=1\r\n=v\r\nb=2\r\n", {"a"}},
+      {"; note\r\n  = v\r\nb=2\r\n", {}},
+      {"stray\r\n=\r\nb=1\r\n", {}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.lines);
+    WriteIni(std::string("[S]\r\n") + c.lines);
+    EXPECT_EQ(machine().Ini().GetKeys("S", ini), c.keys);
+  }
+}
+
+// RtlUnicodeStringToInteger with base 0: only lower-case prefixes change
+// the base, and the value keeps its low 32 bits.
 TEST_F(ProfileTest, IntegersReadTheLeadingDigits) {
-  WriteIni("[N]\r\nPlain=42\r\nTrail=17abc\r\nWord=abc\r\nEmpty=\r\nSpaced=  9  \r\n");
+  constexpr int kDefault = 77;
+  const struct {
+    const char* value;
+    int expected;
+  } kCases[] = {
+      {"42", 42},       {"17abc", 17},     {"abc", 0},         {"", kDefault},     {"  9  ", 9},
+      {"010", 10},      {"0x10", 16},      {"0X10", 0},        {"-0x10", -16},     {"+0x1f", 31},
+      {"0xG", 0},       {"0b101", 5},      {"0B1", 0},         {"0b12", 1},        {"0o17", 15},
+      {"0O17", 0},      {"-0b1", -1},      {"\" 0x10\"", 16}, {"'\t-0x10'", -16}, {"4294967297", 1},
+  };
+  std::string text = "[N]\r\n";
+  for (size_t i = 0; i < std::size(kCases); ++i) text += std::to_string(i) + "=" + kCases[i].value + "\r\n";
+  WriteIni(text);
+  for (size_t i = 0; i < std::size(kCases); ++i) {
+    SCOPED_TRACE(std::string("value ") + kCases[i].value);
+    EXPECT_EQ(machine().Ini().GetInt("N", std::to_string(i), kDefault, ini), kCases[i].expected);
+  }
+  EXPECT_EQ(machine().Ini().GetInt("N", "Missing", 5, ini), 5);
+}
+
+// A file with the UTF-16LE byte-order mark is text to Windows NT; the ANSI
+// calls convert, and what the code page lacks reads as '?'.
+TEST_F(ProfileTest, Utf16FileIsReadAsText) {
+  WriteIni(Utf16File(u"[Erste]\r\n Key = Value \r\nName=\u0416\u540D\r\n\u0416=cyrillic\r\nNum=0x1F\r\n"
+                     u"[Zweite]\r\n\u00C4=\u00FC\r\n"));
   auto& p = machine().Ini();
-  EXPECT_EQ(p.GetInt("N", "Plain", -1, ini), 42);
-  EXPECT_EQ(p.GetInt("N", "Trail", -1, ini), 17);
-  EXPECT_EQ(p.GetInt("N", "Word", -1, ini), 0);
-  EXPECT_EQ(p.GetInt("N", "Empty", -1, ini), -1);
-  EXPECT_EQ(p.GetInt("N", "Spaced", -1, ini), 9);
-  EXPECT_EQ(p.GetInt("N", "Missing", 5, ini), 5);
+  EXPECT_EQ(Get("erste", "KEY"), "Value");
+  EXPECT_EQ(Get("Erste", "Name"), "??");
+  EXPECT_EQ(Get("Erste", "?"), "dflt");  // '?' is U+003F, not the name it stands for
+  EXPECT_EQ(Get("Zweite", "\xC4"), "\xFC");
+  EXPECT_EQ(p.GetInt("Erste", "Num", -1, ini), 31);
+  EXPECT_EQ(p.GetKeys("Erste", ini), (std::vector<std::string>{"Key", "Name", "?", "Num"}));
+  EXPECT_EQ(p.GetSections(ini), (std::vector<std::string>{"Erste", "Zweite"}));
+}
+
+TEST_F(ProfileTest, WritingAUtf16FileKeepsItsText) {
+  WriteIni(Utf16File(u"[S]\r\nName=\u0416\u540D\r\n"));
+  auto& p = machine().Ini();
+  ASSERT_TRUE(p.WriteString("S", std::string("New"), std::string("caf\xE9"), ini));
+  ASSERT_TRUE(p.WriteString("T", std::string("k"), std::string("v"), ini));
+  ASSERT_TRUE(p.Flush(ini));
+  EXPECT_EQ(ReadText(machine().Files(), ini),
+            Utf16File(u"[S]\r\nName=\u0416\u540D\r\nNew=caf\u00E9\r\n[T]\r\nk=v\r\n"));
+}
+
+// An odd last byte is no whole character; it must not spoil the keys
+// before it, nor the file when the calls write it.
+TEST_F(ProfileTest, AnOddLengthUtf16FileKeepsItsKeys) {
+  WriteIni(Utf16File(u"[S]\r\nk=v\r\n") + "A");
+  EXPECT_EQ(Get("S", "k"), "v");
+  ASSERT_TRUE(machine().Ini().WriteString("S", std::string("n"), std::string("w"), ini));
+  ASSERT_TRUE(machine().Ini().Flush(ini));
+  const std::string bytes = ReadText(machine().Files(), ini);
+  EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE");
+  EXPECT_EQ(bytes.size() % 2, 0u);
+  EXPECT_EQ(Get("S", "k"), "v");
+  EXPECT_EQ(Get("S", "n"), "w");
+}
+
+// Windows NT gives a UTF-8 byte-order mark no meaning: it is text of the
+// first line, which so opens no section.
+TEST_F(ProfileTest, AUtf8MarkIsTextOfTheFirstLine) {
+  WriteIni("\xEF\xBB\xBF[S]\r\nk=v\r\n");
+  EXPECT_WINDOWS_BEHAVIOUR(env(), Get("S", "k") == "dflt", "Wine reads a file with a UTF-8 mark as UTF-8");
 }
 
 TEST_F(ProfileTest, WritingCreatesTheFileAndReadsBack) {

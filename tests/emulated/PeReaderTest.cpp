@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "tests/emulated/PeBuilder.h"
+#include "tests/support/PeBuilder.h"
 #include "util/pe/GroupIcon.h"
 #include "util/pe/PeFile.h"
 #include "util/pe/ResourceTable.h"

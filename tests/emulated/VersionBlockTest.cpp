@@ -9,7 +9,7 @@
 
 #include "platform/emulated/EmulatedVersionInfo.h"
 #include "platform/emulated/ImageBuilder.h"
-#include "tests/emulated/PeBuilder.h"
+#include "tests/support/PeBuilder.h"
 #include "util/pe/ResourceTable.h"
 
 namespace cvn::pe {

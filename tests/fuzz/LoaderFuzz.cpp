@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "config/ConfigDatabase.h"
-#include "config/Lint.h"
+#include "lint/Lint.h"
 #include "config/RunContext.h"
 #include "platform/emulated/ImageBuilder.h"
 

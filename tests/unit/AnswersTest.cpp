@@ -1,4 +1,4 @@
-#include "app/Answers.h"
+#include "config/Answers.h"
 
 #include <gtest/gtest.h>
 

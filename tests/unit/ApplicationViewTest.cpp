@@ -7,7 +7,7 @@
 #include "config/ApplicationView.h"
 #include "config/PathSpec.h"
 #include "tests/unit/ConfigTestSupport.h"
-#include "tests/unit/FileCheckTestFiles.h"
+#include "tests/support/FileCheckTestFiles.h"
 
 namespace cvn {
 namespace {

@@ -11,7 +11,7 @@
 #include "platform/emulated/ImageBuilder.h"
 #include "resources/resource.h"
 #include "ui/CCVNWizard.h"
-#include "ui/RecordingSheet.h"
+#include "ui/fakes/RecordingSheet.h"
 
 namespace cvn {
 namespace {

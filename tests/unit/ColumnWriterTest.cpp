@@ -1,4 +1,4 @@
-#include "report/ColumnWriter.h"
+#include "util/text/ColumnWriter.h"
 
 #include <gtest/gtest.h>
 

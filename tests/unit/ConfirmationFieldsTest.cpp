@@ -9,7 +9,7 @@
 #include "fixes/RegistrationFields.h"
 #include "fixes/SettingConfirmationFields.h"
 #include "tests/unit/ConfigTestSupport.h"
-#include "tests/unit/FileCheckTestFiles.h"
+#include "tests/support/FileCheckTestFiles.h"
 
 namespace cvn {
 namespace {

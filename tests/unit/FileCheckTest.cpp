@@ -11,7 +11,7 @@
 #include "checks/FolderListings.h"
 #include "config/ItemStatus.h"
 #include "tests/unit/ConfigTestSupport.h"
-#include "tests/unit/FileCheckTestFiles.h"
+#include "tests/support/FileCheckTestFiles.h"
 
 namespace cvn {
 namespace {

@@ -12,7 +12,7 @@
 #include "fixes/FileFix.h"
 #include "fixes/ScriptedFixConfirmations.h"
 #include "tests/unit/ConfigTestSupport.h"
-#include "tests/unit/FileCheckTestFiles.h"
+#include "tests/support/FileCheckTestFiles.h"
 
 namespace cvn {
 namespace {

@@ -1,11 +1,11 @@
-#include "util/FileTypes.h"
+#include "checks/FileTypes.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
-#include "tests/emulated/PeBuilder.h"
+#include "tests/support/PeBuilder.h"
 #include "platform/emulated/ImageBuilder.h"
 #include "resources/resource.h"
 

@@ -11,14 +11,14 @@
 #include <sstream>
 #include <string>
 
-#include "app/Answers.h"
+#include "config/Answers.h"
 #include "app/Startup.h"
 #include "checks/InstallMedia.h"
 #include "checks/Requirements.h"
 #include "report/Report.h"
 #include "report/ReportFacts.h"
 #include "report/ReportJson.h"
-#include "tests/unit/FileCheckTestFiles.h"
+#include "tests/support/FileCheckTestFiles.h"
 #include "tests/unit/ConfigTestSupport.h"
 
 namespace cvn {

@@ -5,8 +5,8 @@
 #include "config/ItemStatus.h"
 #include "ConfigTestSupport.h"
 #include "config/ValueFormats.h"
-#include "tests/unit/FileCheckTestFiles.h"
-#include "ui/ScriptedProgressDialog.h"
+#include "tests/support/FileCheckTestFiles.h"
+#include "ui/fakes/ScriptedProgressDialog.h"
 
 namespace cvn {
 namespace {

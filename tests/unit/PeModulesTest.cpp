@@ -14,7 +14,7 @@
 #include "config/ApplicationView.h"
 #include "config/Items.h"
 #include "platform/emulated/ImageBuilder.h"
-#include "tests/unit/FileCheckTestFiles.h"
+#include "tests/support/FileCheckTestFiles.h"
 #include "util/pe/ByteReader.h"
 #include "util/pe/ImportTable.h"
 

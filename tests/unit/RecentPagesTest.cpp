@@ -11,7 +11,7 @@
 #include "resources/resource.h"
 #include "tests/unit/UsageTestSupport.h"
 #include "ui/CCVNWizard.h"
-#include "ui/RecordingSheet.h"
+#include "ui/fakes/RecordingSheet.h"
 
 namespace cvn {
 namespace {

@@ -6,14 +6,14 @@
 #include <memory>
 #include <string>
 
-#include "app/Answers.h"
+#include "config/Answers.h"
 #include "config/PathSpec.h"
 #include "config/TextCase.h"
 #include "fixes/FileFix.h"
 #include "fixes/ScriptedFixConfirmations.h"
 #include "fixes/SettingFix.h"
 #include "platform/emulated/ImageBuilder.h"
-#include "tests/unit/FileCheckTestFiles.h"
+#include "tests/support/FileCheckTestFiles.h"
 
 namespace cvn {
 namespace {

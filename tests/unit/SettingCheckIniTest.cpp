@@ -140,15 +140,5 @@ TEST_F(SettingCheckIniTest, TheFirstCheckIsKeptUntilTheItemIsCleared) {
   EXPECT_EQ(fresh.actionText, test::kVendorAction);
 }
 
-TEST_F(SettingCheckIniTest, CandidateValuesAreJudgedByTheSameRules) {
-  LoadIni(Entry("app\\S\\Runtime", "{vbrun, mfc}") + Entry("app\\S\\Any", "*"));
-  const SettingItem& contains = Item(SectionId::IniInfo, 0);
-  EXPECT_TRUE(IsAcceptableIniValue(*context_, contains, "C:\\WINDOWS\\SYSTEM\\MFC42.DLL"));
-  EXPECT_FALSE(IsAcceptableIniValue(*context_, contains, "C:\\WINDOWS\\SYSTEM\\OLE32.DLL"));
-  const SettingItem& any = Item(SectionId::IniInfo, 1);
-  EXPECT_TRUE(IsAcceptableIniValue(*context_, any, "x"));
-  EXPECT_FALSE(IsAcceptableIniValue(*context_, any, ""));
-}
-
 }  // namespace
 }  // namespace cvn

@@ -8,7 +8,7 @@
 #include "app/Startup.h"
 #include "config/RunContext.h"
 #include "platform/emulated/ImageBuilder.h"
-#include "ui/RecordingSheet.h"
+#include "ui/fakes/RecordingSheet.h"
 
 namespace cvn {
 namespace {

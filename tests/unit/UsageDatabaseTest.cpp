@@ -3,7 +3,7 @@
 // update never costs the user the history already recorded.
 #include <gtest/gtest.h>
 
-#include "app/Answers.h"
+#include "config/Answers.h"
 #include "tests/unit/UsageTestSupport.h"
 #include "usage/UsageFrequency.h"
 

@@ -12,7 +12,7 @@
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
 #include "platform/emulated/ImageBuilder.h"
-#include "tests/unit/FileCheckTestFiles.h"
+#include "tests/support/FileCheckTestFiles.h"
 #include "usage/UsageDatabase.h"
 
 namespace cvn::test {

@@ -14,7 +14,7 @@
 #include "platform/emulated/ImageBuilder.h"
 #include "ui/ContactBlock.h"
 #include "ui/ReadMe.h"
-#include "ui/RecordingSheet.h"
+#include "ui/fakes/RecordingSheet.h"
 #include "ui/dialogs/AboutDialog.h"
 
 namespace cvn {

@@ -9,6 +9,7 @@
 #include "checks/FileInfo.h"
 #include "config/ConfigDatabase.h"
 #include "config/TextCase.h"
+#include "util/text/WindowsPath.h"
 
 namespace cvn::tool {
 
@@ -37,7 +38,7 @@ std::vector<std::string> ListedFiles(const ConfigDatabase& database) {
 
 std::optional<FileInfoEntry> ShippedFile(platform::FileSystem& files, const std::string& folder,
                                          const std::string& name) {
-  const std::string path = folder.empty() || folder.back() == '\\' ? folder + name : folder + '\\' + name;
+  const std::string path = JoinPath(folder, name);
   platform::FindData data;
   if (!files.FindFirst(path, data) || (data.attributes & platform::attr::kDirectory) != 0) return std::nullopt;
   const uint64_t size = std::min<uint64_t>(data.size, std::numeric_limits<uint32_t>::max());

@@ -15,6 +15,8 @@
 #include "fixes/SettingConfirmationFields.h"
 #include "fixes/SettingFix.h"
 #include "tools/cvntool/LoadDatabase.h"
+#include "util/text/WindowsPath.h"
+#include "checks/ItemChecks.h"
 
 namespace cvn::tool {
 
@@ -30,37 +32,22 @@ struct Finding {
 
 bool IsFileSection(int sectionIndex) { return sectionIndex <= static_cast<int>(SectionId::DriverInfo); }
 
-std::string LastPart(const std::string& name) {
-  const size_t slash = name.rfind('\\');
-  return slash == std::string::npos ? name : name.substr(slash + 1);
-}
-
 bool Selected(const Options& options, const std::string& name) {
   if (options.items.empty()) return true;
   for (const auto& wanted : options.items) {
-    if (EqualsNoCase(wanted, name) || EqualsNoCase(wanted, LastPart(name))) return true;
+    if (EqualsNoCase(wanted, name) || EqualsNoCase(wanted, FileNameOf(name))) return true;
   }
   return false;
 }
 
 // The status of one item after its check; 0 when it has no problem.
 int CheckedStatus(RunContext& context, ConfigDatabase& database, int sectionIndex, ConfigItem& item) {
-  if (auto* file = dynamic_cast<FileItem*>(&item)) {
-    FileCheckOutputs outputs;
-    CheckFile(context, *file, database.FindFileInfo(file->Name()), outputs, database.appWin32);
-    return outputs.result;
-  }
+  if (auto* file = dynamic_cast<FileItem*>(&item)) return CheckItem(context, database, *file).result;
   auto* setting = dynamic_cast<SettingItem*>(&item);
   if (setting == nullptr) return 0;
-  const SettingTexts texts{database.GetSection(SectionId::ActionTextInfo),
-                           database.GetSection(SectionId::ExplanationTextInfo)};
-  SettingOutputs outputs;
-  if (sectionIndex == static_cast<int>(SectionId::IniInfo)) {
-    CheckIniSetting(context, *setting, texts, outputs);
-  } else {
-    CheckRegistrySetting(context, *setting, texts, outputs);
-  }
-  return outputs.status;
+  const SectionType type =
+      sectionIndex == static_cast<int>(SectionId::IniInfo) ? SectionType::IniSetting : SectionType::RegistrySetting;
+  return CheckItem(context, database, *setting, type).status;
 }
 
 std::vector<Finding> CollectFindings(RunContext& context, ConfigDatabase& database, const Options& options) {
@@ -143,7 +130,7 @@ std::vector<std::string> UnknownItems(const ConfigDatabase& database, const Opti
       const ConfigSection* section = database.GetSection(id);
       for (size_t i = 0; section != nullptr && i < section->Count() && !known; ++i) {
         const std::string& name = section->Item(i).Name();
-        known = EqualsNoCase(wanted, name) || EqualsNoCase(wanted, LastPart(name));
+        known = EqualsNoCase(wanted, name) || EqualsNoCase(wanted, FileNameOf(name));
       }
     }
     if (!known) unknown.push_back(wanted);

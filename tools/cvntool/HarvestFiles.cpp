@@ -50,21 +50,6 @@ std::string VersionNumbers(const std::string& version) {
   return numbers;
 }
 
-std::string JoinPath(const std::string& folder, const std::string& name) {
-  if (folder.empty() || folder.back() == '\\') return folder + name;
-  return folder + '\\' + name;
-}
-
-std::string FolderPart(const std::string& path) {
-  const size_t slash = path.rfind('\\');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
-std::string NamePart(const std::string& path) {
-  const size_t slash = path.rfind('\\');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 bool IsAtOrBelow(const std::string& path, const std::string& folder) {
   if (path.size() < folder.size() || !EqualsNoCase(std::string_view(path).substr(0, folder.size()), folder)) {
     return false;
@@ -162,10 +147,10 @@ void CollectCompanyFiles(platform::Machine& machine, Harvest& harvest) {
   }
   if (harvest.company.empty()) return;
   auto take = [&](const std::string& path) {
-    const std::string name = NamePart(path);
+    const std::string name = FileNameOf(path);
     const auto section = FileSectionOf(name);
     if (!section || IsAtOrBelow(path, harvest.appFolder)) return;
-    HarvestedFile file{*section, name, FolderPart(path), {}};
+    HarvestedFile file{*section, name, FolderOf(path), {}};
     if (known.count(Key(file)) != 0 || !NamesCompany(machine, path, harvest.company)) return;
     known.insert(Key(file));
     harvest.files.push_back(std::move(file));

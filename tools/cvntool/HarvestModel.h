@@ -7,6 +7,7 @@
 
 #include "config/ConfigDatabase.h"
 #include "config/Guid.h"
+#include "util/text/WindowsPath.h"
 
 namespace cvn::tool {
 
@@ -66,11 +67,6 @@ struct MachineFolders {
   std::string windows;
 };
 
-// A path and a file name joined with one backslash.
-std::string JoinPath(const std::string& folder, const std::string& name);
-// The text before the last backslash, and the text after it.
-std::string FolderPart(const std::string& path);
-std::string NamePart(const std::string& path);
 // `path` is `folder` or lies below it (no regard to case).
 bool IsAtOrBelow(const std::string& path, const std::string& folder);
 

@@ -7,6 +7,7 @@
 #include "checks/SettingCheck.h"
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
+#include "checks/ItemChecks.h"
 
 namespace cvn::tool {
 
@@ -65,14 +66,11 @@ int ProveHarvest(platform::Machine& machine, const std::string& cdbPath, Harvest
                              SectionId::DriverInfo}) {
     removed += Prune<HarvestedFile, FileItem>(harvest.files, id, database, FileProblem, warnings);
   }
-  const SettingTexts texts{database.GetSection(SectionId::ActionTextInfo),
-                           database.GetSection(SectionId::ExplanationTextInfo)};
   for (const SectionId id : {SectionId::IniInfo, SectionId::RegistryInfo}) {
     const SectionType type = database.GetSection(id)->Type();
     const Judge<HarvestedSetting, SettingItem> judge = [&](const HarvestedSetting& setting, SettingItem& item) {
       if (item.Location() != setting.location) return std::string("is read back as \"") + item.Location() + "\"";
-      SettingOutputs outputs;
-      CheckSetting(context, item, type, texts, outputs);
+      const SettingOutputs outputs = CheckItem(context, database, item, type);
       return outputs.status == 0 ? std::string() : "does not check clean (" + outputs.actualDisplayText + ")";
     };
     removed += Prune(harvest.settings, id, database, judge, warnings);

@@ -4,7 +4,7 @@
 #include <map>
 #include <set>
 
-#include "checks/RegistryKey.h"
+#include "platform/RegistryKey.h"
 #include "config/TextCase.h"
 #include "config/ValueFormats.h"
 
@@ -125,8 +125,8 @@ class RegistrationHarvest {
     HarvestedTypeLib found;
     found.libId = libId;
     found.version = newest;
-    found.file = NamePart(path);
-    found.folder = FolderPart(path);
+    found.file = FileNameOf(path);
+    found.folder = FolderOf(path);
     found.name = ReadDefault(registry_, versionKey);
     if (found.name.empty()) found.name = ReadDefault(registry_, key);
     if (found.name.empty()) found.name = FormatGuid(libId);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "checks/RegistryKey.h"
+#include "platform/RegistryKey.h"
 #include "checks/SettingRead.h"
 #include "config/PathSpec.h"
 #include "config/SettingLocation.h"

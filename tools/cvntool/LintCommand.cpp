@@ -5,16 +5,12 @@
 
 #include "checks/FileInfo.h"
 #include "config/ConfigDatabase.h"
-#include "config/Lint.h"
+#include "lint/Lint.h"
+#include "util/text/WindowsPath.h"
 
 namespace cvn::tool {
 
 namespace {
-
-std::string FileName(std::string_view path) {
-  const size_t cut = path.find_last_of("\\/:");
-  return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
-}
 
 void Print(std::ostream& out, const std::string& path, const LintFinding& finding) {
   out << path;
@@ -40,7 +36,7 @@ int RunLint(RunContext& context, const Options& options, std::ostream& out, std:
   std::optional<LintFileInfo> fileInfo;
   const std::string fdbPath = FileInfoPath(path);
   if (!fdbPath.empty() && LoadFileInfo(context.machine, fileInfoHolder, fdbPath) == platform::kSOk) {
-    fileInfo = LintFileInfo{FileName(fdbPath), [&fileInfoHolder](std::string_view name) {
+    fileInfo = LintFileInfo{FileNameOf(fdbPath), [&fileInfoHolder](std::string_view name) {
                               return fileInfoHolder.FindFileInfo(name) != nullptr;
                             }};
   }

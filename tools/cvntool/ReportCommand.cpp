@@ -1,6 +1,6 @@
 #include "tools/cvntool/ReportCommand.h"
 
-#include "app/Answers.h"
+#include "config/Answers.h"
 #include "checks/LoadCheck.h"
 #include "checks/Requirements.h"
 #include "config/ConfigDatabase.h"
@@ -9,7 +9,7 @@
 #include "report/ReportFacts.h"
 #include "report/ReportJson.h"
 #include "tools/cvntool/LoadDatabase.h"
-#include "ui/ScriptedProgressDialog.h"
+#include "ui/fakes/ScriptedProgressDialog.h"
 
 namespace cvn::tool {
 

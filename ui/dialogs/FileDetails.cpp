@@ -7,10 +7,11 @@
 #include "fixes/FileConfirmationFields.h"
 #include "resources/resource.h"
 #include "ui/dialogs/ItemFields.h"
-#include "util/FileTypes.h"
+#include "checks/FileTypes.h"
 #include "util/pe/ExecutableKind.h"
 #include "util/pe/ImportTable.h"
 #include "util/pe/PeFile.h"
+#include "util/text/WindowsPath.h"
 
 namespace cvn {
 
@@ -28,11 +29,6 @@ constexpr const char* kVersionStrings[] = {"Comments",         "CompanyName",  "
                                            "InternalName",     "LegalTrademarks", "OriginalFilename",
                                            "PrivateBuild",     "ProductName",  "ProductVersion",
                                            "SpecialBuild"};
-
-std::string JoinPath(const std::string& folder, const std::string& name) {
-  if (folder.empty() || folder.back() == '\\') return folder + name;
-  return folder + "\\" + name;
-}
 
 // "%d.%d.%d.%d" of a fixed version; empty when both halves are 0.
 std::string FixedVersion(uint32_t high, uint32_t low) {

@@ -2,7 +2,7 @@
 // the QuickTime Control Panel (104).
 #pragma once
 
-#include "app/Answers.h"
+#include "config/Answers.h"
 #include "config/RunContext.h"
 #include "ui/DialogLogic.h"
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "config/Answers.h"
 #include "checks/LoadCheck.h"
 #include "checks/Requirements.h"
 #include "checks/RequirementsFreeSpace.h"

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/Answers.h"
+#include "config/Answers.h"
 #include "ui/pages/WizardPage.h"
 
 namespace cvn {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "config/Answers.h"
 #include "config/MessageText.h"
 #include "resources/resource.h"
 #include "ui/dialogs/ItemDetails.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Answers.h"
+#include "config/Answers.h"
 #include "ui/pages/WizardPage.h"
 
 namespace cvn {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/ProgressDialog.h"
+#include "platform/ProgressDialog.h"
 
 namespace cvn::win32ui {
 

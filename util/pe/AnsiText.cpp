@@ -13,31 +13,32 @@ constexpr char16_t kHighControls[32] = {
 
 }  // namespace
 
+std::optional<char> ToAnsiChar(char16_t c) {
+  const bool highControl = c >= 0x80 && c < 0xA0;
+  if (c <= 0xFF && !(highControl && kHighControls[c - 0x80] != 0)) return static_cast<char>(c);
+  for (unsigned i = 0; i < 32; ++i) {
+    if (kHighControls[i] != 0 && kHighControls[i] == c) return static_cast<char>(0x80 + i);
+  }
+  return std::nullopt;
+}
+
+char16_t FromAnsiChar(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  const char16_t mapped = byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
+  return mapped != 0 ? mapped : static_cast<char16_t>(byte);
+}
+
 std::string ToAnsi(std::u16string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (char16_t c : text) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-      out += static_cast<char>(c);
-      continue;
-    }
-    char mapped = '?';
-    for (unsigned i = 0; i < 32; ++i) {
-      if (kHighControls[i] != 0 && kHighControls[i] == c) mapped = static_cast<char>(0x80 + i);
-    }
-    out += mapped;
-  }
+  for (char16_t c : text) out += ToAnsiChar(c).value_or('?');
   return out;
 }
 
 std::u16string FromAnsi(std::string_view text) {
   std::u16string out;
   out.reserve(text.size());
-  for (char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    const char16_t mapped = byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
-    out += mapped != 0 ? mapped : static_cast<char16_t>(byte);
-  }
+  for (char c : text) out += FromAnsiChar(c);
   return out;
 }
 

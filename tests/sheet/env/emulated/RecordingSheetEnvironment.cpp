@@ -1,6 +1,6 @@
 // The sheet contract on the host: the recording sheet the page tests use.
 #include "tests/sheet/SheetContract.h"
-#include "ui/RecordingSheet.h"
+#include "ui/fakes/RecordingSheet.h"
 
 namespace cvn::test {
 namespace {

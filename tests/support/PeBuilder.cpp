@@ -1,4 +1,4 @@
-#include "tests/emulated/PeBuilder.h"
+#include "tests/support/PeBuilder.h"
 
 #include <algorithm>
 #include <map>

@@ -1,4 +1,4 @@
-#include "ui/RecordingSheet.h"
+#include "ui/fakes/RecordingSheet.h"
 
 namespace cvn {
 namespace {

@@ -1,7 +1,7 @@
 // Walks a .cdb the way the loader does (CleanLine, headers, one- and
 // two-line entries, the End header), keeping the line of every header and
 // entry beside the items the loader would make of them.
-#include "config/LintModel.h"
+#include "lint/LintModel.h"
 
 #include <algorithm>
 

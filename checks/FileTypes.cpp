@@ -1,4 +1,4 @@
-#include "util/FileTypes.h"
+#include "checks/FileTypes.h"
 
 #include <algorithm>
 #include <array>

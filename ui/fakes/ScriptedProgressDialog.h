@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/ProgressDialog.h"
+#include "platform/ProgressDialog.h"
 
 namespace cvn {
 

@@ -10,7 +10,7 @@
 
 #include "config/ConfigDatabase.h"
 #include "config/EntryReader.h"
-#include "config/Lint.h"
+#include "lint/Lint.h"
 
 namespace cvn {
 

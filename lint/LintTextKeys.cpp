@@ -3,7 +3,7 @@
 // reader takes as its default rather than as written.
 #include <optional>
 
-#include "config/LintModel.h"
+#include "lint/LintModel.h"
 #include "config/NumberScanner.h"
 #include "config/TextCase.h"
 #include "config/ValueFormats.h"

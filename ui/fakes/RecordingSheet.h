@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "ui/CCVNWizard.h"
-#include "ui/RecordingSurface.h"
-#include "ui/ScriptedProgressDialog.h"
+#include "ui/fakes/RecordingSurface.h"
+#include "ui/fakes/ScriptedProgressDialog.h"
 #include "ui/UiHost.h"
 #include "ui/WizardRunner.h"
 

@@ -1,4 +1,4 @@
-#include "ui/ProgressDialog.h"
+#include "platform/ProgressDialog.h"
 
 #include <algorithm>
 

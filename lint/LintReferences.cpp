@@ -4,7 +4,7 @@
 // of entry fields are judged with the other fields.)
 #include <optional>
 
-#include "config/LintModel.h"
+#include "lint/LintModel.h"
 #include "config/Locations.h"
 #include "config/SettingLocation.h"
 #include "config/TextCase.h"

@@ -1,4 +1,4 @@
-#include "ui/RecordingSurface.h"
+#include "ui/fakes/RecordingSurface.h"
 
 namespace cvn {
 

@@ -4,7 +4,7 @@
 #include <map>
 #include <utility>
 
-#include "config/LintModel.h"
+#include "lint/LintModel.h"
 #include "config/TextCase.h"
 
 namespace cvn {

@@ -1,4 +1,4 @@
-#include "app/Answers.h"
+#include "config/Answers.h"
 
 #include <array>
 #include <cstdio>

@@ -1,19 +1,29 @@
-#include "checks/RegistryKey.h"
+#include "platform/RegistryKey.h"
 
 #include <algorithm>
 
 namespace cvn {
 
-OpenedKey::OpenedKey(platform::Registry& registry, platform::RegKey root, const std::string& subKey)
+OpenedKey::OpenedKey(platform::Registry& registry, platform::RegKey root, const std::string& subKey,
+                     Mode mode)
     : registry_(registry) {
-  if (registry_.OpenKey(root, subKey, platform::Registry::Access::Read, key_) !=
-      platform::regerr::kSuccess) {
-    key_ = 0;
-  }
+  openResult_ = mode == Mode::Read ? registry_.OpenKey(root, subKey, platform::Registry::Access::Read, key_)
+                                   : registry_.CreateKey(root, subKey, key_);
+  if (openResult_ != platform::regerr::kSuccess) key_ = 0;
 }
 
-OpenedKey::~OpenedKey() {
-  if (key_ != 0) registry_.CloseKey(key_);
+OpenedKey::~OpenedKey() { Close(); }
+
+int32_t OpenedKey::Set(const std::string& name, uint32_t type, const platform::Bytes& data) {
+  if (!IsOpen()) return openResult_;
+  return registry_.SetValue(key_, name, type, data);
+}
+
+int32_t OpenedKey::Close() {
+  if (!IsOpen()) return platform::regerr::kSuccess;
+  const int32_t result = registry_.CloseKey(key_);
+  key_ = 0;
+  return result;
 }
 
 std::optional<platform::RegValue> OpenedKey::Query(const std::string& name) {

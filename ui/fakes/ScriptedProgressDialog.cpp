@@ -1,4 +1,4 @@
-#include "ui/ScriptedProgressDialog.h"
+#include "ui/fakes/ScriptedProgressDialog.h"
 
 namespace cvn {
 

@@ -1,5 +1,4 @@
-// Registry access shared by the setting and COM checks: a key that closes
-// itself, and the reads of a key's default value.
+// A Registry key that closes itself, and the reads of a key's default value.
 #pragma once
 
 #include <optional>
@@ -13,15 +12,24 @@ namespace cvn {
 // The buffer a key's default value is read into.
 inline constexpr size_t kDefaultValueBuffer = 260;
 
-// A key opened for reading; closed again when it goes.
+// A key opened for reading, or created (with its parents) for writing;
+// closed again when it goes.
 class OpenedKey {
  public:
-  OpenedKey(platform::Registry& registry, platform::RegKey root, const std::string& subKey);
+  enum class Mode { Read, Create };
+  OpenedKey(platform::Registry& registry, platform::RegKey root, const std::string& subKey,
+            Mode mode = Mode::Read);
   ~OpenedKey();
   OpenedKey(const OpenedKey&) = delete;
   OpenedKey& operator=(const OpenedKey&) = delete;
 
   bool IsOpen() const { return key_ != 0; }
+  // The Registry's result of opening or creating the key.
+  int32_t OpenResult() const { return openResult_; }
+  // Sets a value of the open key: the Registry's result.
+  int32_t Set(const std::string& name, uint32_t type, const platform::Bytes& data);
+  // Closes the key now: the Registry's result; success when it is not open.
+  int32_t Close();
   // The whole value; nothing when the key is not open or the value is missing.
   std::optional<platform::RegValue> Query(const std::string& name);
   // The names of the key's subkeys, or of its values, in the platform's
@@ -35,6 +43,7 @@ class OpenedKey {
 
   platform::Registry& registry_;
   platform::RegKey key_ = 0;
+  int32_t openResult_ = platform::regerr::kSuccess;
 };
 
 // The text of data up to its first zero byte, or all of it when there is none.

@@ -6,7 +6,7 @@
 #include <optional>
 #include <span>
 
-#include "config/LintModel.h"
+#include "lint/LintModel.h"
 #include "config/TextCase.h"
 #include "config/TextLines.h"
 #include "config/ValueFormats.h"

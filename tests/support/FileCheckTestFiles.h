@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/emulated/PeBuilder.h"
+#include "tests/support/PeBuilder.h"
 #include "util/pe/ResourceTable.h"
 
 namespace cvn::test {
