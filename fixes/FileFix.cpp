@@ -194,17 +194,15 @@ int32_t FindFileFixSource(FixSession& session, const FileFixRequest& request, Fi
   return located ? platform::kSOk : platform::kEFail;
 }
 
-int32_t FixFile(FixSession& session, const FileFixRequest& request, bool& cancelled) {
-  session.lastMessage.clear();
-  cancelled = false;
+FixResult FixFile(FixSession& session, const FileFixRequest& request) {
+  session.Begin();
   FileFixSource found;
   const int32_t located = FindFileFixSource(session, request, found);
-  cancelled = found.cancelled;
-  if (found.item == nullptr) return session.Finish(FixOutcome::NotApplicable, platform::kEFail);
+  if (found.item == nullptr) return session.Failed(FixOutcome::NotApplicable, found.cancelled);
   FileItem& item = *found.item;
   if (located != platform::kSOk) {
     session.Tell(session.Text(kNoReplacement, {DisplayForm(item.Name())}));
-    return session.Finish(FixOutcome::NoSource, platform::kEFail);
+    return session.Failed(FixOutcome::NoSource, found.cancelled);
   }
   const bool exists = item.status != filestatus::kNotFound;
   const std::string backupPath = BackupFolder(session.context, found.target) + "\\" + item.Name();
@@ -212,29 +210,22 @@ int32_t FixFile(FixSession& session, const FileFixRequest& request, bool& cancel
       MakeFileConfirmation(session.context, item, {found.target, found.source, backupPath, found.sourceFacts});
   std::string kept;
   if (!session.confirmations.ConfirmFile(confirmation) || (exists && !KeepBackup(session, found, kept))) {
-    cancelled = true;
-    return session.Finish(FixOutcome::Declined, platform::kEFail);
+    return session.Failed(FixOutcome::Declined, true);
   }
   const bool revert = request.mode == FixMode::Revert;
   if (!IsFileInUse(session.context, found.target)) {
     const int statusBefore = item.status;
-    if (!CopyNow(session, found, kept)) return session.Finish(FixOutcome::Refused, platform::kEAbort);
-    if (!CopyTookEffect(session, found, statusBefore, request.mode)) {
-      return session.NotTaken(DisplayForm(item.Name()), platform::kEAbort);
-    }
-    ++(revert ? session.counters.revertsMade : session.counters.fixesMade);
+    if (!CopyNow(session, found, kept)) return session.Failed(FixOutcome::Refused, found.cancelled);
+    if (!CopyTookEffect(session, found, statusBefore, request.mode)) return session.NotTaken(DisplayForm(item.Name()));
     if (revert) item.reverted = true;
     item.checked = false;
-    cancelled = false;
-    session.MarkStale(request.mode, request.sectionIndex);
-    return session.Finish(FixOutcome::Done, platform::kSOk);
+    return session.Completed(request.mode, request.sectionIndex, FixOutcome::Done);
   }
-  if (!CopyAtRestart(session, found)) return session.Finish(FixOutcome::Refused, platform::kEAbort);
-  ++(revert ? session.counters.revertsPendingRestart : session.counters.fixesPendingRestart);
+  if (!CopyAtRestart(session, found)) return session.Failed(FixOutcome::Refused, found.cancelled);
   if (revert) item.reverted = true;
   item.fixPendingRestart = true;
   session.Tell(session.Text(kRestartNeeded) + session.Text(kWaitBeforeRestart), platform::Icon::Information);
-  return session.Finish(FixOutcome::AtRestart, platform::kSOk);
+  return session.Completed(request.mode, request.sectionIndex, FixOutcome::AtRestart, found.cancelled);
 }
 
 }  // namespace cvn

@@ -33,10 +33,10 @@ struct FileFixSource {
 // changes nothing. E_FAIL when the item does not exist or no source fits.
 int32_t FindFileFixSource(FixSession& session, const FileFixRequest& request, FileFixSource& found);
 
-// 0 on success (at once or at restart), E_FAIL when the item does not
-// exist, nothing acceptable was found or the user declined, E_ABORT when a
-// copy or move failed after the user had confirmed. `cancelled` is set
-// when the user declined or cancelled a media prompt.
-int32_t FixFile(FixSession& session, const FileFixRequest& request, bool& cancelled);
+// Done or AtRestart on success; NotApplicable when the item does not
+// exist, NoSource when nothing acceptable was found, Declined when the user
+// said No, Refused or NotTaken when a copy or move failed after the user
+// had confirmed. `cancelled` also tells of a cancelled media prompt.
+FixResult FixFile(FixSession& session, const FileFixRequest& request);
 
 }  // namespace cvn

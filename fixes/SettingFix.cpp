@@ -111,11 +111,10 @@ SettingItem* FindSettingItem(FixSession& session, const SettingFixRequest& reque
   return section->ItemAs<SettingItem>(request.itemIndex);
 }
 
-int32_t FixSetting(FixSession& session, const SettingFixRequest& request, bool& cancelled) {
-  session.lastMessage.clear();
-  cancelled = false;
+FixResult FixSetting(FixSession& session, const SettingFixRequest& request) {
+  session.Begin();
   SettingItem* item = FindSettingItem(session, request);
-  if (item == nullptr) return session.Finish(FixOutcome::NotApplicable, platform::kEFail);
+  if (item == nullptr) return session.Failed(FixOutcome::NotApplicable);
   const SectionType type = TypeOf(request.sectionIndex);
   CheckItem(session.context, session.database, *item, type);
   platform::Strings& texts = session.context.machine.Texts();
@@ -126,27 +125,18 @@ int32_t FixSetting(FixSession& session, const SettingFixRequest& request, bool& 
   SettingConfirmation fields = MakeSettingConfirmation(session.context, *item, type);
   if (request.earlierValue) ProposeEarlierValue(fields, *request.earlierValue);
   std::optional<std::string> confirmed = session.confirmations.ConfirmSetting(fields, check);
-  if (!confirmed) {
-    cancelled = true;
-    return session.Finish(FixOutcome::Declined, platform::kEFail);
-  }
+  if (!confirmed) return session.Failed(FixOutcome::Declined, true);
   if (confirmed->size() > kMaxValueLength) confirmed->resize(kMaxValueLength);
   const uint32_t writtenType = SettingWriteType(*item, *confirmed);
   const bool written = type == SectionType::IniSetting ? WriteIni(session, *item, *confirmed)
                                                        : WriteRegistry(session, *item, *confirmed, writtenType);
   if (!written) {
-    const FixOutcome outcome = session.lastMessage.empty() ? FixOutcome::NotApplicable : FixOutcome::Refused;
-    return session.Finish(outcome, platform::kEFail);
+    return session.Failed(session.Told() ? FixOutcome::Refused : FixOutcome::NotApplicable);
   }
-  if (!WriteTookEffect(session, *item, type, *confirmed, writtenType)) {
-    return session.NotTaken(item->Location(), platform::kEFail);
-  }
-  const bool revert = request.mode == FixMode::Revert;
-  ++(revert ? session.counters.revertsMade : session.counters.fixesMade);
-  if (revert) item->reverted = true;
+  if (!WriteTookEffect(session, *item, type, *confirmed, writtenType)) return session.NotTaken(item->Location());
+  if (request.mode == FixMode::Revert) item->reverted = true;
   item->checked = false;
-  session.MarkStale(request.mode, request.sectionIndex);
-  return session.Finish(FixOutcome::Done, platform::kSOk);
+  return session.Completed(request.mode, request.sectionIndex, FixOutcome::Done);
 }
 
 }  // namespace cvn

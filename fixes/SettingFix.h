@@ -21,9 +21,10 @@ struct SettingFixRequest {
 // The item a request names; null when there is none.
 SettingItem* FindSettingItem(FixSession& session, const SettingFixRequest& request);
 
-// 0 on success; E_FAIL when the item or its location is invalid, the user
-// answered No (`cancelled` set), the type cannot be written, or the
-// platform refused the write (after a message naming the value and why).
-int32_t FixSetting(FixSession& session, const SettingFixRequest& request, bool& cancelled);
+// Done on success; NotApplicable when the item or its location is invalid,
+// Declined (cancelled) when the user answered No, Refused when the type
+// cannot be written or the platform refused the write (after a message
+// naming the value and why), NotTaken when the check does not see it.
+FixResult FixSetting(FixSession& session, const SettingFixRequest& request);
 
 }  // namespace cvn

@@ -39,9 +39,7 @@ CCVNWizard::CCVNWizard(RunContext& context, ConfigDatabase& db, SavedAnswers& an
   ReadAppInfo();
   ReadOptions();
   const ConfigSection* dlls = database.GetSection(SectionId::DllInfo);
-  if (dlls != nullptr && dlls->FindItem(kQuickTimeComponent, CaseSensitivity::Insensitive)) {
-    usesQuickTime = 1;
-  }
+  usesQuickTime_ = dlls != nullptr && dlls->FindItem(kQuickTimeComponent, CaseSensitivity::Insensitive);
   AddPages();
 }
 
@@ -53,38 +51,36 @@ void CCVNWizard::FindRecentChanges() {
   recentChangesFound_ = RecentChangesWorthShowing(context_, database);
 }
 
-int32_t CCVNWizard::FixItem(const ListedItem& item) {
+FixResult CCVNWizard::FixItem(const ListedItem& item) {
   if (fixItemHandler) return fixItemHandler(item);
   return Repair(item, FixMode::Fix, {});
 }
 
-int32_t CCVNWizard::RevertItem(const ListedItem& item, const RowData& snapshot) {
+FixResult CCVNWizard::RevertItem(const ListedItem& item, const RowData& snapshot) {
   return Repair(item, FixMode::Revert, WantedFile{snapshot.text, snapshot.size, snapshot.time}, snapshot.text);
 }
 
-// One repair through the fix session: its counters are added to the
-// wizard's, and the lists it made out of date are marked.
-int32_t CCVNWizard::Repair(const ListedItem& item, FixMode mode, const WantedFile& wanted,
-                           const std::optional<std::string>& earlierValue) {
-  const FixCounters before = fixes_.counters;
-  bool cancelled = false;
-  int32_t result = platform::kEFail;
+// One repair through the fix session, which counts it; the lists it made
+// out of date are marked.
+FixResult CCVNWizard::Repair(const ListedItem& item, FixMode mode, const WantedFile& wanted,
+                             const std::optional<std::string>& earlierValue) {
+  FixResult result;
   if (item.category >= 0 && item.category <= 3) {
-    result = FixFile(fixes_, {item.category, item.name, mode, wanted}, cancelled);
+    result = FixFile(fixes_, {item.category, item.name, mode, wanted});
   } else if (item.category == 4 || item.category == 5) {
-    result = FixSetting(fixes_, {item.category, static_cast<size_t>(item.itemIndex), mode, earlierValue}, cancelled);
+    result = FixSetting(fixes_, {item.category, static_cast<size_t>(item.itemIndex), mode, earlierValue});
   }
-  fixesMade += fixes_.counters.fixesMade - before.fixesMade;
-  fixesPendingRestart += fixes_.counters.fixesPendingRestart - before.fixesPendingRestart;
-  revertsMade += fixes_.counters.revertsMade - before.revertsMade;
-  revertsPendingRestart += fixes_.counters.revertsPendingRestart - before.revertsPendingRestart;
-  if (fixes_.recentChangesStale) recent2Page.MarkOutOfDate();
-  for (size_t section = 0; section < fixes_.checkPageStale.size(); ++section) {
-    if (fixes_.checkPageStale[section]) MarkChecksOutOfDate(static_cast<int>(section));
-  }
-  fixes_.recentChangesStale = false;
-  fixes_.checkPageStale = {};
+  MarkOutOfDate(fixes_.TakeStale());
   return result;
+}
+
+void CCVNWizard::MarkOutOfDate(const StaleLists& stale) {
+  if (stale.recentChanges) recent2Page.MarkOutOfDate();
+  CCheckBase* const lists[] = {&check3Page, &check4Page, &check5Page, &check6Page, &check7Page,
+                               &check8Page, &check9Page, &check10Page, &check11Page};
+  for (CCheckBase* list : lists) {
+    if (stale.checkLists.at(static_cast<size_t>(list->category))) list->MarkOutOfDate();
+  }
 }
 
 int32_t CCVNWizard::BuildRecentChanges(ListSurface* list, bool showAll, int& badCount, int& rowCount,
@@ -94,7 +90,7 @@ int32_t CCVNWizard::BuildRecentChanges(ListSurface* list, bool showAll, int& bad
 
 void CCVNWizard::SetStatusList(ControlSurface& surface, int listId, int category) {
   surface.SetSmallImages(listId, {kStatusImageIcons.begin(), kStatusImageIcons.end()});
-  SetCheckListColumns(surface, listId, category, context_.machine.Texts(), avgCharWidth,
+  SetCheckListColumns(surface, listId, category, context_.machine.Texts(), avgCharWidth_,
                       context_.machine.System().GetSystemMetrics(platform::metric::kCxHScroll));
 }
 
@@ -109,23 +105,9 @@ void CCVNWizard::ShowItemDetails(const ListedItem& item) {
   }
 }
 
-void CCVNWizard::MarkChecksOutOfDate(int category) {
-  CCheckBase* const files[] = {&check3Page, &check4Page, &check5Page, &check6Page};
-  CCheckBase* const settings[] = {&check7Page, &check8Page};
-  const bool file = category >= 0 && category <= 3;
-  const bool setting = category == 4 || category == 5;
-  if (file) {
-    for (CCheckBase* page : files) page->MarkOutOfDate();
-  }
-  if (setting) {
-    for (CCheckBase* page : settings) page->MarkOutOfDate();
-  }
-}
-
 void CCVNWizard::ReadScreenFont() {
   if (const auto metrics = host_.ScreenFontMetrics()) {
-    avgCharWidth = metrics->avgCharWidth;
-    lineHeight = metrics->lineHeight;
+    avgCharWidth_ = metrics->avgCharWidth;
   }
 }
 
@@ -133,36 +115,31 @@ void CCVNWizard::ReadAppInfo() {
   const ConfigSection* app = database.GetSection(SectionId::AppInfo);
   if (app == nullptr) return;
   if (const std::string* file = FindValue(app, "ReadMeFile")) {
-    readMeFile = PathSpec(context_, *file).Text();
+    readMe_.file = PathSpec(context_, *file).Text();
   }
   const std::string* viewer = FindValue(app, "ReadMeViewer");
-  readMeViewer = PathSpec(context_, viewer ? *viewer : kDefaultReadMeViewer).Text();
+  readMe_.viewer = PathSpec(context_, viewer ? *viewer : kDefaultReadMeViewer).Text();
 }
 
 void CCVNWizard::ReadOptions() {
   const ConfigSection* options = database.GetSection(SectionId::CvnInfo);
   if (options == nullptr) return;
-  ReadFlag(options, "AskQuestions", askQuestions);
-  ReadFlag(options, "CheckConfigurationDatabase", checkConfiguration);
-  ReadFlag(options, "CheckUsageDatabase", checkUsageDatabase);
-  ReadFlag(options, "CheckMisc", checkMisc);
-  ReadFlag(options, "ShowTechSupportInfo", showTechSupportInfo);
-  ReadFlag(options, "GetUserInfo", getUserInfo);
-  ReadNumber(options, "AskQuestionsOptions", askQuestionsOptions);
-  ReadNumber(options, "CheckMiscOptions", checkMiscOptions);
-}
-
-WizardOptions CCVNWizard::Options() const {
-  return {askQuestions,      askQuestionsOptions, checkConfiguration,  checkUsageDatabase,
-          checkMisc,         checkMiscOptions,    showTechSupportInfo, getUserInfo};
+  ReadFlag(options, "AskQuestions", options_.askQuestions);
+  ReadFlag(options, "CheckConfigurationDatabase", options_.checkConfiguration);
+  ReadFlag(options, "CheckUsageDatabase", options_.checkUsageDatabase);
+  ReadFlag(options, "CheckMisc", options_.checkMisc);
+  ReadFlag(options, "ShowTechSupportInfo", options_.showTechSupportInfo);
+  ReadFlag(options, "GetUserInfo", options_.getUserInfo);
+  ReadNumber(options, "AskQuestionsOptions", options_.askQuestionsOptions);
+  ReadNumber(options, "CheckMiscOptions", options_.checkMiscOptions);
 }
 
 PlanFacts CCVNWizard::Facts() const {
   PlanFacts facts;
   facts.windowsNt = context_.isNt;
-  facts.usesQuickTime = usesQuickTime != 0;
+  facts.usesQuickTime = usesQuickTime_;
   facts.recentChanges = recentChangesFound_;
-  facts.readMeNamed = !readMeFile.empty();
+  facts.readMeNamed = !readMe_.file.empty();
   facts.installed = ApplicationInstalled(context_.locations);
   for (size_t section = 0; section < facts.sectionHasEntries.size(); ++section) {
     facts.sectionHasEntries[section] = HasEntries(database, static_cast<SectionId>(section));
@@ -217,20 +194,20 @@ void CCVNWizard::UpdateWizardButtons(const PageLogic& page) {
   }));
 }
 
-int32_t CCVNWizard::SkipSection(const PageLogic& page, bool activate) {
+int32_t CCVNWizard::SkipSection(const PageLogic& page, SectionMove move) {
   const int index = IndexOf(page);
   const std::optional<size_t> next = index < 0 ? std::nullopt : plan_->NextSection(static_cast<size_t>(index));
   if (!next) return platform::kEFail;
-  if (activate && sheet_ != nullptr) sheet_->SetActivePage(static_cast<int>(*next));
+  if (move == SectionMove::Go && sheet_ != nullptr) sheet_->SetActivePage(static_cast<int>(*next));
   return platform::kSOk;
 }
 
-int32_t CCVNWizard::LastSection(const PageLogic& page, bool activate) {
+int32_t CCVNWizard::LastSection(const PageLogic& page, SectionMove move) {
   const int index = IndexOf(page);
   const std::optional<size_t> previous =
       index < 0 ? std::nullopt : plan_->PreviousSection(static_cast<size_t>(index));
   if (!previous) return platform::kEFail;
-  if (activate && sheet_ != nullptr) sheet_->SetActivePage(static_cast<int>(*previous));
+  if (move == SectionMove::Go && sheet_ != nullptr) sheet_->SetActivePage(static_cast<int>(*previous));
   return platform::kSOk;
 }
 

@@ -103,7 +103,7 @@ TEST_F(CheckPagesTest, APageWhoseItemsAllPass) {
   const auto& columns = page.Control(IDC_LIST).columns;
   ASSERT_EQ(columns.size(), 4u);
   EXPECT_EQ(columns[0].title, "File");
-  EXPECT_GE(columns[3].width, 128 * wizard_->avgCharWidth);
+  EXPECT_GE(columns[3].width, 128 * wizard_->AvgCharWidth());
   EXPECT_EQ(page.Control(IDC_LIST).smallImages.size(), 12u);
   // Without problems no header sorts.
   ClickHeader(0);
@@ -146,8 +146,8 @@ TEST_F(CheckPagesTest, ShowProblemsShowAllAndTheHeaderSort) {
 TEST_F(CheckPagesTest, AFolderProblemHasDetailsButNoFix) {
   Make(kDlls);
   RecordingSurface& page = Open(wizard_->check4Page);
-  std::vector<CCVNWizard::ListedItem> detailed;
-  wizard_->itemDetailsHandler = [&](const CCVNWizard::ListedItem& item) { detailed.push_back(item); };
+  std::vector<ListedItem> detailed;
+  wizard_->itemDetailsHandler = [&](const ListedItem& item) { detailed.push_back(item); };
   Select(page, 1);  // TWICE.DLL
   EXPECT_TRUE(Enabled(page, IDC_DETAILS));
   EXPECT_FALSE(Enabled(page, IDC_FIX));
@@ -186,33 +186,31 @@ TEST_F(CheckPagesTest, RegistrationRowsNeverEnableFix) {
   EXPECT_TRUE(Enabled(page, IDC_DETAILS));
   EXPECT_FALSE(Enabled(page, IDC_FIX));
   int fixes = 0;
-  wizard_->fixItemHandler = [&](const CCVNWizard::ListedItem&) { return ++fixes, platform::kSOk; };
+  wizard_->fixItemHandler = [&](const ListedItem&) { return ++fixes, FixResult{FixOutcome::Done, false, ""}; };
   sheet_->Press(IDC_FIX);
   EXPECT_EQ(fixes, 0);
 }
 
-TEST_F(CheckPagesTest, AFixRefillsMarksChangesMadeAndShowsTheRetryPage) {
+TEST_F(CheckPagesTest, AFixRefillsTheListAndShowsTheRetryPage) {
   Make(kDlls);
   RecordingSurface& page = Open(wizard_->check4Page);
   // A declined fix changes nothing.
-  wizard_->fixItemHandler = [](const CCVNWizard::ListedItem&) { return platform::kEFail; };
+  wizard_->fixItemHandler = [](const ListedItem&) { return FixResult{FixOutcome::Declined, true, ""}; };
   Select(page, 0);
   sheet_->Press(IDC_FIX);
-  EXPECT_EQ(CvnIni("ChangesMade"), "<none>");
   EXPECT_EQ(Rows(page).GetItemData(0)->status, 5);
 
-  std::vector<CCVNWizard::ListedItem> fixed;
-  wizard_->fixItemHandler = [&](const CCVNWizard::ListedItem& item) {
+  std::vector<ListedItem> fixed;
+  wizard_->fixItemHandler = [&](const ListedItem& item) {
     fixed.push_back(item);
     Restore("GONE.DLL");
-    ++wizard_->fixesMade;
-    return platform::kSOk;
+    wizard_->Fixes().Count(FixMode::Fix, FixOutcome::Done);
+    return FixResult{FixOutcome::Done, false, ""};
   };
   Select(page, 0);
   sheet_->Press(IDC_FIX);
   ASSERT_EQ(fixed.size(), 1u);
   EXPECT_EQ(fixed[0].name, "GONE.DLL");
-  EXPECT_EQ(CvnIni("ChangesMade"), "1");
   EXPECT_EQ(page.GetText(IDC_FOUND_COUNT), "Problems found: 1");
   EXPECT_FALSE(Enabled(page, IDC_FIX));
   EXPECT_EQ(Rows(page).GetItemState(0, rowstate::kFocused), 0u);
@@ -228,8 +226,8 @@ TEST_F(CheckPagesTest, AFixRefillsMarksChangesMadeAndShowsTheRetryPage) {
 
 TEST_F(CheckPagesTest, TheRetryPageOffersARestartWhenAFixWaitsForOne) {
   Make(kDlls);
-  wizard_->fixesMade = 1;
-  wizard_->fixesPendingRestart = 1;
+  wizard_->Fixes().Count(FixMode::Fix, FixOutcome::Done);
+  wizard_->Fixes().Count(FixMode::Fix, FixOutcome::AtRestart);
   sheet_->SetActivePage(wizard_->IndexOf(wizard_->check12Page));
   ASSERT_EQ(sheet_->Active(), &wizard_->check12Page);
   RecordingSurface& retry = sheet_->Surface(wizard_->check12Page);
@@ -247,7 +245,7 @@ TEST_F(CheckPagesTest, TheRetryPageOffersARestartWhenAFixWaitsForOne) {
 
 TEST_F(CheckPagesTest, TheRetryPageOffersTheRestartWhenTheOnlyFixWaitsForIt) {
   Make(kDlls);
-  wizard_->fixesPendingRestart = 1;
+  wizard_->Fixes().Count(FixMode::Fix, FixOutcome::AtRestart);
   Open(wizard_->check4Page);
   bool shown = false;
   while (!shown && sheet_->Next()) shown = sheet_->Active() == &wizard_->check12Page;
@@ -289,13 +287,12 @@ TEST_F(CheckPagesTest, WithoutActionTextsTheSettingsPageListsWhatTheReportLists)
   EXPECT_EQ(page.GetText(IDC_FOUND_COUNT), "Problems found: 1");
 }
 
-TEST_F(CheckPagesTest, ARevertMarksTheFileListsOutOfDate) {
+TEST_F(CheckPagesTest, AListOutOfDateIsRebuiltWithItsFilterAndColumns) {
   Make(kDlls);
   RecordingSurface& page = Open(wizard_->check4Page);
   sheet_->Press(IDC_SHOW_PROBLEMS);
-  wizard_->MarkChecksOutOfDate(0);
-  EXPECT_EQ(wizard_->check4Page.listBuilt, 0);
-  EXPECT_EQ(wizard_->check7Page.listBuilt, 0);
+  wizard_->check4Page.MarkOutOfDate();
+  EXPECT_FALSE(wizard_->check4Page.ListBuilt());
   Restore("GONE.DLL");
   Open(wizard_->check4Page);
   EXPECT_EQ(Names(page), (std::vector<std::string>{"TWICE.DLL"}));

@@ -49,8 +49,8 @@ class FileFixTest : public test::ConfigMachineTest {
     image_.File(kCdCopy, copy, FileOptions{When().lastWrite, platform::attr::kReadOnly});
   }
 
-  int32_t Fix(bool& cancelled, FixMode mode = FixMode::Fix, WantedFile wanted = {}) {
-    return FixFile(*session_, {static_cast<int>(SectionId::DllInfo), "mylib.dll", mode, wanted}, cancelled);
+  FixResult Fix(FixMode mode = FixMode::Fix, WantedFile wanted = {}) {
+    return FixFile(*session_, {static_cast<int>(SectionId::DllInfo), "mylib.dll", mode, wanted});
   }
 
   std::string SourceOfFix() {
@@ -73,15 +73,16 @@ TEST_F(FileFixTest, TheCdCopyReplacesTheFileAfterTheNextNumberedBackup) {
   image_.File("C:\\APP\\BACKUP\\MYLIB.DLL.001", "one").File("C:\\APP\\BACKUP\\MYLIB.DLL.003", "three");
   Cd("appcd", Dll(2, 0));
   LoadApp();
-  bool cancelled = true;
-  EXPECT_EQ(Fix(cancelled), platform::kSOk);
-  EXPECT_FALSE(cancelled);
+  const FixResult result = Fix();
+  EXPECT_EQ(result.outcome, FixOutcome::Done);
+  EXPECT_FALSE(result.cancelled);
   EXPECT_EQ(Content(kTarget), Dll(2, 0));
   EXPECT_EQ(machine_->Files().GetAttributes(kTarget) & platform::attr::kReadOnly, 0u);
   EXPECT_EQ(Content("C:\\APP\\BACKUP\\MYLIB.DLL.004"), Dll(1, 0));
   EXPECT_FALSE(Exists("C:\\APP\\BACKUP\\MYLIB.DLL.002"));
-  EXPECT_EQ(session_->counters.fixesMade, 1);
-  EXPECT_TRUE(session_->recentChangesStale);
+  EXPECT_EQ(session_->Counters().fixesMade, 1);
+  EXPECT_TRUE(session_->TakeStale().recentChanges);
+  EXPECT_EQ(machine_->Ini().GetString("App", "ChangesMade", "", "C:\\WINDOWS\\cvn.ini", 8), "1");
   EXPECT_FALSE(database_.GetSection(SectionId::DllInfo)->ItemAs<FileItem>(0)->checked);
   EXPECT_TRUE(machine_->Messages().empty());  // the right CD was already in the drive
 
@@ -119,20 +120,18 @@ TEST_F(FileFixTest, AKnownBadVersionOnTheCdIsRejectedAndAnUnversionedOneAccepted
   EXPECT_TRUE(IsAcceptableFile(*context_, "E:\\SETUP\\PLAIN.DLL", MediumRule(item)));
   EXPECT_FALSE(IsAcceptableFile(*context_, "E:\\SETUP\\PLAIN.DLL", BackupFixRule(item)));
 
-  bool cancelled = false;
-  EXPECT_EQ(Fix(cancelled), platform::kEFail);
+  const FixResult failed = Fix();
   EXPECT_EQ(MessageTexts(), (std::vector<std::string>{
                                 "Unable to locate an acceptable replacement file for 'mylib.dll'."}));
   EXPECT_EQ(Content(kTarget), Dll(1, 0));
-  EXPECT_EQ(session_->counters.fixesMade, 0);
-  EXPECT_EQ(session_->lastOutcome, FixOutcome::NoSource);
+  EXPECT_EQ(session_->Counters().fixesMade, 0);
+  EXPECT_EQ(failed.outcome, FixOutcome::NoSource);
 }
 
 TEST_F(FileFixTest, AMissingFileIsCopiedWithTheCopyToFormAndNoBackup) {
   Cd("APPCD", Dll(2, 0));
   LoadApp();
-  bool cancelled = false;
-  EXPECT_EQ(Fix(cancelled), platform::kSOk);
+  EXPECT_TRUE(Fix().Succeeded());
   EXPECT_EQ(Content(kTarget), Dll(2, 0));
   EXPECT_FALSE(Exists("C:\\APP\\BACKUP"));
   ASSERT_EQ(confirm_.files.size(), 1u);
@@ -154,9 +153,9 @@ TEST_F(FileFixTest, ACancelledCdPromptFallsBackToABackupThenToSysbckup) {
   image_.File("C:\\APP\\BACKUP\\MYLIB.DLL.001", test::PlainDll()).File("C:\\APP\\BACKUP\\MYLIB.DLL.002", Dll(2, 2));
   EXPECT_TRUE(EqualsNoCase(SourceOfFix(), "C:\\APP\\BACKUP\\MYLIB.DLL.002"));
 
-  bool cancelled = false;
-  EXPECT_EQ(Fix(cancelled), platform::kSOk);
-  EXPECT_FALSE(cancelled);  // cleared again once the copy succeeded
+  const FixResult result = Fix();
+  EXPECT_EQ(result.outcome, FixOutcome::Done);
+  EXPECT_FALSE(result.cancelled);  // cleared again once the copy succeeded
   EXPECT_EQ(Content(kTarget), Dll(2, 2));
   EXPECT_EQ(MessageTexts(), std::vector<std::string>(
                                 3, "In order to fix the file, please insert 'APPCD' into the CD-ROM drive."));
@@ -167,8 +166,7 @@ TEST_F(FileFixTest, AFileInUseOnWindows95IsStagedBesideItAndNamedInWininit) {
   image_.File(folder + "\\MYLIB.DLL", Dll(1, 0)).FileInUse(folder + "\\MYLIB.DLL");
   Cd("APPCD", Dll(2, 0));
   LoadApp(folder);
-  bool cancelled = false;
-  EXPECT_EQ(Fix(cancelled), platform::kSOk);
+  EXPECT_TRUE(Fix().Succeeded());
   EXPECT_EQ(Content(folder + "\\MYLIB.DLL"), Dll(1, 0));
   EXPECT_EQ(Content(folder + "\\MYLIB.001"), Dll(2, 0));
   EXPECT_EQ(Content(folder + "\\BACKUP\\MYLIB.DLL.001"), Dll(1, 0));
@@ -181,8 +179,8 @@ TEST_F(FileFixTest, AFileInUseOnWindows95IsStagedBesideItAndNamedInWininit) {
   const FileItem& item = *database_.GetSection(SectionId::DllInfo)->ItemAs<FileItem>(0);
   EXPECT_TRUE(item.fixPendingRestart);
   EXPECT_TRUE(item.checked);
-  EXPECT_EQ(session_->counters.fixesMade, 0);
-  EXPECT_EQ(session_->counters.fixesPendingRestart, 1);
+  EXPECT_EQ(session_->Counters().fixesMade, 0);
+  EXPECT_EQ(session_->Counters().fixesPendingRestart, 1);
   EXPECT_EQ(MessageTexts(), (std::vector<std::string>{
                                 "You will need to restart Windows for the change to take effect.  You should wait "
                                 "until all other changes have been made before restarting."}));
@@ -194,9 +192,7 @@ TEST_F(FileFixTest, AStagedNameNeverLeavesTheTargetsFolder) {
   image_.File("C:\\V1.0\\MYLIB", Dll(1, 0)).FileInUse("C:\\V1.0\\MYLIB");
   image_.Drive('E', DriveType::CdRom, "APPCD").File("E:\\SETUP\\MYLIB", Dll(2, 0));
   LoadApp("C:\\V1.0", "MYLIB");
-  bool cancelled = false;
-  EXPECT_EQ(FixFile(*session_, {static_cast<int>(SectionId::DllInfo), "MYLIB", FixMode::Fix, {}}, cancelled),
-            platform::kSOk);
+  EXPECT_TRUE(FixFile(*session_, {static_cast<int>(SectionId::DllInfo), "MYLIB", FixMode::Fix, {}}).Succeeded());
   EXPECT_EQ(Content("C:\\V1.0\\MYLIB.001"), Dll(2, 0));
   EXPECT_FALSE(Exists("C:\\V1.001"));
 }
@@ -207,8 +203,7 @@ TEST_F(FileFixTest, AFileInUseOnNtIsMovedAtTheNextStart) {
   Cd("APPCD", Dll(2, 0));
   LoadApp();
   context_->isNt = true;
-  bool cancelled = false;
-  EXPECT_EQ(Fix(cancelled), platform::kSOk);
+  EXPECT_TRUE(Fix().Succeeded());
   const std::string staged = PathSpec(*context_, "T|MYLIB.DLL").Text();
   EXPECT_EQ(Content(staged), Dll(2, 0));
   const auto pending = machine_->PendingRenames();
@@ -216,13 +211,14 @@ TEST_F(FileFixTest, AFileInUseOnNtIsMovedAtTheNextStart) {
   EXPECT_TRUE(EqualsNoCase(pending[0].from, staged)) << pending[0].from;
   EXPECT_TRUE(EqualsNoCase(pending[0].to, kTarget)) << pending[0].to;
   EXPECT_TRUE(pending[0].replaceExisting);
-  EXPECT_EQ(session_->counters.fixesPendingRestart, 1);
+  EXPECT_EQ(session_->Counters().fixesPendingRestart, 1);
 
   // A staged copy that cannot be written is told and counted nowhere.
   machine_->MarkInUse(staged);
-  EXPECT_EQ(Fix(cancelled), platform::kEAbort);
-  EXPECT_EQ(session_->counters.fixesPendingRestart, 1);
-  EXPECT_EQ(session_->lastMessage, "Cannot copy 'e:\\setup\\mylib.dll' to '" + DisplayForm(staged) + "'.");
+  const FixResult refused = Fix();
+  EXPECT_EQ(refused.outcome, FixOutcome::Refused);
+  EXPECT_EQ(session_->Counters().fixesPendingRestart, 1);
+  EXPECT_EQ(refused.message, "Cannot copy 'e:\\setup\\mylib.dll' to '" + DisplayForm(staged) + "'.");
 }
 
 TEST_F(FileFixTest, ARevertTakesOnlyTheBackupOfTheRecordedState) {
@@ -230,17 +226,18 @@ TEST_F(FileFixTest, ARevertTakesOnlyTheBackupOfTheRecordedState) {
   image_.File("C:\\APP\\BACKUP\\MYLIB.DLL.001", Dll(1, 5)).File("C:\\APP\\BACKUP\\MYLIB.DLL.002", Dll(1, 0));
   image_.File("C:\\APP\\BACKUP\\PLAIN.DLL.001", "x", When()).File("C:\\APP\\BACKUP\\PLAIN.DLL.002", "xy", When());
   LoadApp();
-  bool cancelled = false;
-  EXPECT_EQ(Fix(cancelled, FixMode::Revert, {"1.0.0.0", 0, std::nullopt}), platform::kSOk);
+  EXPECT_EQ(Fix(FixMode::Revert, {"1.0.0.0", 0, std::nullopt}).outcome, FixOutcome::Done);
   EXPECT_EQ(Content(kTarget), Dll(1, 0));
   EXPECT_EQ(Content("C:\\APP\\BACKUP\\MYLIB.DLL.003"), Dll(2, 0));
-  EXPECT_EQ(session_->counters.revertsMade, 1);
+  EXPECT_EQ(session_->Counters().revertsMade, 1);
   const FileItem& item = *database_.GetSection(SectionId::DllInfo)->ItemAs<FileItem>(0);
   EXPECT_TRUE(item.reverted);
-  EXPECT_TRUE(session_->checkPageStale[static_cast<size_t>(SectionId::DllInfo)]);
+  // A file may be listed in any of the four file sections.
+  EXPECT_EQ(session_->TakeStale().checkLists, (std::array<bool, 9>{true, true, true, true}));
 
-  EXPECT_EQ(Fix(cancelled, FixMode::Revert, {"1.2.0.0", 0, std::nullopt}), platform::kEFail);
-  EXPECT_EQ(session_->lastMessage, "Unable to locate an acceptable replacement file for 'mylib.dll'.");
+  const FixResult none = Fix(FixMode::Revert, {"1.2.0.0", 0, std::nullopt});
+  EXPECT_EQ(none.outcome, FixOutcome::NoSource);
+  EXPECT_EQ(none.message, "Unable to locate an acceptable replacement file for 'mylib.dll'.");
 
   // Without version information only the same size and minute will do.
   const auto time = machine_->Files().FileTimeToLocal(When().lastWrite.value());
@@ -259,13 +256,11 @@ TEST_F(FileFixTest, ABackupThatCannotBeMadeAsksBeforeGoingOn) {
   LoadApp();
   const std::string question =
       "Cannot create 'c:\\app\\backup' folder.  Do you want to replace 'mylib.dll' without keeping a backup of it?";
-  bool cancelled = false;
-  EXPECT_EQ(Fix(cancelled), platform::kEFail);
-  EXPECT_TRUE(cancelled);
+  EXPECT_TRUE(Fix().cancelled);
   EXPECT_EQ(Content(kTarget), Dll(1, 0));
-  EXPECT_EQ(session_->counters.fixesMade, 0);
+  EXPECT_EQ(session_->Counters().fixesMade, 0);
 
-  EXPECT_EQ(Fix(cancelled), platform::kSOk);
+  EXPECT_TRUE(Fix().Succeeded());
   EXPECT_EQ(Content(kTarget), Dll(2, 0));
   EXPECT_EQ(MessageTexts(), (std::vector<std::string>{question, question}));
 }
@@ -308,11 +303,10 @@ TEST_F(FileFixTest, ADamagedUnversionedFileIsKeptAsTheNextBackupBeforeTheCdCopyR
   image_.File(kTarget, damaged, When()).File("C:\\APP\\BACKUP\\MYLIB.DLL.001", Dll(2, 0), When());
   Cd("APPCD", Dll(2, 1));
   LoadApp();
-  bool cancelled = false;
-  EXPECT_EQ(Fix(cancelled), platform::kSOk);
+  EXPECT_TRUE(Fix().Succeeded());
   EXPECT_EQ(Content(kTarget), Dll(2, 1));
   EXPECT_EQ(Content("C:\\APP\\BACKUP\\MYLIB.DLL.002"), damaged);
-  EXPECT_EQ(session_->counters.fixesMade, 1);
+  EXPECT_EQ(session_->Counters().fixesMade, 1);
 }
 
 TEST_F(FileFixTest, ARevertToAnUnversionedStateNeverTakesAVersionedBackup) {
@@ -321,13 +315,12 @@ TEST_F(FileFixTest, ARevertToAnUnversionedStateNeverTakesAVersionedBackup) {
   image_.File("C:\\APP\\BACKUP\\MYLIB.DLL.002", "old", When());
   LoadApp();
   const auto time = machine_->Files().FileTimeToLocal(When().lastWrite.value());
-  bool cancelled = false;
-  EXPECT_EQ(Fix(cancelled, FixMode::Revert, {"", 3, time}), platform::kSOk);
+  EXPECT_EQ(Fix(FixMode::Revert, {"", 3, time}).outcome, FixOutcome::Done);
   EXPECT_EQ(Content(kTarget), (Bytes{'o', 'l', 'd'}));
-  EXPECT_EQ(session_->counters.revertsMade, 1);
+  EXPECT_EQ(session_->Counters().revertsMade, 1);
 
-  EXPECT_EQ(Fix(cancelled, FixMode::Revert, {"", 4, time}), platform::kEFail);
-  EXPECT_EQ(session_->counters.revertsMade, 1);
+  EXPECT_FALSE(Fix(FixMode::Revert, {"", 4, time}).Succeeded());
+  EXPECT_EQ(session_->Counters().revertsMade, 1);
 }
 
 TEST_F(FileFixTest, TheTargetItselfIsNeverItsReplacement) {
@@ -339,9 +332,7 @@ TEST_F(FileFixTest, TheTargetItselfIsNeverItsReplacement) {
                                          "[DLL Info]\nSYSLIB.DLL, S, S, Y, N, 2.0.0.0\n[End]\n"),
             platform::kSOk);
   session_ = std::make_unique<FixSession>(*context_, database_, confirm_);
-  bool cancelled = false;
-  EXPECT_EQ(FixFile(*session_, {static_cast<int>(SectionId::DllInfo), "SYSLIB.DLL", FixMode::Fix, {}}, cancelled),
-            platform::kSOk);
+  EXPECT_TRUE(FixFile(*session_, {static_cast<int>(SectionId::DllInfo), "SYSLIB.DLL", FixMode::Fix, {}}).Succeeded());
   EXPECT_EQ(Content("C:\\WINDOWS\\SYSTEM\\SYSLIB.DLL"), Dll(2, 0));
   EXPECT_EQ(Content("C:\\WINDOWS\\BACKUP\\SYSLIB.DLL.001"), (Bytes{'d', 'a', 'm', 'a', 'g', 'e', 'd'}));
 }
@@ -354,12 +345,11 @@ TEST_F(FileFixTest, ACopyAfterWhichTheCheckFindsTheSameProblemIsToldAndNotCounte
   image_.File(kTarget, test::PlainDll());
   Cd("APPCD", plainOther);
   LoadApp();
-  bool cancelled = false;
-  EXPECT_EQ(Fix(cancelled), platform::kEAbort);
-  EXPECT_EQ(session_->lastOutcome, FixOutcome::NotTaken);
-  EXPECT_EQ(session_->lastMessage,
+  const FixResult result = Fix();
+  EXPECT_EQ(result.outcome, FixOutcome::NotTaken);
+  EXPECT_EQ(result.message,
             "The change to 'mylib.dll' did not take effect: checking it again still shows the same problem.");
-  EXPECT_EQ(session_->counters.fixesMade, 0);
+  EXPECT_EQ(session_->Counters().fixesMade, 0);
   EXPECT_EQ(Content("C:\\APP\\BACKUP\\MYLIB.DLL.001"), test::PlainDll());
 }
 

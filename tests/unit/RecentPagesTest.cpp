@@ -140,8 +140,8 @@ TEST_F(RecentPagesTest, AChosenDateListsTheChangesAndRevertWritesTheSettingBack)
 
   sheet_->Press(IDC_FIX);
   EXPECT_EQ(machine_->Ini().GetString("Options", "WordWrap", "", "C:\\APP\\APP.INI", 64), "1");
-  EXPECT_EQ(wizard_->revertsMade, 1);
-  EXPECT_EQ(wizard_->check7Page.listBuilt, 0);
+  EXPECT_EQ(wizard_->Counters().revertsMade, 1);
+  EXPECT_FALSE(wizard_->check7Page.ListBuilt());
   EXPECT_EQ(machine_->Ini().GetString("Usage", "ChangesMade", "", "C:\\WINDOWS\\cvn.ini", 8), "1");
   // Now the differing snapshot is the unacceptable "0" of the second start:
   // listed only with Show All, as reverted rows keep their problem level.
@@ -168,8 +168,8 @@ TEST_F(RecentPagesTest, AFileRevertedAtTheNextRestartShowsSoAndTheRetryPageOffer
   ASSERT_GE(dll, 0);
   Select(page, dll);
   sheet_->Press(IDC_FIX);
-  EXPECT_EQ(wizard_->revertsMade, 1);
-  EXPECT_EQ(wizard_->revertsPendingRestart, 1);
+  EXPECT_EQ(wizard_->Counters().revertsMade, 1);
+  EXPECT_EQ(wizard_->Counters().revertsPendingRestart, 1);
   EXPECT_EQ(Rows(page).RowAt(RowNamed(page, "A.DLL"))->image, recentstatus::kRevertedAtRestart);
 
   // A fix elsewhere makes the list out of date: it is rebuilt for the date
@@ -192,8 +192,8 @@ TEST_F(RecentPagesTest, ALoneRevertThatWaitsForTheRestartIsOfferedTheRestart) {
   RecordingSurface& page = ListWithTheDllInUse();
   Select(page, RowNamed(page, "A.DLL"));
   sheet_->Press(IDC_FIX);
-  EXPECT_EQ(wizard_->revertsMade, 0);
-  EXPECT_EQ(wizard_->revertsPendingRestart, 1);
+  EXPECT_EQ(wizard_->Counters().revertsMade, 0);
+  EXPECT_EQ(wizard_->Counters().revertsPendingRestart, 1);
   ASSERT_TRUE(sheet_->Next());
   EXPECT_EQ(sheet_->Active(), &wizard_->recent3Page);
   EXPECT_TRUE(sheet_->Surface(wizard_->recent3Page).Control(IDC_RESTART_WINDOWS).shown);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "config/Answers.h"
 #include "config/PathSpec.h"
 #include "config/TextCase.h"
 #include "fixes/FileFix.h"
@@ -53,13 +54,12 @@ void Arrange(emulated::ImageBuilder& image, const Step& step) {
              "[Registry Info]\nHKEY_CURRENT_USER\\Software\\Vendor\\Count=\n0x0000000a, Y, N\n[End]\n");
 }
 
-int32_t RunRepair(FixSession& session, Repair repair) {
-  bool cancelled = false;
+FixResult RunRepair(FixSession& session, Repair repair) {
   if (repair == Repair::File) {
-    return FixFile(session, {static_cast<int>(SectionId::DllInfo), "MYLIB.DLL", FixMode::Fix, {}}, cancelled);
+    return FixFile(session, {static_cast<int>(SectionId::DllInfo), "MYLIB.DLL", FixMode::Fix, {}});
   }
   const SectionId id = repair == Repair::Ini ? SectionId::IniInfo : SectionId::RegistryInfo;
-  return FixSetting(session, {static_cast<int>(id), 0, FixMode::Fix, {}}, cancelled);
+  return FixSetting(session, {static_cast<int>(id), 0, FixMode::Fix, {}});
 }
 
 // The backup of the current file that the last message names, if any.
@@ -108,17 +108,17 @@ TEST(RepairFaultTest, AFailureAtAnyStepKeepsTheUsersDataAndCountsNothing) {
     ScriptedFixConfirmations confirmations(ScriptedFixConfirmations::Default::Yes);
     FixSession session(context, database, confirmations);
 
-    EXPECT_NE(RunRepair(session, step.repair), platform::kSOk);
-    EXPECT_NE(session.lastOutcome, FixOutcome::Done);
-    EXPECT_NE(session.lastOutcome, FixOutcome::AtRestart);
-    EXPECT_TRUE(session.lastMessage.starts_with(step.says)) << session.lastMessage;
-    const FixCounters& counted = session.counters;
+    const FixResult result = RunRepair(session, step.repair);
+    EXPECT_FALSE(result.Succeeded());
+    EXPECT_TRUE(result.message.starts_with(step.says)) << result.message;
+    const FixCounters& counted = session.Counters();
     EXPECT_EQ(counted.fixesMade + counted.fixesPendingRestart + counted.revertsMade + counted.revertsPendingRestart,
               0);
+    EXPECT_FALSE(ChangesMadeMarked(context));
     platform::FileSystem& files = machine->Files();
-    const std::string backup = NamedBackup(session.lastMessage);
+    const std::string backup = NamedBackup(result.message);
     const bool inPlace = files.ReadFile(kTarget) == Dll(1);
-    EXPECT_TRUE(inPlace || (!backup.empty() && files.ReadFile(backup) == Dll(1))) << session.lastMessage;
+    EXPECT_TRUE(inPlace || (!backup.empty() && files.ReadFile(backup) == Dll(1))) << result.message;
     EXPECT_EQ(files.ReadFile(kIni), Bytes(kIniText, kIniText + sizeof kIniText - 1));
     platform::RegValue count;
     platform::RegKey key = 0;

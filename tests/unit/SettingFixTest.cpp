@@ -27,10 +27,9 @@ class SettingFixTest : public test::SettingCheckTest {
     session_ = std::make_unique<FixSession>(*context_, database_, confirm_);
   }
 
-  int32_t Fix(SectionId id, size_t index, SettingAnswer answer) {
+  FixResult Fix(SectionId id, size_t index, SettingAnswer answer) {
     confirm_.QueueSettingAnswer(std::move(answer));
-    bool cancelled = false;
-    return FixSetting(*session_, {static_cast<int>(id), index, FixMode::Fix, {}}, cancelled);
+    return FixSetting(*session_, {static_cast<int>(id), index, FixMode::Fix, {}});
   }
 
   platform::RegValue Stored(const std::string& key, const std::string& name) {
@@ -53,24 +52,24 @@ class SettingFixTest : public test::SettingCheckTest {
 TEST_F(SettingFixTest, AnIniValueGoesToTheApplicationFoldersFileOnlyWhenThereIsOne) {
   image_.File("C:\\WINDOWS\\WIN.INI", "[windows]\nload=old\n");
   Load("INI Info", Entry("win\\windows\\load", "new"));
-  EXPECT_EQ(Fix(SectionId::IniInfo, 0, SettingAnswer::Proposal()), platform::kSOk);
+  EXPECT_EQ(Fix(SectionId::IniInfo, 0, SettingAnswer::Proposal()).outcome, FixOutcome::Done);
   EXPECT_EQ(machine_->Ini().GetString("windows", "load", "", "C:\\WINDOWS\\WIN.INI", 260), "new");
-  EXPECT_EQ(session_->counters.fixesMade, 1);
+  EXPECT_EQ(session_->Counters().fixesMade, 1);
   EXPECT_FALSE(Item(SectionId::IniInfo, 0).checked);
 
   // The check reads the Windows folder's value while it is not empty, so a
   // fix goes there even when the application folder has a win.ini.
   image_.File("C:\\App\\win.ini", "[windows]\nload=mine\n");
-  EXPECT_EQ(Fix(SectionId::IniInfo, 0, SettingAnswer::Typed("typed")), platform::kSOk);
+  EXPECT_EQ(Fix(SectionId::IniInfo, 0, SettingAnswer::Typed("typed")).outcome, FixOutcome::Done);
   EXPECT_EQ(machine_->Ini().GetString("windows", "load", "", "C:\\WINDOWS\\WIN.INI", 260), "typed");
   EXPECT_EQ(machine_->Ini().GetString("windows", "load", "", "C:\\App\\win.ini", 260), "mine");
   EXPECT_EQ(Run(CheckIniSetting, SectionId::IniInfo, 0).actualValueText, "typed");
 
   image_.File("C:\\WINDOWS\\WIN.INI", "[windows]\nload=\n");
-  EXPECT_EQ(Fix(SectionId::IniInfo, 0, SettingAnswer::Typed("again")), platform::kSOk);
+  EXPECT_EQ(Fix(SectionId::IniInfo, 0, SettingAnswer::Typed("again")).outcome, FixOutcome::Done);
   EXPECT_EQ(machine_->Ini().GetString("windows", "load", "", "C:\\App\\win.ini", 260), "again");
   EXPECT_EQ(Run(CheckIniSetting, SectionId::IniInfo, 0).actualValueText, "again");
-  EXPECT_EQ(session_->counters.fixesMade, 3);
+  EXPECT_EQ(session_->Counters().fixesMade, 3);
 }
 
 TEST_F(SettingFixTest, AValueIsWrittenInTheTypeTheItemRead) {
@@ -94,7 +93,7 @@ TEST_F(SettingFixTest, AValueIsWrittenInTheTypeTheItemRead) {
       {"New", "abc", regtype::kString, {'a', 'b', 'c', 0}},  // never read: a string
   };
   for (size_t i = 0; i < std::size(cases); ++i) {
-    EXPECT_EQ(Fix(SectionId::RegistryInfo, i, SettingAnswer::Typed(cases[i].typed)), platform::kSOk) << i;
+    EXPECT_EQ(Fix(SectionId::RegistryInfo, i, SettingAnswer::Typed(cases[i].typed)).outcome, FixOutcome::Done) << i;
     const platform::RegValue stored = Stored(kFixKey, cases[i].name);
     EXPECT_EQ(stored.type, cases[i].type) << cases[i].name;
     EXPECT_EQ(stored.data, cases[i].data) << cases[i].name;
@@ -103,7 +102,7 @@ TEST_F(SettingFixTest, AValueIsWrittenInTheTypeTheItemRead) {
     EXPECT_EQ(Item(SectionId::RegistryInfo, i).readType, cases[i].type) << cases[i].name;
     EXPECT_EQ(read.actualValueText, cases[i].typed) << cases[i].name;
   }
-  EXPECT_EQ(session_->counters.fixesMade, 5);
+  EXPECT_EQ(session_->Counters().fixesMade, 5);
   EXPECT_TRUE(confirm_.refusals.empty());
 }
 
@@ -112,7 +111,7 @@ TEST_F(SettingFixTest, AnUpperCaseHexPrefixGivesTheSameFourBytesToTheWriterAndTh
   image_.RegistryValue(kFixKey, "Flag", regtype::kNone, {});
   Load("Registry Info", Entry(At("Count"), "0X0000000A") + Entry(At("Flag"), "0X00000001"));
   for (size_t i = 0; i < 2; ++i) {
-    EXPECT_EQ(Fix(SectionId::RegistryInfo, i, SettingAnswer::Proposal()), platform::kSOk) << i;
+    EXPECT_EQ(Fix(SectionId::RegistryInfo, i, SettingAnswer::Proposal()).outcome, FixOutcome::Done) << i;
     EXPECT_EQ(Run(CheckRegistrySetting, SectionId::RegistryInfo, i).actualValueText, i == 0 ? "0x0000000a" : "0x00000001");
     EXPECT_EQ(Item(SectionId::RegistryInfo, i).status, 0) << i;
   }
@@ -182,18 +181,17 @@ TEST_F(SettingFixTest, AWriteTheCheckDoesNotSeeIsToldAndNotCounted) {
   RunContext context(truncating);
   context.locations = context_->locations;
   FixSession session(context, database_, confirm_);
+  FixResult last;
   for (size_t i = 0; i < 2; ++i) {
     confirm_.QueueSettingAnswer(SettingAnswer::Proposal());
-    bool cancelled = false;
-    EXPECT_EQ(FixSetting(session, {static_cast<int>(SectionId::RegistryInfo), i, FixMode::Fix, {}}, cancelled),
-              platform::kEFail);
-    EXPECT_EQ(session.lastOutcome, FixOutcome::NotTaken) << i;
+    last = FixSetting(session, {static_cast<int>(SectionId::RegistryInfo), i, FixMode::Fix, {}});
+    EXPECT_EQ(last.outcome, FixOutcome::NotTaken) << i;
     EXPECT_FALSE(Item(SectionId::RegistryInfo, i).checked) << i;
   }
-  EXPECT_EQ(session.lastMessage,
+  EXPECT_EQ(last.message,
             "The change to 'HKEY_CURRENT_USER\\Software\\Vendor\\App\\Name' did not take effect: checking it "
             "again still shows the same problem.");
-  EXPECT_EQ(session.counters.fixesMade, 0);
+  EXPECT_EQ(session.Counters().fixesMade, 0);
 }
 
 TEST_F(SettingFixTest, ATextTheTypeCannotTakeIsRefusedUntilCorrected) {
@@ -201,7 +199,7 @@ TEST_F(SettingFixTest, ATextTheTypeCannotTakeIsRefusedUntilCorrected) {
   Load("Registry Info", Entry(At("Count"), "0x0000000a"));
   confirm_.QueueSettingAnswer(SettingAnswer::Typed("12"));
   confirm_.QueueSettingAnswer(SettingAnswer::Typed("0x1"));
-  EXPECT_EQ(Fix(SectionId::RegistryInfo, 0, SettingAnswer::Typed("0x0000000C")), platform::kSOk);
+  EXPECT_EQ(Fix(SectionId::RegistryInfo, 0, SettingAnswer::Typed("0x0000000C")).outcome, FixOutcome::Done);
   ASSERT_EQ(confirm_.refusals.size(), 2u);
   EXPECT_EQ(confirm_.refusals[0],
             "'12' is not a number for this setting. Please type 0x followed by eight hexadecimal digits, "
@@ -217,31 +215,29 @@ TEST_F(SettingFixTest, AWriteTheMachineRefusesIsToldAndNotCounted) {
   Load("Registry Info", Entry("HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendor\\Mode", "new") + Entry(At("Wide"), "*"));
   SettingOutputs outputs;
   CheckRegistrySetting(*context_, Item(SectionId::RegistryInfo, 0), Texts(), outputs);
-  EXPECT_EQ(Fix(SectionId::RegistryInfo, 0, SettingAnswer::Proposal()), platform::kEFail);
-  EXPECT_EQ(session_->lastMessage,
+  const FixResult denied = Fix(SectionId::RegistryInfo, 0, SettingAnswer::Proposal());
+  EXPECT_EQ(denied.message,
             "Cannot write HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendor\\Mode: access is denied. Changing this value may "
             "need administrator rights.");
-  EXPECT_EQ(session_->lastOutcome, FixOutcome::Refused);
+  EXPECT_EQ(denied.outcome, FixOutcome::Refused);
   EXPECT_TRUE(Item(SectionId::RegistryInfo, 0).checked);
 
-  EXPECT_EQ(Fix(SectionId::RegistryInfo, 1, SettingAnswer::Typed("1")), platform::kEFail);
-  EXPECT_EQ(session_->lastMessage, "Cannot handle Registry type 11");
-  EXPECT_EQ(session_->counters.fixesMade, 0);
+  const FixResult unhandled = Fix(SectionId::RegistryInfo, 1, SettingAnswer::Typed("1"));
+  EXPECT_EQ(unhandled.outcome, FixOutcome::Refused);
+  EXPECT_EQ(unhandled.message, "Cannot handle Registry type 11");
+  EXPECT_EQ(session_->Counters().fixesMade, 0);
 
-  bool cancelled = false;
-  confirm_.QueueSettingAnswer(SettingAnswer::No());
-  EXPECT_EQ(FixSetting(*session_, {static_cast<int>(SectionId::RegistryInfo), 1, FixMode::Fix, {}}, cancelled),
-            platform::kEFail);
-  EXPECT_TRUE(cancelled);
-  EXPECT_EQ(session_->counters.fixesMade, 0);
+  const FixResult declined = Fix(SectionId::RegistryInfo, 1, SettingAnswer::No());
+  EXPECT_EQ(declined.outcome, FixOutcome::Declined);
+  EXPECT_TRUE(declined.cancelled);
+  EXPECT_EQ(session_->Counters().fixesMade, 0);
 }
 
 TEST_F(SettingFixTest, ARefusedIniWriteIsToldAndNotCounted) {
   image_.File("C:\\App\\app.ini", "[Sec]\nKey=old\n", {std::nullopt, platform::attr::kReadOnly});
   Load("INI Info", Entry("app\\Sec\\Key", "new"));
-  EXPECT_EQ(Fix(SectionId::IniInfo, 0, SettingAnswer::Proposal()), platform::kEFail);
-  EXPECT_EQ(session_->lastMessage, "Cannot write app\\Sec\\Key: the file cannot be written.");
-  EXPECT_EQ(session_->counters.fixesMade, 0);
+  EXPECT_EQ(Fix(SectionId::IniInfo, 0, SettingAnswer::Proposal()).message, "Cannot write app\\Sec\\Key: the file cannot be written.");
+  EXPECT_EQ(session_->Counters().fixesMade, 0);
   EXPECT_EQ(machine_->Ini().GetString("Sec", "Key", "", "C:\\App\\app.ini", 260), "old");
 }
 
@@ -249,7 +245,7 @@ TEST_F(SettingFixTest, TheConfirmationProposesAnAllowedValue) {
   image_.Registry(kFixKey, "Cmd", "app.exe %1");
   Load("Registry Info", Entry(At("Three"), "[a, b, c]") + Entry(At("Any"), "*") + Entry(At("Cmd"), "{x.exe}") +
                             Entry(At("Folder"), "\"1|Data\""));
-  for (size_t i = 0; i < 4; ++i) Fix(SectionId::RegistryInfo, i, SettingAnswer::No());
+  for (size_t i = 0; i < 4; ++i) EXPECT_FALSE(Fix(SectionId::RegistryInfo, i, SettingAnswer::No()).Succeeded());
   ASSERT_EQ(confirm_.settings.size(), 4u);
   const SettingConfirmation& three = confirm_.settings[0];
   EXPECT_TRUE(three.useList);
@@ -265,7 +261,7 @@ TEST_F(SettingFixTest, TheConfirmationProposesAnAllowedValue) {
   EXPECT_EQ(confirm_.settings[1].proposal, "");
   EXPECT_EQ(confirm_.settings[2].proposal, "app.exe %1 x.exe");
   EXPECT_EQ(confirm_.settings[3].proposal, "c:\\app\\data");
-  EXPECT_EQ(session_->counters.fixesMade, 0);
+  EXPECT_EQ(session_->Counters().fixesMade, 0);
 }
 
 }  // namespace

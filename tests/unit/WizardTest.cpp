@@ -152,9 +152,9 @@ TEST_F(WizardTest, SkipAndLastSectionMoveBetweenSectionStarts) {
   EXPECT_EQ(sheet_->Active(), &wizard_->misc1Page);  // no usage database: no recent changes
   sheet_->Press(IDC_LAST_SECTION);
   EXPECT_EQ(sheet_->Active(), &wizard_->check1Page);
-  EXPECT_EQ(wizard_->SkipSection(wizard_->problem2Page, false), platform::kEFail);
-  EXPECT_EQ(wizard_->LastSection(wizard_->problem1Page, false), platform::kEFail);
-  EXPECT_EQ(wizard_->SkipSection(wizard_->techSupport1Page, false), platform::kEFail);
+  EXPECT_EQ(wizard_->SkipSection(wizard_->problem2Page, SectionMove::Ask), platform::kEFail);
+  EXPECT_EQ(wizard_->LastSection(wizard_->problem1Page, SectionMove::Ask), platform::kEFail);
+  EXPECT_EQ(wizard_->SkipSection(wizard_->techSupport1Page, SectionMove::Ask), platform::kEFail);
   // Back from the configuration section's first page goes into the questions.
   ASSERT_TRUE(sheet_->Back());
   EXPECT_EQ(sheet_->Active(), &wizard_->problem8Page);
@@ -267,8 +267,8 @@ TEST_F(WizardTest, ContactBlockLineRules) {
 
 TEST_F(WizardTest, ReadMeFallsBackToWordPadThenTheShell) {
   Make(kApp);
-  EXPECT_EQ(wizard_->readMeViewer, "c:\\Program Files\\Accessories\\WordPad.exe");
-  EXPECT_TRUE(ReadMeNamed(wizard_->readMeFile));
+  EXPECT_EQ(wizard_->ReadMe().viewer, "c:\\Program Files\\Accessories\\WordPad.exe");
+  EXPECT_TRUE(ReadMeNamed(wizard_->ReadMe().file));
   EXPECT_FALSE(ReadMeNamed("c:\\app\\"));
   std::string viewer = "c:\\viewer.exe";
   ShowReadMe(*context_, viewer, "c:\\my app\\readme.txt");

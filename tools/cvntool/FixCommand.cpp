@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "config/Answers.h"
 #include "checks/FileCheck.h"
 #include "checks/SettingCheck.h"
 #include "config/ConfigDatabase.h"
@@ -98,17 +97,15 @@ bool Repair(FixSession& session, ScriptedFixConfirmations& confirmations, const 
     out << kNoFixForFolder << '\n';
     return false;
   }
-  bool cancelled = false;
   const size_t refusals = confirmations.refusals.size();
-  if (IsFileSection(finding.sectionIndex)) {
-    FixFile(session, {finding.sectionIndex, finding.name, FixMode::Fix, {}}, cancelled);
-  } else {
-    FixSetting(session, {finding.sectionIndex, finding.itemIndex, FixMode::Fix, {}}, cancelled);
-  }
+  const FixResult result =
+      IsFileSection(finding.sectionIndex)
+          ? FixFile(session, {finding.sectionIndex, finding.name, FixMode::Fix, {}})
+          : FixSetting(session, {finding.sectionIndex, finding.itemIndex, FixMode::Fix, {}});
   // A proposal the setting's type cannot take was refused by the dialog.
   const std::string& message =
-      confirmations.refusals.size() > refusals ? confirmations.refusals.back() : session.lastMessage;
-  switch (session.lastOutcome) {
+      confirmations.refusals.size() > refusals ? confirmations.refusals.back() : result.message;
+  switch (result.outcome) {
     case FixOutcome::Done:
       out << "fixed\n";
       return true;
@@ -159,17 +156,13 @@ int RunFix(RunContext& context, const Options& options, std::ostream& out, std::
   if (findings.empty()) out << "nothing to fix\n";
   ScriptedFixConfirmations confirmations(ScriptedFixConfirmations::Default::Yes);
   FixSession session(context, database, confirmations);
-  bool changed = false;
   for (const auto& finding : findings) {
     if (!options.yes) {
       out << Heading(finding) << PlanText(session, finding) << '\n';
       continue;
     }
-    const bool repaired = Repair(session, confirmations, finding, out);
-    changed = changed || repaired;
-    allDone = allDone && repaired;
+    allDone = Repair(session, confirmations, finding, out) && allDone;
   }
-  if (changed) MarkChangesMade(context);
   return allDone ? 0 : 1;
 }
 

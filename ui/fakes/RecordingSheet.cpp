@@ -38,23 +38,24 @@ void RecordingUiHost::QueueCommands(int dialogId, std::vector<int> commands) {
   queued_[dialogId] = std::move(commands);
 }
 
-RecordingSheet::RecordingSheet(CCVNWizard& wizard) : wizard_(wizard) {
-  wizard_.AttachSheet(this);
+RecordingSheet::RecordingSheet(CCVNWizard& wizard) : wizard_(&wizard), pages_(wizard.Pages()) {
+  wizard_->AttachSheet(this);
   Activate(0, 1);
 }
 
-RecordingSheet::~RecordingSheet() { wizard_.AttachSheet(nullptr); }
+RecordingSheet::RecordingSheet(std::vector<PageLogic*> pages) : pages_(std::move(pages)) { Activate(0, 1); }
+
+RecordingSheet::~RecordingSheet() {
+  if (wizard_ != nullptr) wizard_->AttachSheet(nullptr);
+}
 
 PageLogic* RecordingSheet::Active() const {
-  const auto& pages = wizard_.Pages();
-  return active_ >= 0 && active_ < static_cast<int>(pages.size()) ? pages[static_cast<size_t>(active_)]
-                                                                   : nullptr;
+  return active_ >= 0 && active_ < static_cast<int>(pages_.size()) ? pages_[static_cast<size_t>(active_)] : nullptr;
 }
 
 void RecordingSheet::Activate(int index, int step) {
-  const auto& pages = wizard_.Pages();
-  for (int i = index; i >= 0 && i < static_cast<int>(pages.size()); i += step) {
-    PageLogic& page = *pages[static_cast<size_t>(i)];
+  for (int i = index; i >= 0 && i < static_cast<int>(pages_.size()); i += step) {
+    PageLogic& page = *pages_[static_cast<size_t>(i)];
     RecordingSurface& surface = surfaces_[&page];
     if (!page.OnSetActive(surface)) continue;
     active_ = i;

@@ -46,6 +46,8 @@ class RecordingSheet : public SheetControl {
  public:
   // Attaches itself to the wizard and activates its first page.
   explicit RecordingSheet(CCVNWizard& wizard);
+  // A sheet of these pages alone; nothing is told of its moves.
+  explicit RecordingSheet(std::vector<PageLogic*> pages);
   ~RecordingSheet() override;
 
   void SetWizardButtons(unsigned buttons) override { buttons_ = buttons; }
@@ -74,7 +76,8 @@ class RecordingSheet : public SheetControl {
   // Activates `index`, passing over pages that refuse in direction `step`.
   void Activate(int index, int step);
 
-  CCVNWizard& wizard_;
+  CCVNWizard* wizard_ = nullptr;
+  std::vector<PageLogic*> pages_;
   std::map<const PageLogic*, RecordingSurface> surfaces_;
   int active_ = -1;
   unsigned buttons_ = 0;

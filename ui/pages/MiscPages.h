@@ -7,7 +7,7 @@ namespace cvn {
 
 class CMisc1Page : public SectionStartPage {
  public:
-  explicit CMisc1Page(CCVNWizard& wizard);
+  explicit CMisc1Page(WizardServices& wizard);
 };
 
 // An advice page: the heading in the page title font and the system's
@@ -20,7 +20,7 @@ class AdvicePage : public WizardPage {
 
 class CMisc2Page : public AdvicePage {
  public:
-  explicit CMisc2Page(CCVNWizard& wizard);
+  explicit CMisc2Page(WizardServices& wizard);
   // "&Show Read Me" is disabled when no Read Me file is named.
   bool OnSetActive(ControlSurface& surface) override;
   void OnCommand(ControlSurface& surface, int id) override;
@@ -28,23 +28,23 @@ class CMisc2Page : public AdvicePage {
 
 class CMisc3Page : public AdvicePage {
  public:
-  explicit CMisc3Page(CCVNWizard& wizard);
+  explicit CMisc3Page(WizardServices& wizard);
 };
 class CMisc3PageNT : public AdvicePage {
  public:
-  explicit CMisc3PageNT(CCVNWizard& wizard);
+  explicit CMisc3PageNT(WizardServices& wizard);
 };
 class CMisc4Page : public AdvicePage {
  public:
-  explicit CMisc4Page(CCVNWizard& wizard);
+  explicit CMisc4Page(WizardServices& wizard);
 };
 class CMisc4PageNT : public AdvicePage {
  public:
-  explicit CMisc4PageNT(CCVNWizard& wizard);
+  explicit CMisc4PageNT(WizardServices& wizard);
 };
 class CMisc5Page : public AdvicePage {
  public:
-  explicit CMisc5Page(CCVNWizard& wizard);
+  explicit CMisc5Page(WizardServices& wizard);
 };
 
 }  // namespace cvn

@@ -1,24 +1,23 @@
 #include "ui/pages/ProblemPages.h"
 
 #include "resources/resource.h"
-#include "ui/CCVNWizard.h"
 #include "ui/dialogs/ReminderDialogs.h"
 
 namespace cvn {
 
-CProblem1Page::CProblem1Page(CCVNWizard& wizard)
+CProblem1Page::CProblem1Page(WizardServices& wizard)
     : SectionStartPage(wizard, IDD_PROBLEM1, SectionButton::WhenPossible, SectionButton::Never) {}
 
 bool CProblem1Page::OnSetActive(ControlSurface& surface) {
   SectionStartPage::OnSetActive(surface);
-  wizard_.questionsWalked = 1;
+  wizard_.SetQuestionsWalked(true);
   return true;
 }
 
 void CProblem1Page::OnCommand(ControlSurface& surface, int id) {
   // Skipping the questions means the answers are not saved on entering the
   // next section.
-  if (id == IDC_SKIP_SECTION) wizard_.questionsWalked = 0;
+  if (id == IDC_SKIP_SECTION) wizard_.SetQuestionsWalked(false);
   SectionStartPage::OnCommand(surface, id);
 }
 
@@ -36,7 +35,7 @@ int ReadAnswer(const ControlSurface& surface) {
   return answer::kDontKnow;
 }
 
-CQuestionPage::CQuestionPage(CCVNWizard& wizard, int dialogId, int SavedAnswers::*answer,
+CQuestionPage::CQuestionPage(WizardServices& wizard, int dialogId, int SavedAnswers::*answer,
                              Reminder reminder)
     : WizardPage(wizard, dialogId), answer_(answer), reminder_(reminder) {}
 
@@ -73,20 +72,20 @@ PageResult CQuestionPage::OnWizardNext(ControlSurface& surface) {
   return PageResult::GoOn();
 }
 
-CProblem2Page::CProblem2Page(CCVNWizard& wizard)
+CProblem2Page::CProblem2Page(WizardServices& wizard)
     : CQuestionPage(wizard, IDD_PROBLEM2, &SavedAnswers::isRebootable, Reminder::Restart) {}
-CProblem3Page::CProblem3Page(CCVNWizard& wizard)
+CProblem3Page::CProblem3Page(WizardServices& wizard)
     : CQuestionPage(wizard, IDD_PROBLEM3, &SavedAnswers::isConsistent, Reminder::Restart) {}
-CProblem4Page::CProblem4Page(CCVNWizard& wizard)
+CProblem4Page::CProblem4Page(WizardServices& wizard)
     : CQuestionPage(wizard, IDD_PROBLEM4, &SavedAnswers::isOnlyAppWithProblem, Reminder::None) {}
-CProblem5Page::CProblem5Page(CCVNWizard& wizard)
+CProblem5Page::CProblem5Page(WizardServices& wizard)
     : CQuestionPage(wizard, IDD_PROBLEM5, &SavedAnswers::isLoadProblem, Reminder::None) {}
-CProblem6Page::CProblem6Page(CCVNWizard& wizard)
+CProblem6Page::CProblem6Page(WizardServices& wizard)
     : CQuestionPage(wizard, IDD_PROBLEM6, &SavedAnswers::isRecentProblem, Reminder::None) {}
-CProblem7Page::CProblem7Page(CCVNWizard& wizard)
+CProblem7Page::CProblem7Page(WizardServices& wizard)
     : CQuestionPage(wizard, IDD_PROBLEM7, &SavedAnswers::isQTProblem, Reminder::QuickTime) {}
 
-CProblem8Page::CProblem8Page(CCVNWizard& wizard) : WizardPage(wizard, IDD_PROBLEM8) {}
+CProblem8Page::CProblem8Page(WizardServices& wizard) : WizardPage(wizard, IDD_PROBLEM8) {}
 
 bool CProblem8Page::OnSetActive(ControlSurface& surface) {
   const int mask = wizard_.Answers().symptoms;

@@ -11,7 +11,7 @@ namespace cvn {
 
 class CProblem1Page : public SectionStartPage {
  public:
-  explicit CProblem1Page(CCVNWizard& wizard);
+  explicit CProblem1Page(WizardServices& wizard);
   bool OnSetActive(ControlSurface& surface) override;
   void OnCommand(ControlSurface& surface, int id) override;
 };
@@ -32,7 +32,7 @@ enum class Reminder { None, Restart, QuickTime };
 
 class CQuestionPage : public WizardPage {
  public:
-  CQuestionPage(CCVNWizard& wizard, int dialogId, int SavedAnswers::*answer, Reminder reminder);
+  CQuestionPage(WizardServices& wizard, int dialogId, int SavedAnswers::*answer, Reminder reminder);
 
   bool OnSetActive(ControlSurface& surface) override;
   bool OnKillActive(ControlSurface& surface) override;
@@ -50,34 +50,34 @@ class CQuestionPage : public WizardPage {
 
 class CProblem2Page : public CQuestionPage {
  public:
-  explicit CProblem2Page(CCVNWizard& wizard);
+  explicit CProblem2Page(WizardServices& wizard);
 };
 class CProblem3Page : public CQuestionPage {
  public:
-  explicit CProblem3Page(CCVNWizard& wizard);
+  explicit CProblem3Page(WizardServices& wizard);
 };
 class CProblem4Page : public CQuestionPage {
  public:
-  explicit CProblem4Page(CCVNWizard& wizard);
+  explicit CProblem4Page(WizardServices& wizard);
 };
 class CProblem5Page : public CQuestionPage {
  public:
-  explicit CProblem5Page(CCVNWizard& wizard);
+  explicit CProblem5Page(WizardServices& wizard);
 };
 class CProblem6Page : public CQuestionPage {
  public:
-  explicit CProblem6Page(CCVNWizard& wizard);
+  explicit CProblem6Page(WizardServices& wizard);
 };
 class CProblem7Page : public CQuestionPage {
  public:
-  explicit CProblem7Page(CCVNWizard& wizard);
+  explicit CProblem7Page(WizardServices& wizard);
 };
 
 // The symptoms: bit n of the mask is check box 1110 + n, through one int
 // member per box.
 class CProblem8Page : public WizardPage {
  public:
-  explicit CProblem8Page(CCVNWizard& wizard);
+  explicit CProblem8Page(WizardServices& wizard);
   bool OnSetActive(ControlSurface& surface) override;
   // Rebuilds the mask from the six boxes; other bits are dropped.
   bool OnKillActive(ControlSurface& surface) override;

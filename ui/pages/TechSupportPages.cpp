@@ -1,7 +1,6 @@
 #include "ui/pages/TechSupportPages.h"
 
 #include "resources/resource.h"
-#include "ui/CCVNWizard.h"
 #include "ui/ContactBlock.h"
 
 namespace cvn {
@@ -9,15 +8,15 @@ namespace {
 
 constexpr int kIdsTextTooLong = 61715;  // "Please enter no more than %1 characters."
 
-void ShowContacts(CCVNWizard& wizard, ControlSurface& surface) {
-  const ContactBlock block = BuildContactBlock(wizard.database.GetSection(SectionId::VendorInfo),
+void ShowContacts(WizardServices& wizard, ControlSurface& surface) {
+  const ContactBlock block = BuildContactBlock(wizard.Database().GetSection(SectionId::VendorInfo),
                                                wizard.Context().machine.Texts());
-  ShowContactBlock(surface, block, wizard.smallBoldFont);
+  ShowContactBlock(surface, block, wizard.Fonts().smallBold);
 }
 
 }  // namespace
 
-CTechSupportPage::CTechSupportPage(CCVNWizard& wizard)
+CTechSupportPage::CTechSupportPage(WizardServices& wizard)
     : SectionStartPage(wizard, IDD_TECH_SUPPORT, SectionButton::Never, SectionButton::WhenPossible) {}
 
 bool CTechSupportPage::OnSetActive(ControlSurface& surface) {
@@ -26,15 +25,15 @@ bool CTechSupportPage::OnSetActive(ControlSurface& surface) {
   return true;
 }
 
-CTechSupport1Page::CTechSupport1Page(CCVNWizard& wizard)
+CTechSupport1Page::CTechSupport1Page(WizardServices& wizard)
     : SectionStartPage(wizard, IDD_TECH_SUPPORT1, SectionButton::Never, SectionButton::WhenPossible) {}
 
-UserFieldsPage::UserFieldsPage(CCVNWizard& wizard, int dialogId, std::initializer_list<UserField> fields)
+UserFieldsPage::UserFieldsPage(WizardServices& wizard, int dialogId, std::initializer_list<UserField> fields)
     : WizardPage(wizard, dialogId), fields_(fields) {}
 
 bool UserFieldsPage::OnSetActive(ControlSurface& surface) {
   WizardPage::OnSetActive(surface);
-  surface.SetFont(IDC_HEADING, wizard_.pageTitleFont);
+  surface.SetFont(IDC_HEADING, wizard_.Fonts().pageTitle);
   for (const UserField& field : fields_) surface.SetText(field.control, wizard_.User().*field.field);
   return true;
 }
@@ -44,7 +43,7 @@ bool UserFieldsPage::OnKillActive(ControlSurface& surface) {
   return true;
 }
 
-CTechSupport2Page::CTechSupport2Page(CCVNWizard& wizard)
+CTechSupport2Page::CTechSupport2Page(WizardServices& wizard)
     : UserFieldsPage(wizard, IDD_TECH_SUPPORT2,
                      {{IDC_USER_NAME, &UserInfo::userName},
                       {IDC_COMPANY_NAME, &UserInfo::companyName},
@@ -55,7 +54,7 @@ CTechSupport2Page::CTechSupport2Page(CCVNWizard& wizard)
                       {IDC_FAX, &UserInfo::fax},
                       {IDC_EMAIL, &UserInfo::email}}) {}
 
-CTechSupport3Page::CTechSupport3Page(CCVNWizard& wizard)
+CTechSupport3Page::CTechSupport3Page(WizardServices& wizard)
     : UserFieldsPage(wizard, IDD_TECH_SUPPORT3,
                      {{IDC_PROBLEM_ID, &UserInfo::problemId},
                       {IDC_PROBLEM_DESC, &UserInfo::problemDesc}}) {}
@@ -77,12 +76,12 @@ bool CTechSupport3Page::OnKillActive(ControlSurface& surface) {
   return UserFieldsPage::OnKillActive(surface);
 }
 
-CTechSupport4Page::CTechSupport4Page(CCVNWizard& wizard) : WizardPage(wizard, IDD_TECH_SUPPORT4) {}
+CTechSupport4Page::CTechSupport4Page(WizardServices& wizard) : WizardPage(wizard, IDD_TECH_SUPPORT4) {}
 
 bool CTechSupport4Page::OnSetActive(ControlSurface& surface) {
   SaveUserInfo(wizard_.Context(), wizard_.User());
   WizardPage::OnSetActive(surface);
-  surface.SetFont(IDC_HEADING, wizard_.pageTitleFont);
+  surface.SetFont(IDC_HEADING, wizard_.Fonts().pageTitle);
   ShowContacts(wizard_, surface);
   return true;
 }

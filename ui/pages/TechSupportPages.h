@@ -13,13 +13,13 @@ namespace cvn {
 
 class CTechSupportPage : public SectionStartPage {
  public:
-  explicit CTechSupportPage(CCVNWizard& wizard);
+  explicit CTechSupportPage(WizardServices& wizard);
   bool OnSetActive(ControlSurface& surface) override;
 };
 
 class CTechSupport1Page : public SectionStartPage {
  public:
-  explicit CTechSupport1Page(CCVNWizard& wizard);
+  explicit CTechSupport1Page(WizardServices& wizard);
 };
 
 // Edits exchanged with fields of UserInfo, by control number.
@@ -30,7 +30,7 @@ struct UserField {
 
 class UserFieldsPage : public WizardPage {
  public:
-  UserFieldsPage(CCVNWizard& wizard, int dialogId, std::initializer_list<UserField> fields);
+  UserFieldsPage(WizardServices& wizard, int dialogId, std::initializer_list<UserField> fields);
   bool OnSetActive(ControlSurface& surface) override;
   bool OnKillActive(ControlSurface& surface) override;
 
@@ -40,7 +40,7 @@ class UserFieldsPage : public WizardPage {
 
 class CTechSupport2Page : public UserFieldsPage {
  public:
-  explicit CTechSupport2Page(CCVNWizard& wizard);
+  explicit CTechSupport2Page(WizardServices& wizard);
 };
 
 // The problem description holds at most 2048 characters: the edit takes no
@@ -49,14 +49,14 @@ class CTechSupport2Page : public UserFieldsPage {
 class CTechSupport3Page : public UserFieldsPage {
  public:
   static constexpr size_t kDescriptionLimit = 2048;
-  explicit CTechSupport3Page(CCVNWizard& wizard);
+  explicit CTechSupport3Page(WizardServices& wizard);
   bool OnSetActive(ControlSurface& surface) override;
   bool OnKillActive(ControlSurface& surface) override;
 };
 
 class CTechSupport4Page : public WizardPage {
  public:
-  explicit CTechSupport4Page(CCVNWizard& wizard);
+  explicit CTechSupport4Page(WizardServices& wizard);
   // Saves the user's details, then shows the contacts.
   bool OnSetActive(ControlSurface& surface) override;
 };

@@ -1,7 +1,6 @@
 #include "ui/pages/WizardPage.h"
 
 #include "resources/resource.h"
-#include "ui/CCVNWizard.h"
 
 namespace cvn {
 
@@ -12,17 +11,17 @@ bool WizardPage::OnSetActive(ControlSurface&) {
 
 bool SectionStartPage::OnSetActive(ControlSurface& surface) {
   WizardPage::OnSetActive(surface);
-  surface.SetFont(IDC_HEADING, wizard_.sectionTitleFont);
+  surface.SetFont(IDC_HEADING, wizard_.Fonts().sectionTitle);
   surface.Enable(IDC_SKIP_SECTION, skip_ == SectionButton::WhenPossible &&
-                                       wizard_.SkipSection(*this, false) == platform::kSOk);
+                                       wizard_.SkipSection(*this, SectionMove::Ask) == platform::kSOk);
   surface.Enable(IDC_LAST_SECTION, last_ == SectionButton::WhenPossible &&
-                                       wizard_.LastSection(*this, false) == platform::kSOk);
+                                       wizard_.LastSection(*this, SectionMove::Ask) == platform::kSOk);
   return true;
 }
 
 void SectionStartPage::OnCommand(ControlSurface&, int id) {
-  if (id == IDC_SKIP_SECTION && skip_ == SectionButton::WhenPossible) wizard_.SkipSection(*this, true);
-  if (id == IDC_LAST_SECTION && last_ == SectionButton::WhenPossible) wizard_.LastSection(*this, true);
+  if (id == IDC_SKIP_SECTION && skip_ == SectionButton::WhenPossible) wizard_.SkipSection(*this, SectionMove::Go);
+  if (id == IDC_LAST_SECTION && last_ == SectionButton::WhenPossible) wizard_.LastSection(*this, SectionMove::Go);
 }
 
 }  // namespace cvn

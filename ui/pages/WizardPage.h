@@ -1,22 +1,21 @@
-// The base of every page of the wizard: it knows its sheet, and the section
+// The base of every page of the wizard: it knows the services of its sheet, and the section
 // start pages share the handling of "&Skip Section >" and "< &Last Section".
 #pragma once
 
 #include "ui/PageLogic.h"
+#include "ui/WizardServices.h"
 
 namespace cvn {
 
-class CCVNWizard;
-
 class WizardPage : public PageLogic {
  public:
-  WizardPage(CCVNWizard& wizard, int dialogId) : PageLogic(dialogId), wizard_(wizard) {}
+  WizardPage(WizardServices& wizard, int dialogId) : PageLogic(dialogId), wizard_(wizard) {}
 
   // Every page updates the wizard buttons when it becomes active.
   bool OnSetActive(ControlSurface& surface) override;
 
  protected:
-  CCVNWizard& wizard_;
+  WizardServices& wizard_;
 };
 
 // How a section start page treats one of its two section buttons.
@@ -27,7 +26,7 @@ enum class SectionButton {
 
 class SectionStartPage : public WizardPage {
  public:
-  SectionStartPage(CCVNWizard& wizard, int dialogId, SectionButton skip, SectionButton last)
+  SectionStartPage(WizardServices& wizard, int dialogId, SectionButton skip, SectionButton last)
       : WizardPage(wizard, dialogId), skip_(skip), last_(last) {}
 
   // Updates the buttons, puts the heading in the section title font and
