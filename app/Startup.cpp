@@ -3,23 +3,21 @@
 #include <memory>
 #include <optional>
 
-#include "config/Answers.h"
 #include "app/DocumentTypes.h"
 #include "checks/InstallMedia.h"
 #include "checks/Requirements.h"
 #include "checks/SystemProfileMeasure.h"
-#include "report/Report.h"
-#include "ui/CCVNWizard.h"
+#include "config/Answers.h"
 #include "config/ConfigDatabase.h"
 #include "config/MessageText.h"
 #include "config/PathSpec.h"
+#include "report/Report.h"
+#include "resources/StringIds.h"
+#include "ui/CCVNWizard.h"
 #include "usage/UsageDatabase.h"
 
 namespace cvn {
 namespace {
-
-constexpr int kIdsOpenDatabaseFilter = 10155;  // "Configuration Database (*.cdb)|*.cdb||"
-constexpr int kIdsCannotLoadDatabase = 10072;  // "Unable to load ... file '%s'."
 
 // The facts start-up gathers for the wizard, in the order it reads them.
 struct Session {
@@ -48,15 +46,14 @@ std::optional<std::string> ChooseDatabase(RunContext& context, const PathSpec& p
   if (matches == 1) return PathSpec(context, "1|").Append(firstMatch).Text();
 
   platform::OpenFileRequest request;
-  request.filter = context.machine.Texts().Load(kIdsOpenDatabaseFilter);
+  request.filter = context.machine.Texts().Load(IDS_FILTER_DATABASE);
   request.defaultExtension = "cdb";
   request.flags = platform::ofn::kFileMustExist | platform::ofn::kHideReadOnly;
   return context.machine.Ask().OpenFile(request);
 }
 
 void ReportLoadFailure(RunContext& context, const std::string& path) {
-  const std::string text =
-      LoadText(context.machine.Texts(), kIdsCannotLoadDatabase, {DisplayForm(path)});
+  const std::string text = LoadText(context.machine.Texts(), IDS_CANNOT_LOAD_DATABASE, {DisplayForm(path)});
   context.machine.Ask().MessageBox(text, platform::Buttons::Ok, platform::Icon::Warning);
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "config/RunContext.h"
+#include "resources/StringIds.h"
 #include "ui/WizardRunner.h"
 
 namespace cvn {
@@ -15,7 +16,7 @@ namespace cvn {
 // How start-up ended; the process exits with 0 whatever it is.
 enum class StartupOutcome {
   NoDatabaseChosen,  // the Open-file dialog was cancelled
-  LoadFailed,        // 10072 was shown
+  LoadFailed,        // IDS_CANNOT_LOAD_DATABASE was shown
   Cancelled,         // the wizard was cancelled: no report
   Finished,          // the wizard finished and the report was written
 };

@@ -31,7 +31,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kDllCategory = static_cast<int>(cvn::SectionId::DllInfo);
+constexpr cvn::SectionId kDllCategory = cvn::SectionId::DllInfo;
 
 double SecondsSince(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
 

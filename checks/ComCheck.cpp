@@ -6,20 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "platform/RegistryKey.h"
 #include "checks/SettingMatch.h"
 #include "config/ItemStatus.h"
 #include "config/MessageText.h"
 #include "config/PathSpec.h"
 #include "config/TextCase.h"
 #include "config/ValueFormats.h"
+#include "platform/RegistryKey.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
 
-constexpr int kNotFoundText = 10011;  // "Not found"
-constexpr int kFixNotesText = 10060;  // "Corvane will fix this problem automatically ..."
 constexpr std::string_view kVersionMark = "(Ver ";
 
 // One judged aspect: its sub-status, display text and the value found.
@@ -80,7 +79,7 @@ class Judge {
   // both values, the found one first.
   Aspect Compare(const std::string& found, const std::string& expected, bool same, int mismatch) {
     if (same) return {substatus::kMatches, expected, found};
-    return {mismatch, LoadText(strings_, statustext::kExpectedOther, {found, expected}), found};
+    return {mismatch, LoadText(strings_, IDS_EXPECTED_OTHER, {found, expected}), found};
   }
 
   // Compares the readings that exist, in order, without regard to case.
@@ -136,13 +135,13 @@ class Judge {
     return aspect;
   }
 
-  Aspect NotFound() { return {substatus::kNotFound, strings_.Load(kNotFoundText), ""}; }
+  Aspect NotFound() { return {substatus::kNotFound, strings_.Load(IDS_NOT_FOUND), ""}; }
 
   // The fix note when any aspect has a finding.
   template <size_t N>
   std::string NotesFor(const std::array<int, N>& subStatus) {
     for (const int s : subStatus) {
-      if (s > substatus::kMatches) return strings_.Load(kFixNotesText);
+      if (s > substatus::kMatches) return strings_.Load(IDS_FIX_AUTOMATICALLY_NOTE);
     }
     return {};
   }

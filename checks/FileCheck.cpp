@@ -15,6 +15,7 @@
 #include "config/PathSpec.h"
 #include "config/TextCase.h"
 #include "config/ValueFormats.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
@@ -58,7 +59,7 @@ class FileCheckRun {
     AddBitnessNote();
     AddLoadResult();
     if (out_.result != filestatus::kOk && !item_.required) {
-      AppendFinding(out_.notes, Text(statustext::kFileNotRequired));
+      AppendFinding(out_.notes, Text(IDS_FILE_NOT_REQUIRED));
     }
     return out_;
   }
@@ -154,11 +155,11 @@ class FileCheckRun {
     const std::string expectedDate = info_ == nullptr ? "" : FormatDateTime(system, info_->date);
     switch (result) {
       case filestatus::kUnexpectedSizeAndDate:
-        return Text(statustext::kActualExpectedSizeDate, {actualSize, actualDate, expectedSize, expectedDate});
+        return Text(IDS_ACTUAL_EXPECTED_SIZE_DATE, {actualSize, actualDate, expectedSize, expectedDate});
       case filestatus::kUnexpectedDate:
-        return Text(statustext::kActualExpected, {actualDate, expectedDate});
+        return Text(IDS_ACTUAL_EXPECTED, {actualDate, expectedDate});
       case filestatus::kUnexpectedSize:
-        return Text(statustext::kActualExpectedSize, {actualSize, expectedSize});
+        return Text(IDS_ACTUAL_EXPECTED_SIZE, {actualSize, expectedSize});
       default:
         return "";
     }
@@ -171,13 +172,12 @@ class FileCheckRun {
     const bool unexpected = finding_ == FolderFinding::Unexpected || finding_ == FolderFinding::Both;
     const bool secondCopy = finding_ == FolderFinding::MoreThanOne || finding_ == FolderFinding::Both;
     if (unexpected) {
-      AppendFinding(out_.notes, Text(statustext::kUnexpectedFolder) +
-                                    Text(statustext::kActualExpected, {item_.foundFolder, item_.expectedFolder}));
+      AppendFinding(out_.notes,
+                    Text(IDS_UNEXPECTED_FOLDER) + Text(IDS_ACTUAL_EXPECTED, {item_.foundFolder, item_.expectedFolder}));
       out_.result = filestatus::kUnexpectedFolder;
     }
     if (secondCopy) {
-      AppendFinding(out_.notes,
-                    Text(statustext::kMoreThanOneFolder) + Text(statustext::kAlsoFoundIn, {item_.otherFolder}));
+      AppendFinding(out_.notes, Text(IDS_MORE_THAN_ONE_FOLDER) + Text(IDS_ALSO_FOUND_IN, {item_.otherFolder}));
       out_.result = unexpected ? filestatus::kBothFolderFindings : filestatus::kMoreThanOneFolder;
     }
   }
@@ -203,13 +203,13 @@ class FileCheckRun {
   void AddLoadResult() {
     if (item_.loadResult == loadresult::kUnexpectedFolder && out_.result != filestatus::kUnexpectedFolder) {
       out_.result = filestatus::kUnexpectedFolder;
-      AppendFinding(out_.notes, Text(statustext::kLoadedUnexpectedFolder));
+      AppendFinding(out_.notes, Text(IDS_LOADED_UNEXPECTED_FOLDER));
     }
     if (item_.loadResult == loadresult::kNotLoaded && out_.result != filestatus::kNotFound) {
       out_.result = filestatus::kNotLoadable;
-      AppendFinding(out_.notes, Text(statustext::kNotLoadable));
+      AppendFinding(out_.notes, Text(IDS_NOT_LOADABLE));
     }
-    if (item_.loadResult == loadresult::kNotChecked) AppendFinding(out_.notes, Text(statustext::kLoadNotChecked));
+    if (item_.loadResult == loadresult::kNotChecked) AppendFinding(out_.notes, Text(IDS_LOAD_NOT_CHECKED));
   }
 
   RunContext& context_;

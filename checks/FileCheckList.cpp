@@ -6,14 +6,9 @@
 
 namespace cvn {
 
-bool IsFileCategory(int category) {
-  return category >= static_cast<int>(SectionId::ProgramInfo) &&
-         category <= static_cast<int>(SectionId::DriverInfo);
-}
-
-int32_t ListFiles(RunContext& context, const ConfigDatabase& database, int category, ShowRows show,
+int32_t ListFiles(RunContext& context, const ConfigDatabase& database, SectionId section, ShowRows show,
                   std::vector<FileRow>& rows, int& problemCount) {
-  const ConfigSection* files = IsFileCategory(category) ? database.GetSection(category) : nullptr;
+  const ConfigSection* files = KindOf(section) == SectionKind::File ? database.GetSection(section) : nullptr;
   if (files == nullptr || files->Count() == 0) return platform::kEFail;
   for (size_t index = 0; index < files->Count(); ++index) {
     FileItem* item = files->ItemAs<FileItem>(index);
@@ -23,7 +18,7 @@ int32_t ListFiles(RunContext& context, const ConfigDatabase& database, int categ
     if (problem) ++problemCount;
     const int level = ProblemLevel(*item);
     if (!RowShown(show, level)) continue;
-    RowData data = ListedRowData(level, category, static_cast<int>(rows.size()));
+    RowData data = ListedRowData(level, section, static_cast<int>(rows.size()));
     // A folder finding is not repaired by copying a file over it; a file
     // that passed may still be copied again, over a damaged one.
     data.canFix = FileFixAllowed(outputs.result);

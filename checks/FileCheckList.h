@@ -21,15 +21,11 @@ struct FileRow {
   RowData data;
 };
 
-// True for the sections whose items are files (Program, DLL, Active
-// X/OCX/VBX and Driver Info).
-bool IsFileCategory(int category);
-
-// Checks the items of the file section `category` in database order, adds
+// Checks the items of the file section `section` in database order, adds
 // one to `problemCount` for every item with a result and appends the rows
-// shown. platform::kEFail, with no row, for a category that is not a file
-// section or a section without entries.
-int32_t ListFiles(RunContext& context, const ConfigDatabase& database, int category, ShowRows show,
+// shown. platform::kEFail, with no row, for a section that is not a file
+// section or has no entries.
+int32_t ListFiles(RunContext& context, const ConfigDatabase& database, SectionId section, ShowRows show,
                   std::vector<FileRow>& rows, int& problemCount);
 
 }  // namespace cvn

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "config/TextCase.h"
+#include "resources/StringIds.h"
 #include "resources/resource.h"
 
 namespace cvn {
@@ -18,34 +19,33 @@ struct KnownType {
 };
 
 constexpr std::array<KnownType, 24> kKnownTypes{{
-    {"exe", 10190, IconKind::OwnIcon},
-    {"dll", 10191, IconKind::ProgramExtension},
-    {"ocx", 10192, IconKind::ProgramExtension},
-    {"386", 10193, IconKind::ProgramExtension},
-    {"avi", 10194, IconKind::Generic},
-    {"bat", 10195, IconKind::Generic},
-    {"bmp", 10196, IconKind::Generic},
-    {"cpl", 10197, IconKind::ProgramExtension},
-    {"doc", 10198, IconKind::Generic},
-    {"drv", 10199, IconKind::ProgramExtension},
-    {"fon", 10200, IconKind::Font},
-    {"hlp", 10201, IconKind::Help},
-    {"ico", 10202, IconKind::OwnIcon},
-    {"ini", 10203, IconKind::Settings},
-    {"inf", 10204, IconKind::Settings},
-    {"mov", 10205, IconKind::Generic},
-    {"qtc", 10206, IconKind::ProgramExtension},
-    {"reg", 10207, IconKind::Registration},
-    {"scr", 10208, IconKind::OwnIcon},
-    {"ttf", 10209, IconKind::Font},
-    {"vbx", 10210, IconKind::ProgramExtension},
-    {"wav", 10211, IconKind::Generic},
-    {"wri", 10212, IconKind::Generic},
-    {"zip", 10213, IconKind::Archive},
+    {"exe", IDS_TYPE_APPLICATION, IconKind::OwnIcon},
+    {"dll", IDS_TYPE_APPLICATION_EXTENSION, IconKind::ProgramExtension},
+    {"ocx", IDS_TYPE_ACTIVEX, IconKind::ProgramExtension},
+    {"386", IDS_TYPE_VIRTUAL_DEVICE_DRIVER, IconKind::ProgramExtension},
+    {"avi", IDS_TYPE_VIDEO_CLIP, IconKind::Generic},
+    {"bat", IDS_TYPE_BATCH_FILE, IconKind::Generic},
+    {"bmp", IDS_TYPE_BITMAP, IconKind::Generic},
+    {"cpl", IDS_TYPE_CONTROL_PANEL_EXTENSION, IconKind::ProgramExtension},
+    {"doc", IDS_TYPE_WORDPAD_DOCUMENT, IconKind::Generic},
+    {"drv", IDS_TYPE_DEVICE_DRIVER, IconKind::ProgramExtension},
+    {"fon", IDS_TYPE_FONT_FILE, IconKind::Font},
+    {"hlp", IDS_TYPE_HELP_FILE, IconKind::Help},
+    {"ico", IDS_TYPE_ICON_FILE, IconKind::OwnIcon},
+    {"ini", IDS_TYPE_CONFIGURATION_SETTINGS, IconKind::Settings},
+    {"inf", IDS_TYPE_SETUP_INFORMATION, IconKind::Settings},
+    {"mov", IDS_TYPE_QUICKTIME_MOVIE, IconKind::Generic},
+    {"qtc", IDS_TYPE_QUICKTIME_COMPONENT, IconKind::ProgramExtension},
+    {"reg", IDS_TYPE_REGISTRATION_FILE, IconKind::Registration},
+    {"scr", IDS_TYPE_SCREEN_SAVER, IconKind::OwnIcon},
+    {"ttf", IDS_TYPE_TRUETYPE_FONT, IconKind::Font},
+    {"vbx", IDS_TYPE_VB_CONTROL, IconKind::ProgramExtension},
+    {"wav", IDS_TYPE_SOUND_FILE, IconKind::Generic},
+    {"wri", IDS_TYPE_WRITE_DOCUMENT, IconKind::Generic},
+    {"zip", IDS_TYPE_ZIP_FILE, IconKind::Archive},
 }};
 
 // " File", after the extension of a type the table does not know.
-constexpr int kOtherFileSuffixId = 10214;
 
 // The text after the last '.' of the file name, or nothing without one.
 std::optional<std::string> ExtensionOf(const std::string& path) {
@@ -96,7 +96,7 @@ std::optional<FileType> DescribeFile(platform::Machine& machine, const std::stri
     type.description = machine.Texts().Load(known->descriptionId);
     type.iconKind = known->iconKind;
   } else {
-    type.description = *extension + machine.Texts().Load(kOtherFileSuffixId);
+    type.description = *extension + machine.Texts().Load(IDS_TYPE_OTHER_SUFFIX);
   }
   type.icon = LoadIconFor(machine.Desktop(), type.iconKind, path);
   return type;

@@ -6,12 +6,11 @@
 #include "config/PathSpec.h"
 #include "config/RunContext.h"
 #include "config/TextCase.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
-
-constexpr int kInsertCdText = 10085;
 
 std::optional<FileInfoEntry> EntryOf(RunContext& context, const FileItem& item) {
   const PathSpec path(context, std::string{item.sourceCode, '|'} + item.Name());
@@ -59,7 +58,7 @@ int32_t PrepareFileInfo(RunContext& context, ConfigDatabase& database) {
   if (label == nullptr || label->empty()) return platform::kSOk;
   context.locations.EnsureFilled(context.machine);
   const std::string root{context.locations.cdromDrive, ':', '\\'};
-  const std::string prompt = LoadText(context.machine.Texts(), kInsertCdText, {*label});
+  const std::string prompt = LoadText(context.machine.Texts(), IDS_INSERT_CD_TO_CHECK, {*label});
   while (!HasLabel(context, root, *label)) {
     if (context.machine.Ask().MessageBox(prompt, platform::Buttons::OkCancel,
                                          platform::Icon::Information) == platform::Answer::Cancel) {

@@ -5,13 +5,15 @@
 
 #include <cstdint>
 
+#include "resources/StringIds.h"
+
 namespace cvn {
 
 struct RunContext;
 class ConfigDatabase;
 
 // Loads the .fdb beside the .cdb; without one, and with a "CDVolumeLabel"
-// in App Info, asks for the CD (message 10085, OK and Cancel) until the
+// in App Info, asks for the CD (message IDS_INSERT_CD_TO_CHECK, OK and Cancel) until the
 // drive holds a medium of that label and builds the information from it.
 // A CD already in the drive is taken without a message. Returns 0; after
 // Cancel the database simply has no file information.

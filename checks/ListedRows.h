@@ -12,12 +12,12 @@ enum class ShowRows { Problems, All };
 // (a level above 1).
 inline bool RowShown(ShowRows show, int status) { return show == ShowRows::All || status > 1; }
 
-// The record of a row shown at `rowNumber` of the list of `category`, with
+// The record of a row shown at `rowNumber` of the list of `list`, with
 // Details enabled; the listing sets the entry index and whether it can fix.
-inline RowData ListedRowData(int status, int category, int rowNumber) {
+inline RowData ListedRowData(int status, SectionId list, int rowNumber) {
   RowData data;
   data.status = status;
-  data.category = category;
+  data.category = list;
   data.rowNumber = rowNumber;
   data.hasDetails = true;
   return data;

@@ -9,16 +9,11 @@
 #include "config/RunContext.h"
 #include "config/ValueFormats.h"
 #include "platform/ProgressDialog.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
-
-namespace text {
-constexpr int kCheckerMissing = 10081;
-constexpr int kPerforming = 10083;
-constexpr int kChecking = 10084;
-}  // namespace text
 
 struct Checker {
   std::string program;
@@ -62,9 +57,8 @@ bool CheckersPresent(RunContext& context) {
   for (const char* checker : kCheckerNames) {
     const PathSpec program(context, checker);
     if (context.machine.Files().GetAttributes(program) == platform::attr::kInvalid) {
-      context.machine.Ask().MessageBox(
-          LoadText(context.machine.Texts(), text::kCheckerMissing, {program.Text()}),
-          platform::Buttons::Ok, platform::Icon::Error);
+      context.machine.Ask().MessageBox(LoadText(context.machine.Texts(), IDS_LOAD_CHECKER_MISSING, {program.Text()}),
+                                       platform::Buttons::Ok, platform::Icon::Error);
       return false;
     }
   }
@@ -138,12 +132,12 @@ int32_t RunDllLoadCheck(RunContext& context, ConfigDatabase& database, ProgressD
     return platform::kEFail;
   }
   platform::Strings& texts = context.machine.Texts();
-  const auto progress = dialogs.Open(LoadText(texts, text::kPerforming), {});
+  const auto progress = dialogs.Open(LoadText(texts, IDS_PERFORMING_LOAD_CHECK), {});
   const Checkers checkers = AllCheckers(context);
   const std::vector<FileItem*> items = ItemsToCheck(database);
   for (size_t done = 0; done < items.size(); ++done) {
     FileItem& item = *items[done];
-    progress->SetMessage(LoadText(texts, text::kChecking, {item.Name()}));
+    progress->SetMessage(LoadText(texts, IDS_CHECKING_FILE, {item.Name()}));
     progress->SetProgress(Percent(done, items.size()));
     if (!progress->PumpMessages() || progress->Cancelled()) {
       database.loadCheckIncomplete = true;

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "resources/StringIds.h"
+
 namespace cvn {
 
 struct RunContext;
@@ -30,7 +32,7 @@ std::string CheckerCommandLine(const std::string& program, const std::string& ex
 
 // Runs the checkers over "DLL Info" and "Active X/OCX/VBX Info" under a
 // progress dialog. 0 when it ran to the end; platform::kEFail when a
-// checker is missing (after message 10081) or the user cancelled, with the
+// checker is missing (after message IDS_LOAD_CHECKER_MISSING) or the user cancelled, with the
 // database's incomplete flag set and the results so far kept.
 int32_t RunDllLoadCheck(RunContext& context, ConfigDatabase& database, ProgressDialogs& dialogs);
 

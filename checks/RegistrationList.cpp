@@ -28,17 +28,12 @@ std::optional<RegistrationRow> CheckedRow(RunContext& context, const ConfigSecti
 
 }  // namespace
 
-bool IsRegistrationCategory(int category) {
-  return category >= static_cast<int>(SectionId::ControlRegistryInfo) &&
-         category <= static_cast<int>(SectionId::TypeLibraryInfo);
-}
-
-int32_t ListRegistrations(RunContext& context, const ConfigDatabase& database, int category, ShowRows show,
+int32_t ListRegistrations(RunContext& context, const ConfigDatabase& database, SectionId id, ShowRows show,
                           std::vector<RegistrationRow>& rows, int& problemCount) {
-  const ConfigSection* section = IsRegistrationCategory(category) ? database.GetSection(category) : nullptr;
+  const ConfigSection* section = KindOf(id) == SectionKind::Registration ? database.GetSection(id) : nullptr;
   if (section == nullptr || section->Count() == 0) return platform::kEFail;
   for (size_t index = 0; index < section->Count(); ++index) {
-    std::optional<RegistrationRow> row = CheckedRow(context, *section, static_cast<SectionId>(category), index);
+    std::optional<RegistrationRow> row = CheckedRow(context, *section, id, index);
     if (!row) continue;
     // Every failed registration counts, even one lowered to a warning.
     if (row->data.status != 0) ++problemCount;

@@ -14,14 +14,11 @@
 
 namespace cvn {
 
-// True for the sections whose items are registrations.
-bool IsRegistrationCategory(int category);
-
-// Checks the items of the registration section `category` in database
-// order, adds one to `problemCount` for every item with a failed aspect and
-// appends the rows shown. platform::kEFail, with no row, for a category
-// that is not a registration section or a section without entries.
-int32_t ListRegistrations(RunContext& context, const ConfigDatabase& database, int category, ShowRows show,
+// Checks the items of the registration section `id` in database order,
+// adds one to `problemCount` for every item with a failed aspect and
+// appends the rows shown. platform::kEFail, with no row, for a section that
+// is not a registration section or has no entries.
+int32_t ListRegistrations(RunContext& context, const ConfigDatabase& database, SectionId id, ShowRows show,
                           std::vector<RegistrationRow>& rows, int& problemCount);
 
 }  // namespace cvn

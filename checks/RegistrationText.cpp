@@ -4,33 +4,17 @@
 #include <vector>
 
 #include "config/ItemStatus.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
 
-// String table numbers of the aspect labels and the texts around them.
-namespace label {
-constexpr int kTypeLibName = 10340;
-constexpr int kServerLocation = 10341;
-constexpr int kProgId = 10342;
-constexpr int kVersion = 10343;
-constexpr int kGuid = 10344;
-constexpr int kTypeLibGuid = 10345;
-constexpr int kFileLocation = 10346;
-constexpr int kHelpFileLocation = 10347;
-constexpr int kServerNotFound = 10348;
-constexpr int kTypeLibNotFound = 10349;
-constexpr int kOneProblem = 10350;
-constexpr int kProblems = 10351;
-constexpr int kNotRequired = 10352;
-}  // namespace label
-
 // The labels of a registration's aspects, in the order they are listed.
 constexpr std::array<int, kServerAspects> kServerLabels = {
-    label::kServerLocation, label::kProgId, label::kVersion, label::kGuid, label::kTypeLibGuid};
-constexpr std::array<int, kTypeLibAspects> kTypeLibLabels = {
-    label::kTypeLibName, label::kVersion, label::kFileLocation, label::kHelpFileLocation};
+    IDS_ASPECT_SERVER_LOCATION, IDS_ASPECT_PROG_ID, IDS_ASPECT_VERSION, IDS_ASPECT_GUID, IDS_ASPECT_TYPE_LIB_GUID};
+constexpr std::array<int, kTypeLibAspects> kTypeLibLabels = {IDS_ASPECT_TYPE_LIB_NAME, IDS_ASPECT_VERSION,
+                                                             IDS_ASPECT_FILE_LOCATION, IDS_ASPECT_HELP_FILE_LOCATION};
 
 template <size_t N>
 std::vector<int> FailedLabels(const std::array<int, N>& subStatus, const std::array<int, N>& labels) {
@@ -48,16 +32,16 @@ std::string ProblemText(platform::Strings& strings, const std::vector<int>& fail
   if (failed.empty()) return {};
   std::string text;
   if (replacement != 0) {
-    text = strings.Load(label::kOneProblem) + strings.Load(replacement);
+    text = strings.Load(IDS_ONE_PROBLEM_FOUND) + strings.Load(replacement);
   } else {
-    text = strings.Load(failed.size() == 1 ? label::kOneProblem : label::kProblems);
+    text = strings.Load(failed.size() == 1 ? IDS_ONE_PROBLEM_FOUND : IDS_PROBLEMS_FOUND);
     for (size_t i = 0; i < failed.size(); ++i) {
       if (i > 0) text += ", ";
       text += strings.Load(failed[i]);
     }
     text += ".";
   }
-  if (!required) text += strings.Load(label::kNotRequired);
+  if (!required) text += strings.Load(IDS_FILE_NOT_REQUIRED_NOTE);
   return text;
 }
 
@@ -70,7 +54,7 @@ bool TypeLibMissing(const TypeLibItem& item) {
 RowData RegistrationRowData(int level, SectionId category, int index) {
   RowData data;
   data.status = level;
-  data.category = static_cast<int>(category);
+  data.category = category;
   data.itemIndex = index;
   data.hasDetails = true;
   data.canFix = false;
@@ -81,13 +65,13 @@ RowData RegistrationRowData(int level, SectionId category, int index) {
 
 std::string RegistrationProblemText(platform::Strings& strings, const ServerItem& item) {
   const bool missing = item.SubStatus(ServerAspect::ServerLocation) == substatus::kNotFound;
-  return ProblemText(strings, FailedLabels(item.subStatus, kServerLabels),
-                     missing ? label::kServerNotFound : 0, item.required);
+  return ProblemText(strings, FailedLabels(item.subStatus, kServerLabels), missing ? IDS_SERVER_NOT_FOUND : 0,
+                     item.required);
 }
 
 std::string RegistrationProblemText(platform::Strings& strings, const TypeLibItem& item) {
   return ProblemText(strings, FailedLabels(item.subStatus, kTypeLibLabels),
-                     TypeLibMissing(item) ? label::kTypeLibNotFound : 0, item.required);
+                     TypeLibMissing(item) ? IDS_TYPE_LIB_NOT_FOUND : 0, item.required);
 }
 
 RegistrationRow MakeRegistrationRow(platform::Strings& strings, const ServerItem& item,

@@ -7,6 +7,7 @@
 #include "config/MessageText.h"
 #include "config/RunContext.h"
 #include "config/ValueFormats.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
@@ -73,7 +74,7 @@ class RowMaker {
 std::unique_ptr<RowData> RowDataOf(const RequirementRow& row, int rowNumber) {
   auto data = std::make_unique<RowData>();
   data->status = row.failed ? level::kSeriousProblem : level::kNone;
-  data->category = kRequirementsCategory;
+  data->category = SectionId::MinimumRequirementsInfo;
   data->rowNumber = rowNumber;
   data->itemIndex = row.detailsKind;
   data->hasDetails = row.detailsKind != details::kNone;
@@ -121,34 +122,33 @@ std::vector<RequirementRow> EvaluateRequirements(RunContext& context, const Syst
   const SystemProfile& m = measured;
   const SystemProfile& r = minimum;
   RowMaker rows(context, measured);
-  rows.Add(10320, FormatWindowsVersion(m.windowsVersion), FormatWindowsVersion(r.windowsVersion),
+  rows.Add(IDS_REQ_WINDOWS_VERSION, FormatWindowsVersion(m.windowsVersion), FormatWindowsVersion(r.windowsVersion),
            m.windowsVersion < r.windowsVersion, details::kWindowsVersion);
-  rows.Add(10321, FormatProcessor(m.processor), FormatProcessor(r.processor),
-           m.processor < r.processor, details::kNone);
+  rows.Add(IDS_REQ_PROCESSOR, FormatProcessor(m.processor), FormatProcessor(r.processor), m.processor < r.processor,
+           details::kNone);
   // Windows NT has no CONFIG.SYS limits, so these rows always pass there.
-  rows.Add(10322, Count(m.configFiles), Count(r.configFiles),
-           !context.isNt && m.configFiles < r.configFiles, details::kConfigSys);
-  rows.Add(10323, Count(m.configBuffers), Count(r.configBuffers),
+  rows.Add(IDS_REQ_FILES, Count(m.configFiles), Count(r.configFiles), !context.isNt && m.configFiles < r.configFiles,
+           details::kConfigSys);
+  rows.Add(IDS_REQ_BUFFERS, Count(m.configBuffers), Count(r.configBuffers),
            !context.isNt && m.configBuffers < r.configBuffers, details::kConfigSys);
   if (!RunsFromRemovableMedia(context)) {
-    rows.AddDisk(10324, context.locations.applicationDrive, m.appDiskSpace, r.appDiskSpace);
+    rows.AddDisk(IDS_REQ_APP_DISK_SPACE, context.locations.applicationDrive, m.appDiskSpace, r.appDiskSpace);
   }
-  rows.AddDisk(10325, context.locations.windowsDrive, m.winDiskSpace, r.winDiskSpace);
-  rows.AddSizes(10326, m.totalPhysicalMemory, r.totalPhysicalMemory);
-  rows.AddSizes(10327, m.availPhysicalMemory, r.availPhysicalMemory);
-  rows.AddSizes(10328, m.totalVirtualMemory, r.totalVirtualMemory);
-  rows.AddSizes(10329, m.availVirtualMemory, r.availVirtualMemory);
-  rows.Add(10330, ResolutionText(m.horizontalResolution, m.verticalResolution),
+  rows.AddDisk(IDS_REQ_WIN_DISK_SPACE, context.locations.windowsDrive, m.winDiskSpace, r.winDiskSpace);
+  rows.AddSizes(IDS_REQ_TOTAL_PHYSICAL_MEMORY, m.totalPhysicalMemory, r.totalPhysicalMemory);
+  rows.AddSizes(IDS_REQ_AVAILABLE_PHYSICAL_MEMORY, m.availPhysicalMemory, r.availPhysicalMemory);
+  rows.AddSizes(IDS_REQ_TOTAL_VIRTUAL_MEMORY, m.totalVirtualMemory, r.totalVirtualMemory);
+  rows.AddSizes(IDS_REQ_AVAILABLE_VIRTUAL_MEMORY, m.availVirtualMemory, r.availVirtualMemory);
+  rows.Add(IDS_REQ_VIDEO_RESOLUTION, ResolutionText(m.horizontalResolution, m.verticalResolution),
            ResolutionText(r.horizontalResolution, r.verticalResolution),
-           m.horizontalResolution < r.horizontalResolution ||
-               m.verticalResolution < r.verticalResolution,
+           m.horizontalResolution < r.horizontalResolution || m.verticalResolution < r.verticalResolution,
            details::kVideo);
-  rows.Add(10331, FormatColors(m.colorClass), FormatColors(r.colorClass),
-           m.colorClass < r.colorClass, details::kVideo);
-  rows.AddDevice(10332, m.mouse, r.mouse);
-  rows.AddDevice(10333, m.cdrom, r.cdrom);
-  rows.AddDevice(10334, m.modem, r.modem);
-  rows.AddDevice(10335, m.network, r.network);
+  rows.Add(IDS_REQ_VIDEO_COLORS, FormatColors(m.colorClass), FormatColors(r.colorClass), m.colorClass < r.colorClass,
+           details::kVideo);
+  rows.AddDevice(IDS_REQ_MOUSE, m.mouse, r.mouse);
+  rows.AddDevice(IDS_REQ_CD_ROM, m.cdrom, r.cdrom);
+  rows.AddDevice(IDS_REQ_MODEM, m.modem, r.modem);
+  rows.AddDevice(IDS_REQ_NETWORK, m.network, r.network);
   return rows.Take();
 }
 

@@ -24,9 +24,6 @@ inline constexpr int kVideo = 3;
 inline constexpr int kConfigSys = 4;
 }  // namespace details
 
-// The list category of the requirement rows.
-inline constexpr int kRequirementsCategory = 15;
-
 // Reads "Minimum Requirements Info" into `minimum`; keys the section does
 // not name leave their fields as they were. platform::kEFail when the
 // database has no such section, or an empty one.

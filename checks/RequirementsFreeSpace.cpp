@@ -5,17 +5,15 @@
 #include "config/MessageText.h"
 #include "config/RunContext.h"
 #include "config/ValueFormats.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
-namespace {
-constexpr int kFreeSpaceQuestion = 10092;
-constexpr int kSpaceFreed = 10479;
-}  // namespace
+namespace {}  // namespace
 
 bool FreeDiskSpace(RunContext& context, SystemProfile& measured) {
   platform::Machine& machine = context.machine;
-  if (machine.Ask().MessageBox(machine.Texts().Load(kFreeSpaceQuestion), platform::Buttons::YesNo,
+  if (machine.Ask().MessageBox(machine.Texts().Load(IDS_FREE_SPACE_QUESTION), platform::Buttons::YesNo,
                                platform::Icon::Question) != platform::Answer::Yes) {
     return false;
   }
@@ -30,7 +28,7 @@ bool FreeDiskSpace(RunContext& context, SystemProfile& measured) {
     MeasureDiskSpace(context, measured);
   }
   const std::string size = FormatSize(static_cast<int64_t>(freed));
-  machine.Ask().MessageBox(LoadText(machine.Texts(), kSpaceFreed, {size}), platform::Buttons::Ok,
+  machine.Ask().MessageBox(LoadText(machine.Texts(), IDS_SPACE_FREED, {size}), platform::Buttons::Ok,
                            platform::Icon::Information);
   return true;
 }

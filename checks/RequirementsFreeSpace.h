@@ -3,12 +3,13 @@
 #pragma once
 
 #include "config/SystemProfile.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 struct RunContext;
 
-// Asks "Free disk space by deleting temporary files?" (10092); on Yes
+// Asks "Free disk space by deleting temporary files?" (IDS_FREE_SPACE_QUESTION); on Yes
 // deletes the Windows, Netscape and Internet Explorer temporary files
 // under the wait cursor and measures the temporary space and both free
 // disk space figures of `measured` again. False when the user said No.

@@ -9,14 +9,13 @@
 #include "config/MessageText.h"
 #include "config/SettingLocation.h"
 #include "config/VisibleText.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
 
 namespace regtype = platform::regtype;
-
-constexpr int kBlankText = 10016;  // "[blank]"
 
 // Whether the live value is shown and compared as a string or as data.
 enum class ValueKind { String, Data };
@@ -35,7 +34,7 @@ std::string LookUp(const ConfigSection* section, const std::string& key) {
 // The values are shown with their control characters named, so that a tab
 // or a line end in a value reads the same on the pages and in the report.
 std::string DisplayText(platform::Strings& strings, const std::string& live, ValueKind kind) {
-  if (live.empty()) return strings.Load(kBlankText);
+  if (live.empty()) return strings.Load(IDS_BLANK);
   std::string shown = VisibleText(live);
   if (kind == ValueKind::String) shown.insert(0, 1, '"').push_back('"');
   return shown;
@@ -45,8 +44,8 @@ std::string DisplayText(platform::Strings& strings, const std::string& live, Val
 std::string ExpectedDisplayText(platform::Strings& strings, const std::string& live,
                                 const std::string& acceptable, ValueKind kind) {
   const std::string shownAcceptable = VisibleText(acceptable);
-  if (live.empty()) return LoadText(strings, statustext::kBlankExpected, {shownAcceptable});
-  const int id = kind == ValueKind::String ? statustext::kExpectedString : statustext::kExpectedOther;
+  if (live.empty()) return LoadText(strings, IDS_BLANK_EXPECTED, {shownAcceptable});
+  const int id = kind == ValueKind::String ? IDS_EXPECTED_STRING : IDS_EXPECTED_OTHER;
   return LoadText(strings, id, {VisibleText(live), shownAcceptable});
 }
 
@@ -73,7 +72,7 @@ std::string ActionText(platform::Strings& strings, const SettingItem& item, Sect
 std::string ExplanationText(platform::Strings& strings, const SettingItem& item,
                             const SettingTexts& texts) {
   std::string text = LookUp(texts.explanationTexts, item.explanationKey);
-  if (!item.required) text = JoinTexts(text, strings.Load(statustext::kSettingNotRequired));
+  if (!item.required) text = JoinTexts(text, strings.Load(IDS_SETTING_NOT_REQUIRED));
   return text;
 }
 

@@ -31,7 +31,7 @@ int32_t ListSettings(RunContext& context, const ConfigSection& settings, const S
     if (outputs.status != settingstatus::kOk) ++problemCount;
     const int level = ProblemLevel(*item);
     if (!RowShown(show, level)) continue;
-    RowData data = ListedRowData(level, static_cast<int>(CategoryOf(settings)), static_cast<int>(rows.size()));
+    RowData data = ListedRowData(level, CategoryOf(settings), static_cast<int>(rows.size()));
     data.itemIndex = static_cast<int>(index);
     data.canFix = outputs.status != settingstatus::kOk;
     rows.push_back({SettingName(item->Location()), outputs.actualValueText,

@@ -6,12 +6,11 @@
 #include "config/PathSpec.h"
 #include "config/RunContext.h"
 #include "config/TextCase.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
-
-constexpr int kApplicationFilter = 10154;  // "Application To Check (*.exe)|*.exe||"
 
 DirectoryItem* DirectoryEntry(const ConfigSection* section, LocationCode code) {
   if (section == nullptr) return nullptr;
@@ -36,7 +35,7 @@ bool ApplicationIsIn(RunContext& context, const ConfigSection& appInfo, const st
 
 bool AskForApplication(RunContext& context) {
   platform::OpenFileRequest request;
-  request.filter = context.machine.Texts().Load(kApplicationFilter);
+  request.filter = context.machine.Texts().Load(IDS_FILTER_APPLICATION);
   request.defaultExtension = "exe";
   request.flags = platform::ofn::kFileMustExist | platform::ofn::kHideReadOnly;
   const std::optional<std::string> chosen = context.machine.Ask().OpenFile(request);

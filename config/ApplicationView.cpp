@@ -6,17 +6,11 @@
 #include "config/MessageText.h"
 #include "config/PathSpec.h"
 #include "config/RunContext.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
-
-namespace text {
-constexpr int kViewLine = 10525;
-constexpr int k32Bit = 10522;
-constexpr int k64Bit = 10523;
-constexpr int kUnknown = 10524;
-}  // namespace text
 
 // The program file that tells the application's bitness; empty without one.
 std::string ProgramFile(RunContext& context, const ConfigDatabase& database) {
@@ -65,12 +59,13 @@ void SelectApplicationView(RunContext& context, const ConfigDatabase& database) 
 
 std::string ApplicationViewText(RunContext& context) {
   platform::Strings& texts = context.machine.Texts();
-  const int application = context.appBitness == bitness::k64   ? text::k64Bit
-                          : context.appBitness == bitness::k32 ? text::k32Bit
-                                                               : text::kUnknown;
+  const int application = context.appBitness == bitness::k64   ? IDS_64_BIT
+                          : context.appBitness == bitness::k32 ? IDS_32_BIT
+                                                               : IDS_UNKNOWN_BITNESS;
   // 32-bit Windows has one view, whichever was asked for.
   const bool view64 = context.view == platform::View::Bits64 && context.machine.System().WindowsBits() == 64;
-  return LoadText(texts, text::kViewLine, {LoadText(texts, application), LoadText(texts, view64 ? text::k64Bit : text::k32Bit)});
+  return LoadText(texts, IDS_VIEW_LINE,
+                  {LoadText(texts, application), LoadText(texts, view64 ? IDS_64_BIT : IDS_32_BIT)});
 }
 
 }  // namespace cvn

@@ -74,11 +74,6 @@ ConfigSection* ConfigDatabase::GetSection(SectionId id) const {
   return name.empty() ? nullptr : FindSection(name);
 }
 
-ConfigSection* ConfigDatabase::GetSection(int id) const {
-  if (id < 0 || id >= kSectionIds) return nullptr;
-  return GetSection(static_cast<SectionId>(id));
-}
-
 ConfigItem* ConfigDatabase::FindItem(const ConfigSection* section, std::string_view name,
                                      CaseSensitivity sensitivity) {
   return section != nullptr ? section->FindItem(name, sensitivity) : nullptr;

@@ -13,36 +13,12 @@
 
 #include "config/ConfigSection.h"
 #include "config/FileInfoEntry.h"
+#include "config/SectionId.h"
 #include "config/SystemProfile.h"
 
 namespace cvn {
 
 struct RunContext;
-
-// The index by which the standard sections are fetched: 0..8 the sections
-// with checkable items, 9..15 the text sections.
-enum class SectionId : int {
-  ProgramInfo = 0,
-  DllInfo = 1,
-  ControlInfo = 2,
-  DriverInfo = 3,
-  IniInfo = 4,
-  RegistryInfo = 5,
-  ControlRegistryInfo = 6,
-  OleServerInfo = 7,
-  TypeLibraryInfo = 8,
-  AppInfo = 9,
-  DirectoryInfo = 10,
-  ActionTextInfo = 11,
-  ExplanationTextInfo = 12,
-  VendorInfo = 13,
-  CvnInfo = 14,
-  MinimumRequirementsInfo = 15,
-};
-inline constexpr int kSectionIds = 16;
-
-// The standard name of a section id ("Program Info", ...); empty outside 0..15.
-std::string_view StandardSectionName(SectionId id);
 
 class ConfigDatabase {
  public:
@@ -58,7 +34,6 @@ class ConfigDatabase {
 
   // The first section with the standard name of `id`; null outside 0..15.
   ConfigSection* GetSection(SectionId id) const;
-  ConfigSection* GetSection(int id) const;
   // The first section of that name, without regard to case.
   ConfigSection* FindSection(std::string_view name) const;
   // Appends a Text section of that name.

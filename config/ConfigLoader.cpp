@@ -11,14 +11,13 @@
 #include "config/TextCase.h"
 #include "config/TextLines.h"
 #include "config/ValueFormats.h"
+#include "resources/StringIds.h"
 #include "util/text/WindowsPath.h"
 
 namespace cvn {
 
 namespace {
 
-constexpr int kNoDatabaseText = 10070;      // "Unable to open Configuration Database file."
-constexpr int kCannotOpenText = 10071;      // "... file '%s'."
 constexpr std::string_view kEndHeader = "End";
 
 class Loader {
@@ -104,15 +103,14 @@ class Loader {
 int32_t ConfigDatabase::Load(RunContext& context, const std::string& databasePath) {
   platform::Machine& machine = context.machine;
   if (databasePath.empty()) {
-    machine.Ask().MessageBox(LoadText(machine.Texts(), kNoDatabaseText), platform::Buttons::Ok,
+    machine.Ask().MessageBox(LoadText(machine.Texts(), IDS_CANNOT_OPEN_DATABASE_UNNAMED), platform::Buttons::Ok,
                              platform::Icon::Warning);
     return platform::kEFail;
   }
   const std::optional<platform::Bytes> bytes = machine.Files().ReadFile(databasePath);
   if (!bytes) {
-    machine.Ask().MessageBox(
-        LoadText(machine.Texts(), kCannotOpenText, {DisplayForm(databasePath)}),
-        platform::Buttons::Ok, platform::Icon::Warning);
+    machine.Ask().MessageBox(LoadText(machine.Texts(), IDS_CANNOT_OPEN_DATABASE, {DisplayForm(databasePath)}),
+                             platform::Buttons::Ok, platform::Icon::Warning);
     return platform::kEFail;
   }
   path = databasePath;

@@ -3,21 +3,18 @@
 #include "config/EntryReader.h"
 #include "config/PathSpec.h"
 #include "config/RunContext.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
 
-constexpr int kAnyNonBlankText = 10018;  // "[Any non-blank value]"
-constexpr int kListOpenText = 10019;     // "["
-constexpr int kContainsOpenText = 10020; // "[Contains: "
-constexpr int kLastJoinText = 10021;     // ", or "
 
 }  // namespace
 
 std::string FormatExpectedValues(RunContext& context, std::string_view valueText) {
   platform::Strings& texts = context.machine.Texts();
-  if (valueText == "*") return texts.Load(kAnyNonBlankText);
+  if (valueText == "*") return texts.Load(IDS_ANY_NON_BLANK);
   std::string text(valueText);
   if (text.size() > 1 && text.front() == '"') text = text.substr(1, text.size() - 2);
   if (LooksLikePath(text)) text = ExpandedDisplayForm(context, text);
@@ -26,9 +23,9 @@ std::string FormatExpectedValues(RunContext& context, std::string_view valueText
   const ValueList list = EntryReader(text).ReadValueList(
       [&context](const std::string& path) { return ExpandedDisplayForm(context, path); });
   if (list.values.empty()) return text;
-  std::string shown = texts.Load(text.front() == '{' ? kContainsOpenText : kListOpenText);
+  std::string shown = texts.Load(text.front() == '{' ? IDS_CONTAINS_OPEN : IDS_LIST_OPEN);
   for (size_t i = 0; i < list.values.size(); ++i) {
-    if (i > 0) shown += i + 1 == list.values.size() ? texts.Load(kLastJoinText) : ", ";
+    if (i > 0) shown += i + 1 == list.values.size() ? texts.Load(IDS_LAST_JOIN) : ", ";
     shown += list.values[i];
   }
   return shown + "]";

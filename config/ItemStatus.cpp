@@ -1,5 +1,7 @@
 #include "config/ItemStatus.h"
 
+#include "resources/StringIds.h"
+
 namespace cvn {
 
 namespace {
@@ -20,29 +22,39 @@ bool AnyAbove(const std::array<int, N>& subStatus, int threshold) {
 }  // namespace
 
 StatusTexts FileStatusTexts(int status) {
-  using namespace statustext;
   switch (status) {
-    case filestatus::kNotFound: return {kFileNotFound, 0};
-    case filestatus::kMoreThanOneFolder: return {kMoreThanOneFolder, kAlsoFoundIn};
-    case filestatus::kUnexpectedFolder: return {kUnexpectedFolder, kActualExpected};
-    case filestatus::kNotLoadable: return {kNotLoadable, 0};
-    case filestatus::kNoVersionInfo: return {kNoVersionInfo, 0};
-    case filestatus::kRejectedVersion: return {kRejectedVersion, 0};
-    case filestatus::kOlderVersion: return {kOlderVersion, 0};
-    case filestatus::kUnexpectedSizeAndDate: return {kUnexpectedSizeAndDate, kActualExpectedSizeDate};
-    case filestatus::kUnexpectedDate: return {kUnexpectedDate, kActualExpected};
-    case filestatus::kUnexpectedSize: return {kUnexpectedSize, kActualExpectedSize};
+    case filestatus::kNotFound:
+      return {IDS_FILE_NOT_FOUND, 0};
+    case filestatus::kMoreThanOneFolder:
+      return {IDS_MORE_THAN_ONE_FOLDER, IDS_ALSO_FOUND_IN};
+    case filestatus::kUnexpectedFolder:
+      return {IDS_UNEXPECTED_FOLDER, IDS_ACTUAL_EXPECTED};
+    case filestatus::kNotLoadable:
+      return {IDS_NOT_LOADABLE, 0};
+    case filestatus::kNoVersionInfo:
+      return {IDS_NO_VERSION_INFO, 0};
+    case filestatus::kRejectedVersion:
+      return {IDS_REJECTED_VERSION, 0};
+    case filestatus::kOlderVersion:
+      return {IDS_OLDER_VERSION, 0};
+    case filestatus::kUnexpectedSizeAndDate:
+      return {IDS_UNEXPECTED_SIZE_AND_DATE, IDS_ACTUAL_EXPECTED_SIZE_DATE};
+    case filestatus::kUnexpectedDate:
+      return {IDS_UNEXPECTED_DATE, IDS_ACTUAL_EXPECTED};
+    case filestatus::kUnexpectedSize:
+      return {IDS_UNEXPECTED_SIZE, IDS_ACTUAL_EXPECTED_SIZE};
     default: return {};
   }
 }
 
 int SettingActionTextId(int status, SectionType settingType) {
   switch (status) {
-    case settingstatus::kInvalid: return statustext::kEntryInvalid;
+    case settingstatus::kInvalid:
+      return IDS_ENTRY_INVALID;
     case settingstatus::kBlank:
-      return settingType == SectionType::RegistrySetting ? statustext::kRegistryBlank
-                                                         : statustext::kIniBlank;
-    case settingstatus::kUnhandledType: return statustext::kUnhandledType;
+      return settingType == SectionType::RegistrySetting ? IDS_REGISTRY_BLANK : IDS_INI_BLANK;
+    case settingstatus::kUnhandledType:
+      return IDS_UNHANDLED_REGISTRY_FORMAT;
     default: return 0;
   }
 }

@@ -59,35 +59,6 @@ inline constexpr int kReverted = 10;
 inline constexpr int kRevertedAtRestart = 11;
 }  // namespace level
 
-// String table numbers of the status texts.
-namespace statustext {
-inline constexpr int kActualExpected = 10101;  // "(actual: %s, expected: %s)."
-inline constexpr int kActualExpectedSize = 10102;
-inline constexpr int kActualExpectedSizeDate = 10103;
-inline constexpr int kFileNotFound = 10106;
-inline constexpr int kNoVersionInfo = 10107;
-inline constexpr int kRejectedVersion = 10108;
-inline constexpr int kOlderVersion = 10109;
-inline constexpr int kUnexpectedSizeAndDate = 10110;
-inline constexpr int kUnexpectedDate = 10111;
-inline constexpr int kUnexpectedSize = 10112;
-inline constexpr int kUnexpectedFolder = 10113;
-inline constexpr int kMoreThanOneFolder = 10114;
-inline constexpr int kLoadedUnexpectedFolder = 10115;
-inline constexpr int kNotLoadable = 10116;
-inline constexpr int kLoadNotChecked = 10520;
-inline constexpr int kFileNotRequired = 10117;
-inline constexpr int kAlsoFoundIn = 10118;
-inline constexpr int kEntryInvalid = 10120;
-inline constexpr int kIniBlank = 10121;
-inline constexpr int kRegistryBlank = 10122;
-inline constexpr int kUnhandledType = 10123;
-inline constexpr int kSettingNotRequired = 10124;
-inline constexpr int kExpectedOther = 10100;   // "%s, expected %s"
-inline constexpr int kExpectedString = 10104;  // "'%s', expected '%s'"
-inline constexpr int kBlankExpected = 10105;   // "[blank], expected '%s'"
-}  // namespace statustext
-
 // The texts of a file status: the finding and the format of the figures
 // that follow it (0 when there is none). A status 4 is told with the texts
 // of 3 and of 2; a load from an unexpected folder with kLoadedUnexpectedFolder.

@@ -11,14 +11,12 @@
 #include "config/PathSpec.h"
 #include "config/TextCase.h"
 #include "config/ValueFormats.h"
+#include "resources/StringIds.h"
 #include "util/text/WindowsPath.h"
 
 namespace cvn {
 
 namespace {
-
-constexpr int kCannotCreateFolder = 10089;
-constexpr int kCannotCreateBackup = 10090;
 
 bool SameFolder(std::string_view a, std::string_view b) {
   auto trimmed = [](std::string_view s) {
@@ -173,7 +171,7 @@ int32_t CreateBackup(RunContext& context, const std::string& target, std::string
     if (context.machine.Files().GetAttributes(target) == platform::attr::kInvalid) return platform::kSOk;
     // A file whose entry or time cannot be read could match no backup:
     // replacing it now would keep nothing of it.
-    failure = LoadText(texts, kCannotCreateBackup, {DisplayForm(FileNameOf(target))});
+    failure = LoadText(texts, IDS_CANNOT_CREATE_BACKUP, {DisplayForm(FileNameOf(target))});
     return platform::kEFail;
   }
   BackupSearch search;
@@ -183,7 +181,7 @@ int32_t CreateBackup(RunContext& context, const std::string& target, std::string
   }
   const std::string folder = BackupFolder(context, target);
   if (!IsFolder(context, folder) && !context.machine.Files().CreateDirectory(folder)) {
-    failure = LoadText(texts, kCannotCreateFolder, {DisplayForm(folder)});
+    failure = LoadText(texts, IDS_CANNOT_CREATE_FOLDER, {DisplayForm(folder)});
     return platform::kEFail;
   }
   char number[16];
@@ -191,7 +189,7 @@ int32_t CreateBackup(RunContext& context, const std::string& target, std::string
   const std::string backup = JoinPath(folder, FileNameOf(target) + number);
   if (!CopyFileWritable(context, target, backup, platform::FailIfExists::Yes)) {
     DeleteFileWritable(context, backup);  // a copy that broke off is no backup
-    failure = LoadText(texts, kCannotCreateBackup, {DisplayForm(FileNameOf(target))});
+    failure = LoadText(texts, IDS_CANNOT_CREATE_BACKUP, {DisplayForm(FileNameOf(target))});
     return platform::kEFail;
   }
   kept = backup;

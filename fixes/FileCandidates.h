@@ -9,6 +9,7 @@
 
 #include "config/Items.h"
 #include "config/RunContext.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
@@ -76,7 +77,7 @@ int32_t FindBackup(RunContext& context, const std::string& target, const Candida
 // Saves the current target as the next numbered backup unless an identical
 // one exists. 0, with `kept` naming the backup that holds the current file
 // (empty when there is no file), or E_FAIL with `failure` holding the
-// message to show (10089 the folder cannot be made, 10090 the copy failed).
+// message to show (IDS_CANNOT_CREATE_FOLDER the folder cannot be made, IDS_CANNOT_CREATE_BACKUP the copy failed).
 int32_t CreateBackup(RunContext& context, const std::string& target, std::string& failure, std::string& kept);
 
 // True when the file cannot be replaced now: another process holds it open

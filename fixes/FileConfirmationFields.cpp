@@ -1,19 +1,17 @@
 #include "fixes/FileConfirmationFields.h"
 
 #include "checks/FileCheckFigures.h"
+#include "checks/FileTypes.h"
 #include "config/ItemStatus.h"
 #include "config/MessageText.h"
 #include "config/PathSpec.h"
 #include "config/ValueFormats.h"
-#include "checks/FileTypes.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
 
-constexpr int kKnownBadVersion = 10017;
-constexpr int kOldVersionIsOk = 10391;
-constexpr int kOldFileMovedTo = 10393;
 
 }  // namespace
 
@@ -21,7 +19,7 @@ FileFacts CurrentFileFacts(platform::Strings& texts, const FileItem& item) {
   FileFacts facts;
   facts.location = item.foundFolder;
   facts.version = item.actualVersion;
-  if (item.status == filestatus::kRejectedVersion) facts.version += texts.Load(kKnownBadVersion);
+  if (item.status == filestatus::kRejectedVersion) facts.version += texts.Load(IDS_KNOWN_BAD_VERSION_NOTE);
   facts.size = item.actualSizeText;
   facts.date = item.actualDateText;
   facts.locationBold = item.notAtExpectedPlace;
@@ -46,11 +44,11 @@ std::string Note(platform::Strings& texts, const FileItem& item, const FileCopyP
   std::string note;
   if (item.status == filestatus::kRejectedVersion && !plan.sourceFacts.version.empty() &&
       CompareVersions(plan.sourceFacts.version, item.actualVersion) < 0) {
-    note = texts.Load(kOldVersionIsOk);
+    note = texts.Load(IDS_OLD_VERSION_IS_OK);
   }
   if (exists) {
     if (!note.empty()) note += "  ";
-    note += LoadText(texts, kOldFileMovedTo, {DisplayForm(plan.backupPath)});
+    note += LoadText(texts, IDS_OLD_FILE_MOVED_TO, {DisplayForm(plan.backupPath)});
   }
   return note;
 }

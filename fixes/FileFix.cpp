@@ -1,25 +1,17 @@
 #include "fixes/FileFix.h"
 
 #include "checks/FileCheck.h"
+#include "checks/ItemChecks.h"
 #include "config/ItemStatus.h"
 #include "config/PathSpec.h"
 #include "config/TextCase.h"
 #include "fixes/FileConfirmationFields.h"
+#include "resources/StringIds.h"
 #include "util/text/WindowsPath.h"
-#include "checks/ItemChecks.h"
 
 namespace cvn {
 
 namespace {
-
-constexpr int kInsertCd = 10360;
-constexpr int kInsertFloppy = 10361;
-constexpr int kNoReplacement = 10362;
-constexpr int kCannotCopy = 10363;
-constexpr int kRestartNeeded = 10364;
-constexpr int kWaitBeforeRestart = 10365;
-constexpr int kReplaceWithoutBackup = 10476;
-constexpr int kKeptAs = 10478;
 
 std::string AppInfoValue(FixSession& session, const char* key) {
   const std::string* value = FindValue(session.database.GetSection(SectionId::AppInfo), key);
@@ -28,8 +20,8 @@ std::string AppInfoValue(FixSession& session, const char* key) {
 
 // The item, checked, so that its status and found folder are current.
 FileItem* CheckedItem(FixSession& session, const FileFixRequest& request) {
-  if (request.sectionIndex < 0 || request.sectionIndex > static_cast<int>(SectionId::DriverInfo)) return nullptr;
-  const ConfigSection* section = session.database.GetSection(request.sectionIndex);
+  if (KindOf(request.section) != SectionKind::File) return nullptr;
+  const ConfigSection* section = session.database.GetSection(request.section);
   if (section == nullptr) return nullptr;
   auto* item = section->FindItemAs<FileItem>(request.itemName, CaseSensitivity::Insensitive);
   if (item == nullptr) return nullptr;
@@ -57,14 +49,14 @@ bool EnsureMedium(FixSession& session, const std::string& source) {
   const std::string cdLabel = AppInfoValue(session, "CDVolumeLabel");
   if (drive == ToUpperChar(session.context.locations.cdromDrive) && !cdLabel.empty()) {
     while (!LabelMatches(session, drive, cdLabel)) {
-      if (!session.AskMedia(session.Text(kInsertCd, {cdLabel}))) return false;
+      if (!session.AskMedia(session.Text(IDS_INSERT_CD_TO_FIX, {cdLabel}))) return false;
     }
     return true;
   }
   const std::string floppyLabel = AppInfoValue(session, "FloppyVolumeLabel");
   if (drive == 'A' && !floppyLabel.empty()) {
     do {
-      if (!session.AskMedia(session.Text(kInsertFloppy, {floppyLabel}))) return false;
+      if (!session.AskMedia(session.Text(IDS_INSERT_FLOPPY_TO_FIX, {floppyLabel}))) return false;
     } while (!LabelMatches(session, 'A', floppyLabel));
   }
   return true;
@@ -125,25 +117,25 @@ std::string ShortOrLong(platform::FileSystem& files, const std::string& path) {
   return shortPath.empty() ? path : shortPath;
 }
 
-// Copies the source onto the target at once. False after message 10363,
+// Copies the source onto the target at once. False after message IDS_CANNOT_COPY,
 // which names the backup that holds the file a failed copy may have spoilt.
 bool CopyNow(FixSession& session, const FileFixSource& found, const std::string& kept) {
   if (CopyFileWritable(session.context, found.source, found.target, platform::FailIfExists::No)) return true;
-  std::string message = session.Text(kCannotCopy, {DisplayForm(found.source), DisplayForm(found.target)});
-  if (!kept.empty()) message += session.Text(kKeptAs, {DisplayForm(kept)});
+  std::string message = session.Text(IDS_CANNOT_COPY, {DisplayForm(found.source), DisplayForm(found.target)});
+  if (!kept.empty()) message += session.Text(IDS_FILE_KEPT_IN, {DisplayForm(kept)});
   session.Tell(message);
   return false;
 }
 
 // Stages the copy for the next start of Windows: WININIT.INI [rename] on
-// Windows 95, a delayed move on NT. False after message 10363.
+// Windows 95, a delayed move on NT. False after message IDS_CANNOT_COPY.
 bool CopyAtRestart(FixSession& session, const FileFixSource& found) {
   RunContext& context = session.context;
   platform::FileSystem& files = context.machine.Files();
   const std::string staged = context.isNt ? PathSpec(context, "T|").Append(found.item->Name()).Text()
                                           : StagedName95(found.target);
   if (!CopyFileWritable(context, found.source, staged, platform::FailIfExists::No)) {
-    session.Tell(session.Text(kCannotCopy, {DisplayForm(found.source), DisplayForm(staged)}));
+    session.Tell(session.Text(IDS_CANNOT_COPY, {DisplayForm(found.source), DisplayForm(staged)}));
     return false;
   }
   bool registered = false;
@@ -156,7 +148,7 @@ bool CopyAtRestart(FixSession& session, const FileFixSource& found) {
   }
   if (!registered) {
     DeleteFileWritable(context, staged);
-    session.Tell(session.Text(kCannotCopy, {DisplayForm(staged), DisplayForm(found.target)}));
+    session.Tell(session.Text(IDS_CANNOT_COPY, {DisplayForm(staged), DisplayForm(found.target)}));
   }
   return registered;
 }
@@ -179,7 +171,7 @@ bool CopyTookEffect(FixSession& session, const FileFixSource& found, int statusB
 bool KeepBackup(FixSession& session, const FileFixSource& found, std::string& kept) {
   std::string failure;
   if (CreateBackup(session.context, found.target, failure, kept) == platform::kSOk) return true;
-  return session.AskYesNo(failure + "  " + session.Text(kReplaceWithoutBackup, {DisplayForm(found.item->Name())}));
+  return session.AskYesNo(failure + "  " + session.Text(IDS_REPLACE_WITHOUT_BACKUP, {DisplayForm(found.item->Name())}));
 }
 
 }  // namespace
@@ -201,7 +193,7 @@ FixResult FixFile(FixSession& session, const FileFixRequest& request) {
   if (found.item == nullptr) return session.Failed(FixOutcome::NotApplicable, found.cancelled);
   FileItem& item = *found.item;
   if (located != platform::kSOk) {
-    session.Tell(session.Text(kNoReplacement, {DisplayForm(item.Name())}));
+    session.Tell(session.Text(IDS_NO_REPLACEMENT, {DisplayForm(item.Name())}));
     return session.Failed(FixOutcome::NoSource, found.cancelled);
   }
   const bool exists = item.status != filestatus::kNotFound;
@@ -219,13 +211,13 @@ FixResult FixFile(FixSession& session, const FileFixRequest& request) {
     if (!CopyTookEffect(session, found, statusBefore, request.mode)) return session.NotTaken(DisplayForm(item.Name()));
     if (revert) item.reverted = true;
     item.checked = false;
-    return session.Completed(request.mode, request.sectionIndex, FixOutcome::Done);
+    return session.Completed(request.mode, request.section, FixOutcome::Done);
   }
   if (!CopyAtRestart(session, found)) return session.Failed(FixOutcome::Refused, found.cancelled);
   if (revert) item.reverted = true;
   item.fixPendingRestart = true;
-  session.Tell(session.Text(kRestartNeeded) + session.Text(kWaitBeforeRestart), platform::Icon::Information);
-  return session.Completed(request.mode, request.sectionIndex, FixOutcome::AtRestart, found.cancelled);
+  session.Tell(session.Text(IDS_RESTART_NEEDED) + session.Text(IDS_WAIT_BEFORE_RESTART), platform::Icon::Information);
+  return session.Completed(request.mode, request.section, FixOutcome::AtRestart, found.cancelled);
 }
 
 }  // namespace cvn

@@ -13,7 +13,7 @@
 namespace cvn {
 
 struct FileFixRequest {
-  int sectionIndex = 0;  // 0..3, the four file sections
+  SectionId section = SectionId::ProgramInfo;  // one of the four file sections
   std::string itemName;
   FixMode mode = FixMode::Fix;
   WantedFile wanted;  // the earlier file of a revert

@@ -4,13 +4,12 @@
 
 #include "config/Answers.h"
 #include "config/MessageText.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
 
-constexpr int kChangeNotTaken = 10477;
-constexpr int kLastFileSection = static_cast<int>(SectionId::DriverInfo);
 
 }  // namespace
 
@@ -35,7 +34,7 @@ bool FixSession::AskMedia(const std::string& text) {
 }
 
 FixResult FixSession::NotTaken(const std::string& name) {
-  Tell(Text(kChangeNotTaken, {name}));
+  Tell(Text(IDS_CHANGE_NOT_TAKEN, {name}));
   return Failed(FixOutcome::NotTaken);
 }
 
@@ -45,10 +44,23 @@ void FixSession::Count(FixMode mode, FixOutcome outcome) {
   if (outcome == FixOutcome::AtRestart) ++(revert ? counters_.revertsPendingRestart : counters_.fixesPendingRestart);
 }
 
-FixResult FixSession::Completed(FixMode mode, int sectionIndex, FixOutcome outcome, bool cancelled) {
+bool StaleLists::IsStale(SectionId list) const {
+  switch (KindOf(list)) {
+    case SectionKind::File:
+      return fileLists;
+    case SectionKind::Setting:
+      return settingLists;
+    case SectionKind::RecentChanges:
+      return recentChanges;
+    default:
+      return false;
+  }
+}
+
+FixResult FixSession::Completed(FixMode mode, SectionId section, FixOutcome outcome, bool cancelled) {
   Count(mode, outcome);
   // A change staged for the restart leaves the machine as it is until then.
-  if (outcome == FixOutcome::Done) MarkStale(mode, sectionIndex);
+  if (outcome == FixOutcome::Done) MarkStale(mode, section);
   MarkChangesMade(context);
   return {outcome, cancelled, message_};
 }
@@ -58,20 +70,13 @@ StaleLists FixSession::TakeStale() { return std::exchange(stale_, {}); }
 // A fix changes what the recent changes compare; a revert changes the items
 // the check lists show: a file revert all four file lists (a file may be
 // listed in several), a setting revert the INI and Registry lists.
-void FixSession::MarkStale(FixMode mode, int sectionIndex) {
+void FixSession::MarkStale(FixMode mode, SectionId section) {
   if (mode == FixMode::Fix) {
     stale_.recentChanges = true;
-    return;
-  }
-  const auto isFile = [](int section) { return section >= 0 && section <= kLastFileSection; };
-  const auto isSetting = [](int section) {
-    return section == static_cast<int>(SectionId::IniInfo) || section == static_cast<int>(SectionId::RegistryInfo);
-  };
-  for (size_t section = 0; section < stale_.checkLists.size(); ++section) {
-    const int listed = static_cast<int>(section);
-    if ((isFile(sectionIndex) && isFile(listed)) || (isSetting(sectionIndex) && isSetting(listed))) {
-      stale_.checkLists[section] = true;
-    }
+  } else if (KindOf(section) == SectionKind::File) {
+    stale_.fileLists = true;
+  } else if (KindOf(section) == SectionKind::Setting) {
+    stale_.settingLists = true;
   }
 }
 

@@ -5,7 +5,6 @@
 // and the tests make their own, without any window.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -50,10 +49,13 @@ struct [[nodiscard]] FixResult {
 };
 
 // The lists a change has made out of date: the recent changes, and the
-// check list of a section by its index 0..8.
+// check lists of the file and setting sections.
 struct StaleLists {
   bool recentChanges = false;
-  std::array<bool, 9> checkLists{};
+  bool fileLists = false;     // the four file sections' lists
+  bool settingLists = false;  // the INI and Registry lists
+
+  bool IsStale(SectionId list) const;
 };
 
 class FixSession {
@@ -90,12 +92,12 @@ class FixSession {
   // Tells that the change to `name` did not take effect.
   FixResult NotTaken(const std::string& name);
   // Ends a repair that took effect (`outcome` Done or AtRestart) of an item
-  // of section `sectionIndex`: counts it, marks the lists it made out of
+  // of `section`: counts it, marks the lists it made out of
   // date and records "ChangesMade", alike for the wizard and cvntool fix.
-  FixResult Completed(FixMode mode, int sectionIndex, FixOutcome outcome, bool cancelled = false);
+  FixResult Completed(FixMode mode, SectionId section, FixOutcome outcome, bool cancelled = false);
 
  private:
-  void MarkStale(FixMode mode, int sectionIndex);
+  void MarkStale(FixMode mode, SectionId section);
 
   FixCounters counters_;
   StaleLists stale_;

@@ -3,17 +3,12 @@
 #include "config/ItemStatus.h"
 #include "config/MessageText.h"
 #include "config/PathSpec.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
 
-constexpr int kControl = 10386;
-constexpr int kServer = 10387;
-constexpr int kReinstall = 10388;
-constexpr int kInstall = 10389;
-constexpr int kMovedNote = 10390;
-constexpr int kTypeLibrary = 10392;
 constexpr int kDetailsServer = 116;
 constexpr int kDetailsTypeLibrary = 118;
 
@@ -32,17 +27,17 @@ bool AnyDiffers(const Array& subStatus) {
   return false;
 }
 
-// 10388 or 10389 with the thing's name, and the note that a moved file may
+// IDS_REINSTALL_HINT or IDS_INSTALL_HINT with the thing's name, and the note that a moved file may
 // be the cause.
 std::string SuggestedAction(platform::Strings& texts, bool found, int thingId, bool moved) {
-  std::string action = LoadText(texts, found ? kReinstall : kInstall, {texts.Load(thingId)});
-  if (moved) action += texts.Load(kMovedNote);
+  std::string action = LoadText(texts, found ? IDS_REINSTALL_HINT : IDS_INSTALL_HINT, {texts.Load(thingId)});
+  if (moved) action += texts.Load(IDS_MOVED_NOTE);
   return action;
 }
 
 }  // namespace
 
-ServerConfirmation MakeServerFields(RunContext& context, const ServerItem& item, int category,
+ServerConfirmation MakeServerFields(RunContext& context, const ServerItem& item, SectionId section,
                                     DialogVariant variant) {
   using A = ServerAspect;
   const bool found = item.SubStatus(A::ServerLocation) != substatus::kNotFound;
@@ -60,8 +55,9 @@ ServerConfirmation MakeServerFields(RunContext& context, const ServerItem& item,
     int differing = 0;
     for (const int status : item.subStatus) differing += Differs(status) ? 1 : 0;
     const bool onlyMoved = found && differing == 1 && Differs(item.SubStatus(A::ServerLocation));
-    fields.suggestedAction = SuggestedAction(context.machine.Texts(), found,
-                                             category == 6 ? kControl : kServer, onlyMoved);
+    fields.suggestedAction =
+        SuggestedAction(context.machine.Texts(), found,
+                        section == SectionId::ControlRegistryInfo ? IDS_WORD_CONTROL : IDS_WORD_SERVER, onlyMoved);
     fields.suggestedActionEnabled = true;
   }
   return fields;
@@ -87,7 +83,7 @@ TypeLibConfirmation MakeTypeLibFields(RunContext& context, const TypeLibItem& it
                         item.SubStatus(A::HelpLocation) == substatus::kWrongFolder) &&
                        name <= substatus::kMatches && item.SubStatus(A::Version) <= substatus::kMatches;
     const bool notFound = name == substatus::kWrongName && location == substatus::kWrongFolder;
-    fields.suggestedAction = SuggestedAction(context.machine.Texts(), !notFound, kTypeLibrary, moved);
+    fields.suggestedAction = SuggestedAction(context.machine.Texts(), !notFound, IDS_WORD_TYPE_LIBRARY, moved);
     fields.suggestedActionEnabled = true;
   }
   return fields;

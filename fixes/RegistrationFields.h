@@ -6,15 +6,16 @@
 
 #include "config/Items.h"
 #include "config/RunContext.h"
+#include "config/SectionId.h"
 #include "fixes/FixConfirmations.h"
 
 namespace cvn {
 
 enum class DialogVariant { Details, Confirm };
 
-// `category` 6 (ActiveX/OCX) or 7 (OLE server) names the thing in the
+// `section` ControlRegistryInfo or OleServerInfo names the thing in the
 // suggested action: "control" or "server".
-ServerConfirmation MakeServerFields(RunContext& context, const ServerItem& item, int category,
+ServerConfirmation MakeServerFields(RunContext& context, const ServerItem& item, SectionId section,
                                     DialogVariant variant);
 TypeLibConfirmation MakeTypeLibFields(RunContext& context, const TypeLibItem& item, DialogVariant variant);
 

@@ -3,17 +3,12 @@
 #include "config/PathSpec.h"
 #include "config/SettingLocation.h"
 #include "config/TextCase.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
 
-constexpr int kConfirmIniCaption = 10378;
-constexpr int kConfirmRegistryCaption = 10379;
-constexpr int kFileLabel = 10382;
-constexpr int kSectionLabel = 10383;
-constexpr int kKeyLabel = 10384;
-constexpr int kSubkeyLabel = 10385;
 constexpr int kIniIcon = 648;
 constexpr int kRegistryIcon = 643;
 
@@ -66,10 +61,10 @@ SettingConfirmation MakeSettingConfirmation(RunContext& context, const SettingIt
   platform::Strings& texts = context.machine.Texts();
   const bool ini = type == SectionType::IniSetting;
   SettingConfirmation fields;
-  fields.caption = texts.Load(ini ? kConfirmIniCaption : kConfirmRegistryCaption);
+  fields.caption = texts.Load(ini ? IDS_CONFIRM_INI_CAPTION : IDS_CONFIRM_REGISTRY_CAPTION);
   fields.icon = ini ? kIniIcon : kRegistryIcon;
-  fields.firstLabel = texts.Load(ini ? kFileLabel : kKeyLabel);
-  fields.secondLabel = texts.Load(ini ? kSectionLabel : kSubkeyLabel);
+  fields.firstLabel = texts.Load(ini ? IDS_FILE_LABEL : IDS_KEY_LABEL);
+  fields.secondLabel = texts.Load(ini ? IDS_SECTION_LABEL : IDS_SUBKEY_LABEL);
   SplitName(item, type, fields);
   fields.actual = item.actualDisplayText;
   fields.proposal = Proposal(context, item);

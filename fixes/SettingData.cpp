@@ -4,15 +4,13 @@
 
 #include "config/MessageText.h"
 #include "config/ValueFormats.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
 
 namespace regtype = platform::regtype;
-
-constexpr int kNotANumber = 10474;
-constexpr int kNotBinary = 10475;
 
 bool IsHex(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
 
@@ -63,9 +61,9 @@ platform::Bytes SettingDataBytes(uint32_t type, const std::string& text) {
 }
 
 std::string SettingTextProblem(platform::Strings& texts, uint32_t type, const std::string& text) {
-  if (type == regtype::kDword && !IsDwordText(text)) return LoadText(texts, kNotANumber, {text});
+  if (type == regtype::kDword && !IsDwordText(text)) return LoadText(texts, IDS_NOT_A_NUMBER, {text});
   if (type == regtype::kBinary && !IsByteListText(text) && !IsDwordText(text)) {
-    return LoadText(texts, kNotBinary, {text});
+    return LoadText(texts, IDS_NOT_BINARY, {text});
   }
   return "";
 }

@@ -1,5 +1,6 @@
 #include "fixes/SettingFix.h"
 
+#include "checks/ItemChecks.h"
 #include "checks/SettingCheck.h"
 #include "checks/SettingRead.h"
 #include "config/ItemStatus.h"
@@ -8,34 +9,28 @@
 #include "fixes/SettingConfirmationFields.h"
 #include "fixes/SettingData.h"
 #include "platform/RegistryKey.h"
-#include "checks/ItemChecks.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
 
-constexpr int kUnhandledType = 10370;
-constexpr int kCannotWrite = 10470;
-constexpr int kAccessDenied = 10471;
-constexpr int kFileNotWritable = 10472;
-constexpr int kSystemError = 10473;
 constexpr size_t kMaxValueLength = 259;
 constexpr int32_t kErrorAccessDenied = 5;
 
 namespace regtype = platform::regtype;
 
-SectionType TypeOf(int sectionIndex) {
-  return sectionIndex == static_cast<int>(SectionId::IniInfo) ? SectionType::IniSetting
-                                                              : SectionType::RegistrySetting;
+SectionType TypeOf(SectionId section) {
+  return section == SectionId::IniInfo ? SectionType::IniSetting : SectionType::RegistrySetting;
 }
 
 void TellRefused(FixSession& session, const SettingItem& item, const std::string& reason) {
-  session.Tell(session.Text(kCannotWrite, {item.Location(), reason}));
+  session.Tell(session.Text(IDS_CANNOT_WRITE, {item.Location(), reason}));
 }
 
 std::string RegistryReason(FixSession& session, int32_t error) {
-  if (error == kErrorAccessDenied) return session.Text(kAccessDenied);
-  return session.Text(kSystemError, {std::to_string(error)});
+  if (error == kErrorAccessDenied) return session.Text(IDS_ACCESS_DENIED);
+  return session.Text(IDS_SYSTEM_ERROR, {std::to_string(error)});
 }
 
 bool WriteIni(FixSession& session, const SettingItem& item, const std::string& text) {
@@ -43,7 +38,7 @@ bool WriteIni(FixSession& session, const SettingItem& item, const std::string& t
   if (!location) return false;
   const std::string file = IniFileToWrite(session.context, *location);
   if (session.context.machine.Ini().WriteString(location->section, location->key, text, file)) return true;
-  TellRefused(session, item, session.Text(kFileNotWritable));
+  TellRefused(session, item, session.Text(IDS_FILE_NOT_WRITABLE));
   return false;
 }
 
@@ -51,7 +46,7 @@ bool WriteRegistry(FixSession& session, const SettingItem& item, const std::stri
   const auto location = ParseRegistryLocation(item.Location());
   if (!location) return false;
   if (!IsWritableSettingType(type)) {
-    session.Tell(session.Text(kUnhandledType, {std::to_string(type)}));
+    session.Tell(session.Text(IDS_CANNOT_HANDLE_REGISTRY_TYPE, {std::to_string(type)}));
     return false;
   }
   // Only bytes that the text validation accepted are ever written.
@@ -102,11 +97,10 @@ bool WriteTookEffect(FixSession& session, SettingItem& item, SectionType type, c
 }  // namespace
 
 SettingItem* FindSettingItem(FixSession& session, const SettingFixRequest& request) {
-  if (request.sectionIndex != static_cast<int>(SectionId::IniInfo) &&
-      request.sectionIndex != static_cast<int>(SectionId::RegistryInfo)) {
+  if (KindOf(request.section) != SectionKind::Setting) {
     return nullptr;
   }
-  const ConfigSection* section = session.database.GetSection(request.sectionIndex);
+  const ConfigSection* section = session.database.GetSection(request.section);
   if (section == nullptr || request.itemIndex >= section->Count()) return nullptr;
   return section->ItemAs<SettingItem>(request.itemIndex);
 }
@@ -115,7 +109,7 @@ FixResult FixSetting(FixSession& session, const SettingFixRequest& request) {
   session.Begin();
   SettingItem* item = FindSettingItem(session, request);
   if (item == nullptr) return session.Failed(FixOutcome::NotApplicable);
-  const SectionType type = TypeOf(request.sectionIndex);
+  const SectionType type = TypeOf(request.section);
   CheckItem(session.context, session.database, *item, type);
   platform::Strings& texts = session.context.machine.Texts();
   const SettingTextCheck check = [&](const std::string& text) {
@@ -136,7 +130,7 @@ FixResult FixSetting(FixSession& session, const SettingFixRequest& request) {
   if (!WriteTookEffect(session, *item, type, *confirmed, writtenType)) return session.NotTaken(item->Location());
   if (request.mode == FixMode::Revert) item->reverted = true;
   item->checked = false;
-  return session.Completed(request.mode, request.sectionIndex, FixOutcome::Done);
+  return session.Completed(request.mode, request.section, FixOutcome::Done);
 }
 
 }  // namespace cvn

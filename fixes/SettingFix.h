@@ -11,7 +11,7 @@
 namespace cvn {
 
 struct SettingFixRequest {
-  int sectionIndex = 4;  // 4 INI Info, 5 Registry Info
+  SectionId section = SectionId::IniInfo;  // INI Info or Registry Info
   size_t itemIndex = 0;  // the item's position in its section
   FixMode mode = FixMode::Fix;
   // A revert's value before the change, which the confirmation proposes.

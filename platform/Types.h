@@ -23,6 +23,9 @@ inline constexpr uint32_t kSystem = 0x04;
 inline constexpr uint32_t kDirectory = 0x10;
 inline constexpr uint32_t kArchive = 0x20;
 inline constexpr uint32_t kNormal = 0x80;
+inline constexpr uint32_t kTemporary = 0x100;
+inline constexpr uint32_t kOffline = 0x1000;
+inline constexpr uint32_t kNotContentIndexed = 0x2000;
 inline constexpr uint32_t kInvalid = 0xFFFFFFFFu;
 }  // namespace attr
 

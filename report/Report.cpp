@@ -6,17 +6,15 @@
 #include "checks/InstallMedia.h"
 #include "config/MessageText.h"
 #include "config/PathSpec.h"
-#include "util/text/ColumnWriter.h"
 #include "report/ReportBlocks.h"
 #include "report/ReportLayout.h"
 #include "report/ReportOptions.h"
+#include "resources/StringIds.h"
+#include "util/text/ColumnWriter.h"
 
 namespace cvn {
 
 namespace {
-
-constexpr int kCannotOpenFile = 10071;
-constexpr int kReportComplete = 10313;
 
 // Creates the empty report file in the application folder, else in the
 // temporary folder; the path of the one that took it.
@@ -85,7 +83,7 @@ int32_t WriteReport(RunContext& context, ConfigDatabase& database, const SavedAn
       chosenPath ? (context.machine.Files().WriteFile(*chosenPath, {}) ? chosenPath : std::nullopt)
                  : CreateReportFile(context, options.reportName, lastTried);
   if (!path) {
-    Tell(context, kCannotOpenFile, lastTried, platform::Icon::Warning);
+    Tell(context, IDS_CANNOT_OPEN_DATABASE, lastTried, platform::Icon::Warning);
     return platform::kEFail;
   }
 
@@ -103,11 +101,11 @@ int32_t WriteReport(RunContext& context, ConfigDatabase& database, const SavedAn
 
   const platform::Bytes bytes(text.begin(), text.end());
   if (!context.machine.Files().WriteFile(*path, bytes)) {
-    Tell(context, kCannotOpenFile, *path, platform::Icon::Warning);
+    Tell(context, IDS_CANNOT_OPEN_DATABASE, *path, platform::Icon::Warning);
     return platform::kEFail;
   }
   reportPath = *path;
-  if (completion == CompletionMessage::Show) Tell(context, kReportComplete, *path, platform::Icon::Information);
+  if (completion == CompletionMessage::Show) Tell(context, IDS_REPORT_COMPLETE, *path, platform::Icon::Information);
   return platform::kSOk;
 }
 

@@ -9,16 +9,17 @@
 #include "config/Answers.h"
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
-// Whether the user is told where the report went (message 10313); a tool
+// Whether the user is told where the report went (message IDS_REPORT_COMPLETE); a tool
 // that prints the path itself leaves it out.
 enum class CompletionMessage { Show, Omit };
 
 // Writes the report into the application folder, else the temporary
 // folder, and gives its full path in `reportPath`. 0, or platform::kEFail
-// after message 10071 when neither folder takes the file. A `chosenPath`
+// after message IDS_CANNOT_OPEN_DATABASE when neither folder takes the file. A `chosenPath`
 // (cvntool's --out) is the only place tried.
 int32_t WriteReport(RunContext& context, ConfigDatabase& database, const SavedAnswers& answers,
                     const UserInfo& user, std::string& reportPath,

@@ -3,17 +3,11 @@
 #include <string>
 
 #include "report/ReportBlocks.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
-
-constexpr int kResponsesHeading = 10042;
-constexpr int kSupportHeading = 10045;
-constexpr int kSupportContact = 10312;
-constexpr int kPhone = 10053;
-constexpr int kFax = 10054;
-constexpr int kEmail = 10055;
 
 struct Question {
   int64_t bit;
@@ -22,12 +16,12 @@ struct Question {
 };
 
 constexpr Question kQuestions[] = {
-    {question::kRestart, 10300, &SavedAnswers::isRebootable},
-    {question::kRepeatable, 10301, &SavedAnswers::isConsistent},
-    {question::kOnlyApplication, 10302, &SavedAnswers::isOnlyAppWithProblem},
-    {question::kLoads, 10303, &SavedAnswers::isLoadProblem},
-    {question::kRecentlyStarted, 10304, &SavedAnswers::isRecentProblem},
-    {question::kQuickTime, 10305, &SavedAnswers::isQTProblem},
+    {question::kRestart, IDS_QUESTION_RESTART_CHANGES, &SavedAnswers::isRebootable},
+    {question::kRepeatable, IDS_QUESTION_CONSISTENT, &SavedAnswers::isConsistent},
+    {question::kOnlyApplication, IDS_QUESTION_ONLY_APPLICATION, &SavedAnswers::isOnlyAppWithProblem},
+    {question::kLoads, IDS_QUESTION_LOADS, &SavedAnswers::isLoadProblem},
+    {question::kRecentlyStarted, IDS_QUESTION_RECENTLY_BROKEN, &SavedAnswers::isRecentProblem},
+    {question::kQuickTime, IDS_QUESTION_QUICKTIME, &SavedAnswers::isQTProblem},
 };
 
 struct Symptom {
@@ -36,8 +30,9 @@ struct Symptom {
 };
 
 constexpr Symptom kSymptoms[] = {
-    {symptom::kCrashes, 10306},  {symptom::kMisbehaves, 10307}, {symptom::kVideo, 10308},
-    {symptom::kAudio, 10309},    {symptom::kPrinting, 10310},   {symptom::kOtherHardware, 10311},
+    {symptom::kCrashes, IDS_SYMPTOM_CRASHES},   {symptom::kMisbehaves, IDS_SYMPTOM_BEHAVIOR},
+    {symptom::kVideo, IDS_SYMPTOM_VIDEO},       {symptom::kAudio, IDS_SYMPTOM_AUDIO},
+    {symptom::kPrinting, IDS_SYMPTOM_PRINTING}, {symptom::kOtherHardware, IDS_SYMPTOM_OTHER_HARDWARE},
 };
 
 // The QuickTime question is asked only of applications that list its codec.
@@ -78,7 +73,7 @@ void WriteValueLine(ReportLayout& out, const ConfigSection* vendor, const char* 
 void WriteUserResponses(ReportScope& scope, const SavedAnswers& answers) {
   ReportLayout& out = scope.out;
   const int64_t bits = scope.options.askQuestionsOptions;
-  out.Heading(kResponsesHeading);
+  out.Heading(IDS_HEADING_USER_RESPONSES);
   for (const Question& question : kQuestions) {
     if ((bits & question.bit) == 0) continue;
     if (question.bit == question::kQuickTime && !ListsQuickTime(scope.database)) continue;
@@ -92,16 +87,16 @@ void WriteUserResponses(ReportScope& scope, const SavedAnswers& answers) {
 void WriteTechnicalSupport(ReportScope& scope) {
   ReportLayout& out = scope.out;
   const ConfigSection* vendor = scope.database.GetSection(SectionId::VendorInfo);
-  out.Heading(kSupportHeading);
+  out.Heading(IDS_HEADING_TECHNICAL_SUPPORT);
   out.Tabs({3});
-  out.Text(kSupportContact, {}, 1);
+  out.Text(IDS_SUPPORT_CONTACT, {}, 1);
   out.Tabs({6, 16});
   WriteValueLine(out, vendor, "VendorName");
   WriteValueLine(out, vendor, "TechSupportName");
   out.BlankLine();
-  WriteContact(out, vendor, "TechSupportPhone", "VendorPhone", kPhone);
-  WriteContact(out, vendor, "TechSupportFax", "VendorFax", kFax);
-  WriteContact(out, vendor, "TechSupportEMail", "VendorEMail", kEmail);
+  WriteContact(out, vendor, "TechSupportPhone", "VendorPhone", IDS_PHONE);
+  WriteContact(out, vendor, "TechSupportFax", "VendorFax", IDS_FAX);
+  WriteContact(out, vendor, "TechSupportEMail", "VendorEMail", IDS_EMAIL);
   const std::string* instructions = FindValue(vendor, "TechSupportInstructions");
   if (instructions != nullptr && !instructions->empty()) {
     out.Tabs({6});

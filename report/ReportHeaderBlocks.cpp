@@ -6,34 +6,11 @@
 #include "config/ApplicationView.h"
 #include "config/VisibleText.h"
 #include "report/ReportBlocks.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
-
-constexpr int kTitle = 10220;
-constexpr int kApplication = 10221;
-constexpr int kCdLabel = 10222;
-constexpr int kBitness = 10521;
-constexpr int kLegend = 10223;
-constexpr int kLegendError = 10224;
-constexpr int kLegendWarning = 10225;
-constexpr int kNotes = 10226;
-constexpr int kLoadCheckIncomplete = 10227;
-constexpr int kNoFileInformation = 10228;
-constexpr int kFromCdRom = 10229;
-constexpr int kFromFloppy = 10230;
-constexpr int kNotInstalled = 10231;
-constexpr int kUserHeading = 10043;
-constexpr int kProblemHeading = 10044;
-constexpr int kUserName = 10050;
-constexpr int kCompanyName = 10051;
-constexpr int kAddress = 10052;
-constexpr int kPhone = 10053;
-constexpr int kFax = 10054;
-constexpr int kEmail = 10055;
-constexpr int kProblemId = 10242;
-constexpr int kProblemDescription = 10243;
 
 // "label\tvalue", written only when the value is not empty. The value is
 // the user's own words: each of its lines is a row at the value's column.
@@ -61,7 +38,7 @@ bool SectionListed(const ConfigDatabase& database, SectionId id) {
   return section != nullptr && section->Count() > 0;
 }
 
-void WriteTitle(ReportScope& scope) { scope.out.Heading(kTitle); }
+void WriteTitle(ReportScope& scope) { scope.out.Heading(IDS_REPORT_TITLE); }
 
 void WriteApplication(ReportScope& scope) {
   if (!SectionListed(scope.database, SectionId::AppInfo)) return;
@@ -69,11 +46,11 @@ void WriteApplication(ReportScope& scope) {
   const ConfigSection* app = scope.database.GetSection(SectionId::AppInfo);
   out.Tabs({3, 18});
   if (const std::string* name = FindValue(app, "AppName")) {
-    out.Line(out.Load(kApplication) + VisibleText(*name));
+    out.Line(out.Load(IDS_REPORT_APPLICATION) + VisibleText(*name));
   }
-  out.Line(out.Load(kBitness) + ApplicationViewText(scope.context));
+  out.Line(out.Load(IDS_REPORT_BITNESS) + ApplicationViewText(scope.context));
   const std::string* label = FindValue(app, "CDVolumeLabel");
-  if (label != nullptr && !label->empty()) out.Line(out.Load(kCdLabel) + VisibleText(*label));
+  if (label != nullptr && !label->empty()) out.Line(out.Load(IDS_REPORT_CD_LABEL) + VisibleText(*label));
   out.BlankLine();
   const std::string date = DateLine(scope.context.machine.System());
   if (!date.empty()) out.Line(date, 1);
@@ -82,44 +59,44 @@ void WriteApplication(ReportScope& scope) {
 void WriteLegend(ReportScope& scope) {
   ReportLayout& out = scope.out;
   out.Tabs({0, 6, 22});
-  out.Text(kLegend);
-  out.Text(kLegendError);
-  out.Text(kLegendWarning, {}, 1);
+  out.Text(IDS_REPORT_LEGEND);
+  out.Text(IDS_REPORT_LEGEND_ERROR);
+  out.Text(IDS_REPORT_LEGEND_WARNING, {}, 1);
 }
 
 void WriteNotes(ReportScope& scope) {
   ReportLayout& out = scope.out;
   const Locations& places = scope.context.locations;
   std::vector<std::string> notes;
-  if (scope.database.loadCheckIncomplete) notes.push_back(out.Load(kLoadCheckIncomplete));
-  if (scope.database.FileInfo().empty()) notes.push_back(out.Load(kNoFileInformation));
-  if (places.AppOnCdRom()) notes.push_back(out.Load(kFromCdRom) + out.Load(kNotInstalled));
-  if (places.AppOnFloppy()) notes.push_back(out.Load(kFromFloppy) + out.Load(kNotInstalled));
+  if (scope.database.loadCheckIncomplete) notes.push_back(out.Load(IDS_REPORT_LOAD_CHECK_INCOMPLETE));
+  if (scope.database.FileInfo().empty()) notes.push_back(out.Load(IDS_REPORT_NO_FILE_INFORMATION));
+  if (places.AppOnCdRom()) notes.push_back(out.Load(IDS_REPORT_FROM_CD_ROM) + out.Load(IDS_REPORT_NOT_INSTALLED));
+  if (places.AppOnFloppy()) notes.push_back(out.Load(IDS_REPORT_FROM_FLOPPY) + out.Load(IDS_REPORT_NOT_INSTALLED));
   if (notes.empty()) return;
   out.Tabs({0, 6});
-  out.Text(kNotes);
+  out.Text(IDS_REPORT_NOTES);
   for (std::string& note : notes) out.Line(std::move(note));
   out.BlankLine();
 }
 
 void WriteUserInformation(ReportScope& scope, const UserInfo& user) {
   ReportLayout& out = scope.out;
-  out.Heading(kUserHeading);
+  out.Heading(IDS_HEADING_USER_INFORMATION);
   out.Tabs({3, 25});
-  LabelledLine(out, kUserName, user.userName);
-  LabelledLine(out, kCompanyName, user.companyName);
-  LabelledLine(out, kAddress, user.address1);
+  LabelledLine(out, IDS_USER_NAME, user.userName);
+  LabelledLine(out, IDS_COMPANY_NAME, user.companyName);
+  LabelledLine(out, IDS_ADDRESS, user.address1);
   LabelledLine(out, " ", user.address2);
   LabelledLine(out, "", user.address3);
-  LabelledLine(out, kPhone, user.phone);
-  LabelledLine(out, kFax, user.fax);
-  LabelledLine(out, kEmail, user.email);
+  LabelledLine(out, IDS_PHONE, user.phone);
+  LabelledLine(out, IDS_FAX, user.fax);
+  LabelledLine(out, IDS_EMAIL, user.email);
   out.BlankLine();
 
-  out.Heading(kProblemHeading);
+  out.Heading(IDS_HEADING_PROBLEM_INFORMATION);
   out.Tabs({3, 25});
-  LabelledLine(out, kProblemId, user.problemId);
-  LabelledLine(out, kProblemDescription, user.problemDesc);
+  LabelledLine(out, IDS_REPORT_PROBLEM_ID, user.problemId);
+  LabelledLine(out, IDS_REPORT_PROBLEM_DESCRIPTION, user.problemDesc);
   out.BlankLine();
 }
 

@@ -6,30 +6,16 @@
 
 #include "checks/ComCheck.h"
 #include "checks/FileCheck.h"
+#include "checks/ItemChecks.h"
 #include "checks/Requirements.h"
 #include "checks/SettingCheck.h"
 #include "report/ReportBlocks.h"
 #include "report/ReportMarks.h"
-#include "checks/ItemChecks.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
-
-constexpr int kFilesHead = 10241;
-constexpr int kIniHeading = 10035;
-constexpr int kRegistryHeading = 10036;
-constexpr int kValue = 10280;
-constexpr int kSuggestedAction = 10281;
-constexpr int kExplanation = 10282;
-constexpr int kServerField = 10283;
-constexpr int kProgIdField = 10284;
-constexpr int kNameField = 10285;
-constexpr int kVersionField = 10286;
-constexpr int kGuidField = 10287;
-constexpr int kTypeLibGuidField = 10288;
-constexpr int kFolderField = 10289;
-constexpr int kHelpFolderField = 10290;
 
 struct ListedSection {
   SectionId id;
@@ -37,10 +23,10 @@ struct ListedSection {
 };
 
 constexpr ListedSection kFileSections[] = {
-    {SectionId::ProgramInfo, 10031},
-    {SectionId::DllInfo, 10032},
-    {SectionId::ControlInfo, 10033},
-    {SectionId::DriverInfo, 10034},
+    {SectionId::ProgramInfo, IDS_HEADING_PROGRAM_FILES},
+    {SectionId::DllInfo, IDS_HEADING_DLL_FILES},
+    {SectionId::ControlInfo, IDS_HEADING_CONTROL_FILES},
+    {SectionId::DriverInfo, IDS_HEADING_DRIVER_FILES},
 };
 
 void WriteFileSection(ReportScope& scope, const ListedSection& listed) {
@@ -48,7 +34,7 @@ void WriteFileSection(ReportScope& scope, const ListedSection& listed) {
   if (section == nullptr || section->Count() == 0) return;
   ReportLayout& out = scope.out;
   out.Heading(listed.heading);
-  out.ColumnHead(kFilesHead, {0, 3, 21, 33, 48});
+  out.ColumnHead(IDS_REPORT_FILES_HEAD, {0, 3, 21, 33, 48});
   for (size_t i = 0; i < section->Count(); ++i) {
     FileItem* item = section->ItemAs<FileItem>(i);
     if (item == nullptr) continue;
@@ -74,9 +60,9 @@ std::string RegistryName(const std::string& name) { return name; }
 void WriteSettingItem(ReportLayout& out, const SettingItem& item, const SettingOutputs& found,
                       SettingName name) {
   out.Fields({MarkText(PlainMark(found.status, item.required)), name(item.Name())});
-  out.Text(kValue, {found.actualDisplayText});
-  if (!found.actionText.empty()) out.Text(kSuggestedAction, {found.actionText});
-  if (!found.explanationText.empty()) out.Text(kExplanation, {found.explanationText});
+  out.Text(IDS_FIELD_VALUE, {found.actualDisplayText});
+  if (!found.actionText.empty()) out.Text(IDS_FIELD_SUGGESTED_ACTION, {found.actionText});
+  if (!found.explanationText.empty()) out.Text(IDS_FIELD_EXPLANATION, {found.explanationText});
 }
 
 void WriteSettingSection(ReportScope& scope, const SettingSection& listed) {
@@ -123,16 +109,16 @@ void WriteRegistration(ReportLayout& out, const ConfigItem& item, bool required,
       out.Text(field.format, {MarkText(ServerMark(field.subStatus, required)), field.text});
     }
   }
-  if (!notes.empty()) out.Text(kSuggestedAction, {notes});
+  if (!notes.empty()) out.Text(IDS_FIELD_SUGGESTED_ACTION, {notes});
 }
 
 void WriteServer(ReportScope& scope, ServerItem& item) {
   CheckServer(scope.context, item);
   const auto field = [&](int format, ServerAspect aspect) { return FieldOf(item, format, aspect); };
   const RegistrationField fields[] = {
-      field(kServerField, ServerAspect::ServerLocation), field(kProgIdField, ServerAspect::ProgId),
-      field(kVersionField, ServerAspect::Version), field(kGuidField, ServerAspect::Clsid),
-      field(kTypeLibGuidField, ServerAspect::TypeLib)};
+      field(IDS_FIELD_SERVER, ServerAspect::ServerLocation), field(IDS_FIELD_PROG_ID, ServerAspect::ProgId),
+      field(IDS_FIELD_VERSION, ServerAspect::Version), field(IDS_FIELD_GUID, ServerAspect::Clsid),
+      field(IDS_FIELD_TYPE_LIB_GUID, ServerAspect::TypeLib)};
   WriteRegistration(scope.out, item, item.required, item.notes, fields);
 }
 
@@ -140,9 +126,8 @@ void WriteTypeLibrary(ReportScope& scope, TypeLibItem& item) {
   CheckTypeLibrary(scope.context, item);
   const auto field = [&](int format, TypeLibAspect aspect) { return FieldOf(item, format, aspect); };
   const RegistrationField fields[] = {
-      field(kNameField, TypeLibAspect::Name), field(kVersionField, TypeLibAspect::Version),
-      field(kFolderField, TypeLibAspect::FileLocation),
-      field(kHelpFolderField, TypeLibAspect::HelpLocation)};
+      field(IDS_FIELD_NAME, TypeLibAspect::Name), field(IDS_FIELD_VERSION, TypeLibAspect::Version),
+      field(IDS_FIELD_FOLDER, TypeLibAspect::FileLocation), field(IDS_FIELD_HELP_FOLDER, TypeLibAspect::HelpLocation)};
   WriteRegistration(scope.out, item, item.required, item.notes, fields);
 }
 
@@ -174,16 +159,16 @@ void WriteFileSections(ReportScope& scope) {
 
 void WriteSettingSections(ReportScope& scope) {
   if (RunsFromRemovableMedia(scope.context)) return;
-  WriteSettingSection(scope, {SectionId::IniInfo, kIniHeading, CheckIniSetting, IniSettingName});
-  WriteSettingSection(scope, {SectionId::RegistryInfo, kRegistryHeading, CheckRegistrySetting,
-                              RegistryName});
+  WriteSettingSection(scope, {SectionId::IniInfo, IDS_HEADING_INI_SETTINGS, CheckIniSetting, IniSettingName});
+  WriteSettingSection(scope,
+                      {SectionId::RegistryInfo, IDS_HEADING_REGISTRY_SETTINGS, CheckRegistrySetting, RegistryName});
 }
 
 void WriteRegistrationSections(ReportScope& scope) {
   if (RunsFromRemovableMedia(scope.context)) return;
-  WriteRegistrationSection(scope, SectionId::ControlRegistryInfo, 10037);
-  WriteRegistrationSection(scope, SectionId::OleServerInfo, 10038);
-  WriteRegistrationSection(scope, SectionId::TypeLibraryInfo, 10039);
+  WriteRegistrationSection(scope, SectionId::ControlRegistryInfo, IDS_HEADING_CONTROL_REGISTRATIONS);
+  WriteRegistrationSection(scope, SectionId::OleServerInfo, IDS_HEADING_SERVER_REGISTRATIONS);
+  WriteRegistrationSection(scope, SectionId::TypeLibraryInfo, IDS_HEADING_TYPE_LIBRARY_REGISTRATIONS);
 }
 
 }  // namespace cvn

@@ -8,31 +8,29 @@
 #include "checks/Requirements.h"
 #include "config/ValueFormats.h"
 #include "report/ReportBlocks.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
 
-constexpr int kRequirementsHeading = 10030;
-constexpr int kRequirementsHead = 10245;
-constexpr int kAppDiskLine = 10250;
-constexpr int kWinDiskLine = 10251;
-constexpr int kResolutionLine = 10256;
-constexpr int kReferenceHead = 10262;
-constexpr int kComputerMaker = 10263;
-constexpr int kWindowsVersionNumbers = 10264;
-constexpr int kBuildNumber = 10265;
-constexpr int kPlatformId = 10266;
-constexpr int kVideoPlanes = 10267;
-constexpr int kBitsPerPixel = 10268;
-constexpr int kWindowsTemp = 10269;
-constexpr int kNetscapeTemp = 10270;
-constexpr int kExplorerTemp = 10271;
-
 // The report lines of the requirement rows, in the rows' order.
-constexpr std::array kRequirementLines = {10246, 10247, 10248, 10249, kAppDiskLine, kWinDiskLine,
-                                          10252, 10253, 10254, 10255, kResolutionLine,
-                                          10257, 10258, 10259, 10260, 10261};
+constexpr std::array kRequirementLines = {IDS_LINE_WINDOWS_VERSION,
+                                          IDS_LINE_PROCESSOR,
+                                          IDS_LINE_FILES,
+                                          IDS_LINE_BUFFERS,
+                                          IDS_LINE_APP_DISK,
+                                          IDS_LINE_WIN_DISK,
+                                          IDS_LINE_TOTAL_PHYSICAL_MEMORY,
+                                          IDS_LINE_AVAILABLE_PHYSICAL_MEMORY,
+                                          IDS_LINE_TOTAL_VIRTUAL_MEMORY,
+                                          IDS_LINE_AVAILABLE_VIRTUAL_MEMORY,
+                                          IDS_LINE_VIDEO_RESOLUTION,
+                                          IDS_LINE_VIDEO_COLORS,
+                                          IDS_LINE_MOUSE,
+                                          IDS_LINE_CD_ROM,
+                                          IDS_LINE_MODEM,
+                                          IDS_LINE_NETWORK};
 
 // Temporary files above these sizes are worth an error or a warning mark.
 constexpr int64_t kTempSpaceError = 40 * 1048576;
@@ -42,17 +40,17 @@ constexpr int64_t kTempSpaceWarning = 10 * 1048576;
 // out the application disk when the application is not installed.
 std::vector<int> RequirementLineIds(RunContext& context) {
   std::vector<int> ids(kRequirementLines.begin(), kRequirementLines.end());
-  if (RunsFromRemovableMedia(context)) std::erase(ids, kAppDiskLine);
+  if (RunsFromRemovableMedia(context)) std::erase(ids, IDS_LINE_APP_DISK);
   return ids;
 }
 
 void WriteRequirementLine(ReportScope& scope, int id, const RequirementRow& row, int32_t emptyLines) {
   const std::string mark = MarkText(row.failed ? '*' : ' ');
   const Locations& places = scope.context.locations;
-  if (id == kAppDiskLine || id == kWinDiskLine) {
-    const char drive = id == kAppDiskLine ? places.applicationDrive : places.windowsDrive;
+  if (id == IDS_LINE_APP_DISK || id == IDS_LINE_WIN_DISK) {
+    const char drive = id == IDS_LINE_APP_DISK ? places.applicationDrive : places.windowsDrive;
     scope.out.Text(id, {mark, std::string(1, drive), row.actual, row.minimum}, emptyLines);
-  } else if (id == kResolutionLine) {
+  } else if (id == IDS_LINE_VIDEO_RESOLUTION) {
     const SystemProfile& m = scope.database.systemInfo;
     const SystemProfile& r = scope.database.minimumRequirements;
     scope.out.Text(id, {mark, std::to_string(m.horizontalResolution), std::to_string(m.verticalResolution),
@@ -76,8 +74,8 @@ void WriteTempSpaceLine(ReportLayout& out, int id, int64_t used) {
 
 void WriteRequirements(ReportScope& scope) {
   ReportLayout& out = scope.out;
-  out.Heading(kRequirementsHeading);
-  out.ColumnHead(kRequirementsHead, {0, 3, 39, 54});
+  out.Heading(IDS_HEADING_REQUIREMENTS);
+  out.ColumnHead(IDS_REPORT_REQUIREMENTS_HEAD, {0, 3, 39, 54});
   const std::vector<RequirementRow> rows =
       EvaluateRequirements(scope.context, scope.database.systemInfo, scope.database.minimumRequirements);
   const std::vector<int> ids = RequirementLineIds(scope.context);
@@ -90,16 +88,16 @@ void WriteRequirements(ReportScope& scope) {
 void WriteReferenceInformation(ReportScope& scope) {
   ReportLayout& out = scope.out;
   const SystemProfile& m = scope.database.systemInfo;
-  out.ColumnHead(kReferenceHead, {0, 3, 54});
-  if (!m.computerMaker.empty()) out.Text(kComputerMaker, {m.computerMaker});
-  out.Text(kWindowsVersionNumbers, {std::to_string(m.windowsMajor), std::to_string(m.windowsMinor)});
-  out.Text(kBuildNumber, {std::to_string(m.windowsBuild)});
-  out.Text(kPlatformId, {std::to_string(m.windowsPlatformId)});
-  out.Text(kVideoPlanes, {std::to_string(m.videoPlanes)});
-  out.Text(kBitsPerPixel, {std::to_string(m.videoBitsPerPixel)});
-  WriteTempSpaceLine(out, kWindowsTemp, m.windowsTempSpaceUsed);
-  WriteTempSpaceLine(out, kNetscapeTemp, m.netscapeTempSpaceUsed);
-  WriteTempSpaceLine(out, kExplorerTemp, m.explorerTempSpaceUsed);
+  out.ColumnHead(IDS_REPORT_REFERENCE_HEAD, {0, 3, 54});
+  if (!m.computerMaker.empty()) out.Text(IDS_LINE_COMPUTER_MAKER, {m.computerMaker});
+  out.Text(IDS_LINE_WINDOWS_INTERNAL_VERSION, {std::to_string(m.windowsMajor), std::to_string(m.windowsMinor)});
+  out.Text(IDS_LINE_WINDOWS_BUILD, {std::to_string(m.windowsBuild)});
+  out.Text(IDS_LINE_WINDOWS_PLATFORM, {std::to_string(m.windowsPlatformId)});
+  out.Text(IDS_LINE_VIDEO_PLANES, {std::to_string(m.videoPlanes)});
+  out.Text(IDS_LINE_VIDEO_BITS_PER_PIXEL, {std::to_string(m.videoBitsPerPixel)});
+  WriteTempSpaceLine(out, IDS_LINE_WINDOWS_TEMP, m.windowsTempSpaceUsed);
+  WriteTempSpaceLine(out, IDS_LINE_NETSCAPE_TEMP, m.netscapeTempSpaceUsed);
+  WriteTempSpaceLine(out, IDS_LINE_EXPLORER_TEMP, m.explorerTempSpaceUsed);
   out.BlankLine();
 }
 

@@ -5,13 +5,11 @@
 
 #include "config/TextLines.h"
 #include "report/ReportBlocks.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 
 namespace {
-
-constexpr int kConfigSysHeading = 10040;
-constexpr int kAutoexecHeading = 10041;
 
 void WriteStartupFile(ReportScope& scope, const char* path, int heading) {
   const std::optional<platform::Bytes> bytes = scope.context.machine.Files().ReadFile(path);
@@ -29,8 +27,8 @@ void WriteStartupFile(ReportScope& scope, const char* path, int heading) {
 }  // namespace
 
 void WriteStartupFiles(ReportScope& scope) {
-  WriteStartupFile(scope, "c:\\config.sys", kConfigSysHeading);
-  WriteStartupFile(scope, "c:\\autoexec.bat", kAutoexecHeading);
+  WriteStartupFile(scope, "c:\\config.sys", IDS_HEADING_CONFIG_SYS);
+  WriteStartupFile(scope, "c:\\autoexec.bat", IDS_HEADING_AUTOEXEC_BAT);
 }
 
 }  // namespace cvn

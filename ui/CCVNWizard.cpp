@@ -65,9 +65,9 @@ FixResult CCVNWizard::RevertItem(const ListedItem& item, const RowData& snapshot
 FixResult CCVNWizard::Repair(const ListedItem& item, FixMode mode, const WantedFile& wanted,
                              const std::optional<std::string>& earlierValue) {
   FixResult result;
-  if (item.category >= 0 && item.category <= 3) {
+  if (KindOf(item.category) == SectionKind::File) {
     result = FixFile(fixes_, {item.category, item.name, mode, wanted});
-  } else if (item.category == 4 || item.category == 5) {
+  } else if (KindOf(item.category) == SectionKind::Setting) {
     result = FixSetting(fixes_, {item.category, static_cast<size_t>(item.itemIndex), mode, earlierValue});
   }
   MarkOutOfDate(fixes_.TakeStale());
@@ -79,7 +79,7 @@ void CCVNWizard::MarkOutOfDate(const StaleLists& stale) {
   CCheckBase* const lists[] = {&check3Page, &check4Page, &check5Page, &check6Page, &check7Page,
                                &check8Page, &check9Page, &check10Page, &check11Page};
   for (CCheckBase* list : lists) {
-    if (stale.checkLists.at(static_cast<size_t>(list->category))) list->MarkOutOfDate();
+    if (stale.IsStale(list->category)) list->MarkOutOfDate();
   }
 }
 
@@ -88,7 +88,7 @@ int32_t CCVNWizard::BuildRecentChanges(ListSurface* list, bool showAll, int& bad
   return cvn::BuildRecentChanges(context_, database, list, showAll, badCount, rowCount, dates, chosenStamp);
 }
 
-void CCVNWizard::SetStatusList(ControlSurface& surface, int listId, int category) {
+void CCVNWizard::SetStatusList(ControlSurface& surface, int listId, SectionId category) {
   surface.SetSmallImages(listId, {kStatusImageIcons.begin(), kStatusImageIcons.end()});
   SetCheckListColumns(surface, listId, category, context_.machine.Texts(), avgCharWidth_,
                       context_.machine.System().GetSystemMetrics(platform::metric::kCxHScroll));
@@ -96,9 +96,9 @@ void CCVNWizard::SetStatusList(ControlSurface& surface, int listId, int category
 
 void CCVNWizard::ShowItemDetails(const ListedItem& item) {
   if (itemDetailsHandler) return itemDetailsHandler(item);
-  if (item.category == 4 || item.category == 5) {
+  if (KindOf(item.category) == SectionKind::Setting) {
     ShowItemDetails(ItemRef::Setting(item.category, static_cast<size_t>(item.itemIndex)));
-  } else if (item.category >= 0 && item.category <= 3) {
+  } else if (KindOf(item.category) == SectionKind::File) {
     ShowItemDetails(ItemRef::File(item.category, item.name));
   } else {
     ShowItemDetails(ItemRef::Registration(item.category, item.name));

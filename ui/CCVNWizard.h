@@ -13,12 +13,13 @@
 #include "config/Answers.h"
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
+#include "fixes/FileCandidates.h"
+#include "fixes/FixSession.h"
+#include "resources/resource.h"
 #include "ui/ControlSurface.h"
 #include "ui/PagePlan.h"
 #include "ui/UiHost.h"
 #include "ui/WizardServices.h"
-#include "fixes/FileCandidates.h"
-#include "fixes/FixSession.h"
 #include "ui/dialogs/DialogFixConfirmations.h"
 #include "ui/dialogs/ItemDetails.h"
 #include "ui/pages/CheckPages.h"
@@ -31,8 +32,18 @@
 namespace cvn {
 
 // The icons of the status image list, by ProblemLevel.
-inline constexpr std::array<int, 12> kStatusImageIcons = {642, 642, 635, 634, 637, 636,
-                                                          639, 638, 641, 640, 632, 652};
+inline constexpr std::array<int, 12> kStatusImageIcons = {IDI_STATUS_OK,
+                                                          IDI_STATUS_OK,
+                                                          IDI_STATUS_WARNING,
+                                                          IDI_STATUS_SERIOUS_WARNING,
+                                                          IDI_STATUS_PROBLEM,
+                                                          IDI_STATUS_SERIOUS_PROBLEM,
+                                                          IDI_STATUS_WARNING_RESTART,
+                                                          IDI_STATUS_SERIOUS_WARNING_RESTART,
+                                                          IDI_STATUS_PROBLEM_RESTART,
+                                                          IDI_STATUS_SERIOUS_PROBLEM_RESTART,
+                                                          IDI_STATUS_REVERTED,
+                                                          IDI_STATUS_REVERTED_RESTART};
 
 class CCVNWizard final : public WizardServices {
  public:
@@ -82,7 +93,7 @@ class CCVNWizard final : public WizardServices {
   CTechSupport4Page techSupport4Page{*this};
 
   ConfigDatabase& database;
-  const int appIcon = 128;
+  const int appIcon = IDI_APP;
   PageLogic* firstPage = nullptr;
   PageLogic* lastPage = nullptr;
   std::array<PageLogic*, kSectionSlots> sectionStarts{};
@@ -115,7 +126,7 @@ class CCVNWizard final : public WizardServices {
   void ShowItemDetails(const ListedItem& item) override;
   bool ShowItemDetails(const ItemRef& item) override;
 
-  void SetStatusList(ControlSurface& surface, int listId, int category) override;
+  void SetStatusList(ControlSurface& surface, int listId, SectionId category) override;
   int32_t BuildRecentChanges(ListSurface* list, bool showAll, int& badCount, int& rowCount,
                              std::vector<std::string>& dates, const std::string& chosenStamp) override;
   std::string StampText(const std::string& stamp) override { return StampDateText(context_, stamp); }

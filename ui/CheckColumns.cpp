@@ -2,50 +2,41 @@
 
 #include <algorithm>
 
+#include "resources/StringIds.h"
+
 namespace cvn {
 
 namespace {
 
-namespace title {
-constexpr int kRequirement = 10413;
-constexpr int kActual = 10414;
-constexpr int kMinimum = 10415;
-constexpr int kFile = 10416;
-constexpr int kActualVersion = 10417;
-constexpr int kRequiredVersion = 10418;
-constexpr int kActualData = 10419;
-constexpr int kExpectedData = 10420;
-constexpr int kNotes = 10421;
-constexpr int kName = 10425;
-constexpr int kCurrent = 10426;
-constexpr int kPrevious = 10427;
-}  // namespace title
-
-constexpr int kRequirementsCategory = 15;
 constexpr int kNotesCharacters = 128;
 // The list's border, beside the scroll bar arrow.
 constexpr int kListBorder = 4;
 
 }  // namespace
 
-std::vector<CheckColumn> CheckListColumns(int category) {
-  if (category == kRequirementsCategory) {
-    return {{title::kRequirement, 30}, {title::kActual, 15}, {title::kMinimum, 15}};
-  }
-  if (category >= 0 && category <= 3) {
-    return {{title::kFile, 20}, {title::kActualVersion, 12}, {title::kRequiredVersion, 12}, {title::kNotes, 20}};
-  }
-  if (category == 4 || category == 5) {
-    return {{title::kName, 20}, {title::kActualData, 20}, {title::kExpectedData, 20}, {title::kNotes, 20}};
-  }
-  if (category >= 6 && category <= 8) return {{title::kName, 40}, {title::kFile, 20}, {title::kNotes, 20}};
-  if (category == kRecentChangesCategory) {
-    return {{title::kName, 16}, {title::kCurrent, 16}, {title::kPrevious, 16}, {title::kNotes, 20}};
+std::vector<CheckColumn> CheckListColumns(SectionId list) {
+  switch (KindOf(list)) {
+    case SectionKind::Requirements:
+      return {{IDS_COLUMN_REQUIREMENT, 30}, {IDS_COLUMN_ACTUAL, 15}, {IDS_COLUMN_MINIMUM, 15}};
+    case SectionKind::File:
+      return {{IDS_COLUMN_FILE, 20},
+              {IDS_COLUMN_ACTUAL_VERSION, 12},
+              {IDS_COLUMN_REQUIRED_VERSION, 12},
+              {IDS_COLUMN_NOTES, 20}};
+    case SectionKind::Setting:
+      return {
+          {IDS_COLUMN_NAME, 20}, {IDS_COLUMN_ACTUAL_DATA, 20}, {IDS_COLUMN_EXPECTED_DATA, 20}, {IDS_COLUMN_NOTES, 20}};
+    case SectionKind::Registration:
+      return {{IDS_COLUMN_NAME, 40}, {IDS_COLUMN_FILE, 20}, {IDS_COLUMN_NOTES, 20}};
+    case SectionKind::RecentChanges:
+      return {{IDS_COLUMN_NAME, 16}, {IDS_COLUMN_CURRENT, 16}, {IDS_COLUMN_PREVIOUS, 16}, {IDS_COLUMN_NOTES, 20}};
+    case SectionKind::Text:
+      break;
   }
   return {};
 }
 
-std::vector<int> CheckColumnWidths(int category, const std::vector<CheckColumn>& columns,
+std::vector<int> CheckColumnWidths(SectionId list, const std::vector<CheckColumn>& columns,
                                    const std::vector<int>& headerWidths, const ColumnMetrics& metrics) {
   std::vector<int> widths;
   int used = 0;
@@ -60,15 +51,15 @@ std::vector<int> CheckColumnWidths(int category, const std::vector<CheckColumn>&
   const int free = metrics.listWidth - metrics.scrollArrowWidth - used - kListBorder;
   const int share = free / static_cast<int>(widths.size());
   for (int& width : widths) width += share;
-  if (category != kRequirementsCategory) {
+  if (KindOf(list) != SectionKind::Requirements) {
     widths.back() = std::max(widths.back(), kNotesCharacters * metrics.avgCharWidth);
   }
   return widths;
 }
 
-void SetCheckListColumns(ControlSurface& surface, int listId, int category, platform::Strings& texts,
+void SetCheckListColumns(ControlSurface& surface, int listId, SectionId list, platform::Strings& texts,
                          int avgCharWidth, int scrollArrowWidth) {
-  const std::vector<CheckColumn> columns = CheckListColumns(category);
+  const std::vector<CheckColumn> columns = CheckListColumns(list);
   std::vector<std::string> titles;
   std::vector<int> headerWidths;
   for (const CheckColumn& column : columns) {
@@ -77,9 +68,9 @@ void SetCheckListColumns(ControlSurface& surface, int listId, int category, plat
   }
   // The list window's width, border included: the border is what the
   // fixed 4 pixels stand for.
-  const ControlRect list = surface.RectOf(listId);
-  const ColumnMetrics metrics{avgCharWidth, list.right - list.left, scrollArrowWidth};
-  const std::vector<int> widths = CheckColumnWidths(category, columns, headerWidths, metrics);
+  const ControlRect window = surface.RectOf(listId);
+  const ColumnMetrics metrics{avgCharWidth, window.right - window.left, scrollArrowWidth};
+  const std::vector<int> widths = CheckColumnWidths(list, columns, headerWidths, metrics);
   std::vector<ListColumn> shown;
   for (size_t i = 0; i < columns.size(); ++i) shown.push_back({titles[i], widths[i]});
   surface.SetColumns(listId, shown);

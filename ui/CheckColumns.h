@@ -5,22 +5,21 @@
 
 #include <vector>
 
+#include "config/SectionId.h"
 #include "platform/Strings.h"
 #include "ui/ControlSurface.h"
 
 namespace cvn {
-
-// The recent-changes list, which has columns of its own.
-inline constexpr int kRecentChangesCategory = 16;
 
 struct CheckColumn {
   int title = 0;       // string table number of the header text
   int characters = 0;  // width in average characters before the free width is shared
 };
 
-// The columns of the list page of `category` (0-8, 15 for the minimum
-// requirements, 16 for the recent changes), in order; empty for any other.
-std::vector<CheckColumn> CheckListColumns(int category);
+// The columns of the result list `list` (a section with checkable items,
+// the minimum requirements or the recent changes), in order; empty for a
+// text section.
+std::vector<CheckColumn> CheckListColumns(SectionId list);
 
 struct ColumnMetrics {
   int avgCharWidth = 0;      // of the screen font
@@ -32,12 +31,12 @@ struct ColumnMetrics {
 // header text (`headerWidths`, in pixels, one per column), plus an equal
 // share of the width the list has left. On every list but the minimum
 // requirements the last column (the notes) gets at least 128 characters.
-std::vector<int> CheckColumnWidths(int category, const std::vector<CheckColumn>& columns,
+std::vector<int> CheckColumnWidths(SectionId list, const std::vector<CheckColumn>& columns,
                                    const std::vector<int>& headerWidths, const ColumnMetrics& metrics);
 
-// Gives list `listId` the columns of `category`, sized for the list's
+// Gives list `listId` the columns of `list`, sized for the list's
 // width and the header texts in the list's font.
-void SetCheckListColumns(ControlSurface& surface, int listId, int category, platform::Strings& texts,
+void SetCheckListColumns(ControlSurface& surface, int listId, SectionId list, platform::Strings& texts,
                          int avgCharWidth, int scrollArrowWidth);
 
 }  // namespace cvn

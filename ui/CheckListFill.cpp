@@ -23,7 +23,7 @@ void AddRow(ListSurface& list, const RowData& data, const std::vector<const std:
   }
 }
 
-int32_t FillFiles(RunContext& context, const ConfigDatabase& database, int category, ShowRows show,
+int32_t FillFiles(RunContext& context, const ConfigDatabase& database, SectionId category, ShowRows show,
                   ListSurface& list, int& problemCount) {
   std::vector<FileRow> rows;
   const int32_t status = ListFiles(context, database, category, show, rows, problemCount);
@@ -33,7 +33,7 @@ int32_t FillFiles(RunContext& context, const ConfigDatabase& database, int categ
   return status;
 }
 
-int32_t FillSettings(RunContext& context, const ConfigDatabase& database, int category, ShowRows show,
+int32_t FillSettings(RunContext& context, const ConfigDatabase& database, SectionId category, ShowRows show,
                      ListSurface& list, int& problemCount) {
   const ConfigSection& settings = *database.GetSection(category);
   if (settings.Count() == 0) return platform::kEFail;
@@ -45,7 +45,7 @@ int32_t FillSettings(RunContext& context, const ConfigDatabase& database, int ca
   return status;
 }
 
-int32_t FillRegistrations(RunContext& context, const ConfigDatabase& database, int category, ShowRows show,
+int32_t FillRegistrations(RunContext& context, const ConfigDatabase& database, SectionId category, ShowRows show,
                           ListSurface& list, int& problemCount) {
   std::vector<RegistrationRow> rows;
   const int32_t status = ListRegistrations(context, database, category, show, rows, problemCount);
@@ -55,21 +55,22 @@ int32_t FillRegistrations(RunContext& context, const ConfigDatabase& database, i
 
 }  // namespace
 
-int32_t FillCheckList(RunContext& context, const ConfigDatabase& database, int category, ShowRows show,
+int32_t FillCheckList(RunContext& context, const ConfigDatabase& database, SectionId category, ShowRows show,
                       ListSurface& list, int& problemCount) {
   ClearList(list);
   problemCount = 0;
-  if (category == kRequirementsCategory) {
-    return CompareRequirements(context, database, list, show == ShowRows::All, problemCount);
+  switch (KindOf(category)) {
+    case SectionKind::Requirements:
+      return CompareRequirements(context, database, list, show == ShowRows::All, problemCount);
+    case SectionKind::File:
+      return FillFiles(context, database, category, show, list, problemCount);
+    case SectionKind::Setting:
+      return FillSettings(context, database, category, show, list, problemCount);
+    case SectionKind::Registration:
+      return FillRegistrations(context, database, category, show, list, problemCount);
+    default:
+      return platform::kEFail;
   }
-  if (IsFileCategory(category)) return FillFiles(context, database, category, show, list, problemCount);
-  if (category == static_cast<int>(SectionId::IniInfo) || category == static_cast<int>(SectionId::RegistryInfo)) {
-    return FillSettings(context, database, category, show, list, problemCount);
-  }
-  if (IsRegistrationCategory(category)) {
-    return FillRegistrations(context, database, category, show, list, problemCount);
-  }
-  return platform::kEFail;
 }
 
 }  // namespace cvn

@@ -19,7 +19,7 @@ namespace cvn {
 // the minimum requirements (15). platform::kEFail, with an empty list and
 // no problem, for an empty section, settings without both text sections,
 // or any other category.
-int32_t FillCheckList(RunContext& context, const ConfigDatabase& database, int category, ShowRows show,
+int32_t FillCheckList(RunContext& context, const ConfigDatabase& database, SectionId category, ShowRows show,
                       ListSurface& list, int& problemCount);
 
 }  // namespace cvn

@@ -1,5 +1,7 @@
 #include "ui/ContactBlock.h"
 
+#include "resources/StringIds.h"
+
 namespace cvn {
 namespace {
 
@@ -10,9 +12,9 @@ struct ContactLine {
 };
 
 constexpr ContactLine kLines[] = {
-    {"TechSupportPhone", "VendorPhone", 10053},
-    {"TechSupportFax", "VendorFax", 10054},
-    {"TechSupportEMail", "VendorEMail", 10055},
+    {"TechSupportPhone", "VendorPhone", IDS_PHONE},
+    {"TechSupportFax", "VendorFax", IDS_FAX},
+    {"TechSupportEMail", "VendorEMail", IDS_EMAIL},
 };
 
 constexpr size_t kVendorName = 0;

@@ -1,14 +1,15 @@
 #include "ui/Restart.h"
 
+#include "resources/StringIds.h"
+
 namespace cvn {
 namespace {
 
-constexpr int kIdsRestartNow = 10091;  // "Restart Windows now?"
 
 }  // namespace
 
 bool ConfirmRestart(RunContext& context) {
-  const std::string question = context.machine.Texts().Load(kIdsRestartNow);
+  const std::string question = context.machine.Texts().Load(IDS_RESTART_NOW);
   return context.machine.Ask().MessageBox(question, platform::Buttons::YesNo,
                                           platform::Icon::Question) != platform::Answer::No;
 }

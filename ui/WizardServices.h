@@ -32,7 +32,7 @@ struct WizardFonts {
 // The item a list page's Details, Fix or Revert acts on: its list
 // category, the name in the row's first column and the row's entry index.
 struct ListedItem {
-  int category = 0;
+  SectionId category = SectionId::ProgramInfo;
   std::string name;
   int itemIndex = 0;
 };
@@ -87,8 +87,8 @@ class WizardServices {
   // False when the row's item is not in its section.
   virtual bool ShowItemDetails(const ItemRef& item) = 0;
 
-  // Gives a result list the status images and the columns of `category`.
-  virtual void SetStatusList(ControlSurface& surface, int listId, int category) = 0;
+  // Gives a result list the status images and the columns of list `category`.
+  virtual void SetStatusList(ControlSurface& surface, int listId, SectionId category) = 0;
   // The recent-changes list of the usage database (see usage/RecentChanges.h).
   virtual int32_t BuildRecentChanges(ListSurface* list, bool showAll, int& badCount, int& rowCount,
                                      std::vector<std::string>& dates, const std::string& chosenStamp) = 0;

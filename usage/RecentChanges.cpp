@@ -7,12 +7,13 @@
 
 #include "checks/FileCheckFigures.h"
 #include "checks/FileCheckVersions.h"
+#include "checks/ItemChecks.h"
 #include "checks/SettingMatch.h"
 #include "config/ItemStatus.h"
 #include "config/MessageText.h"
 #include "config/TextCase.h"
 #include "config/ValueFormats.h"
-#include "checks/ItemChecks.h"
+#include "resources/StringIds.h"
 #include "usage/UsageFiles.h"
 #include "usage/UsageMessages.h"
 #include "usage/UsageScanner.h"
@@ -22,10 +23,6 @@ namespace cvn {
 
 namespace {
 
-constexpr int kChangedOn = 10371;             // "Changed on %s."
-constexpr int kPreviousValueBad = 10372;      // "  The previous value is not acceptable."
-constexpr int kPreviousVersionBad = 10373;    // "  The previous version is not acceptable."
-constexpr int kItemNotRequired = 10353;       // "  This item is not required."
 constexpr std::string_view kSizeAndDate = "%lu bytes %s";
 
 bool IsDataType(uint32_t type) {
@@ -109,14 +106,14 @@ class ChangeScan {
     }
     RecentChangeRow row;
     row.stamp = stamp;
-    row.notes = Text(kChangedOn, {DateText(stamp)});
+    row.notes = Text(IDS_CHANGED_ON, {DateText(stamp)});
     bool required = false;
     bool acceptable = true;
     if (entry_.file != nullptr) {
       if (!DescribeFile(*entry_.file, line.file, row)) return false;
       required = entry_.file->required;
       acceptable = FileAcceptable(*entry_.file, line.file.version);
-      if (!acceptable) row.notes += Text(kPreviousVersionBad);
+      if (!acceptable) row.notes += Text(IDS_PREVIOUS_VERSION_BAD);
     } else {
       const std::string current = OneLineText(entry_.setting->actualValueText);
       if (EqualsNoCase(current, line.setting.value)) return false;
@@ -126,14 +123,14 @@ class ChangeScan {
       row.data.text = line.setting.value;
       required = entry_.setting->required;
       acceptable = SettingAcceptable(*entry_.setting, line.setting.value);
-      if (!acceptable) row.notes += Text(kPreviousValueBad);
+      if (!acceptable) row.notes += Text(IDS_PREVIOUS_VALUE_BAD);
     }
     if (!acceptable) ++changes_.badCount;
     row.data.canFix = acceptable;
     row.data.status = acceptable ? (required ? recentstatus::kAcceptableRequired : recentstatus::kAcceptableNotRequired)
                                  : (required ? recentstatus::kNotAcceptableRequired
                                              : recentstatus::kNotAcceptableNotRequired);
-    if (!required) row.notes += Text(kItemNotRequired);
+    if (!required) row.notes += Text(IDS_ITEM_NOT_REQUIRED_NOTE);
     if (!request_.showAll && row.data.status > recentstatus::kAcceptableNotRequired) return false;
     AddRow(std::move(row));
     return true;
@@ -192,7 +189,7 @@ class ChangeScan {
       status += level::kAtRestart;
     }
     row.data.rowNumber = changes_.rowCount;
-    row.data.category = static_cast<int>(entry_.section);
+    row.data.category = entry_.section;
     row.data.hasDetails = true;
     changes_.rows.push_back(std::move(row));
     ++changes_.rowCount;
@@ -219,12 +216,12 @@ int32_t CollectRecentChanges(RunContext& context, ConfigDatabase& database, cons
   changes = {};
   const std::optional<std::string> path = UsageDatabasePath(database.path);
   if (!path) {
-    TellUsageProblem(context, usagetext::kCannotOpenUnnamed);
+    TellUsageProblem(context, IDS_CANNOT_OPEN_USAGE_UNNAMED);
     return platform::kEFail;
   }
   const std::optional<platform::Bytes> bytes = context.machine.Files().ReadFile(*path);
   if (!bytes) {
-    TellUsageProblem(context, usagetext::kCannotOpen, *path);
+    TellUsageProblem(context, IDS_CANNOT_OPEN_USAGE, *path);
     return platform::kEFail;
   }
   ChangeScan(context, database, request, changes)

@@ -2,11 +2,12 @@
 // one snapshot of every item that is recorded.
 #include <memory>
 
+#include "checks/ItemChecks.h"
 #include "config/ItemStatus.h"
 #include "config/TextCase.h"
 #include "config/ValueFormats.h"
+#include "resources/StringIds.h"
 #include "usage/UsageDatabase.h"
-#include "checks/ItemChecks.h"
 #include "usage/UsageFiles.h"
 #include "usage/UsageLines.h"
 #include "usage/UsageMessages.h"
@@ -117,7 +118,7 @@ int32_t CreateUsageDatabase(RunContext& context, const std::string& configPath, 
   if (database == nullptr) {
     loaded = std::make_unique<ConfigDatabase>();
     if (loaded->Load(context, configPath) != platform::kSOk) {
-      TellUsageProblem(context, usagetext::kCannotLoadDatabase, configPath);
+      TellUsageProblem(context, IDS_CANNOT_LOAD_DATABASE, configPath);
       return platform::kEFail;
     }
     database = loaded.get();
@@ -128,7 +129,7 @@ int32_t CreateUsageDatabase(RunContext& context, const std::string& configPath, 
       UsageWriter(context, *database, text, FormatTimestamp(context.machine.System().LocalTime())).Write();
   if (!workingCopy ||
       ReplaceInOneStep(context.machine.Files(), usagePath, *workingCopy, text) != ReplaceResult::Replaced) {
-    if (!RunsFromCdRom(context)) TellUsageProblem(context, usagetext::kCannotCreate, usagePath);
+    if (!RunsFromCdRom(context)) TellUsageProblem(context, IDS_CANNOT_CREATE_USAGE, usagePath);
     return platform::kEFail;
   }
   if (tally != nullptr) *tally = {usagePath, true, snapshots};

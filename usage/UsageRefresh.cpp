@@ -5,6 +5,7 @@
 #include "config/EntryReader.h"
 #include "config/TextCase.h"
 #include "config/ValueFormats.h"
+#include "resources/StringIds.h"
 #include "usage/CurrentState.h"
 #include "usage/UsageDatabase.h"
 #include "usage/UsageFiles.h"
@@ -174,7 +175,7 @@ int32_t RefreshUsageDatabase(RunContext& context, const std::string& usagePath, 
                              UsageTally* tally) {
   const std::optional<std::string> workingCopy = WorkingCopyPath(usagePath);
   if (!workingCopy) {
-    TellUsageProblem(context, usagetext::kCannotUpdate, usagePath);
+    TellUsageProblem(context, IDS_CANNOT_UPDATE_USAGE, usagePath);
     return platform::kEFail;
   }
   platform::FileSystem& files = context.machine.Files();
@@ -182,14 +183,14 @@ int32_t RefreshUsageDatabase(RunContext& context, const std::string& usagePath, 
     // Nothing can be recorded until the user clears the attribute; saying so
     // at every start would only repeat it.
     if (!ReadOnlyUsageTold(context)) {
-      TellUsageProblem(context, usagetext::kReadOnly, usagePath);
+      TellUsageProblem(context, IDS_USAGE_READ_ONLY, usagePath);
       SetReadOnlyUsageTold(context, true);
     }
     return platform::kEFail;
   }
   const std::optional<platform::Bytes> bytes = files.ReadFile(usagePath);
   if (!bytes) {
-    TellUsageProblem(context, usagetext::kCannotOpen, usagePath);
+    TellUsageProblem(context, IDS_CANNOT_OPEN_USAGE, usagePath);
     return platform::kEFail;
   }
   const bool changesMade = ChangesMadeMarked(context);
@@ -200,13 +201,13 @@ int32_t RefreshUsageDatabase(RunContext& context, const std::string& usagePath, 
     case ReplaceResult::Replaced:
       break;
     case ReplaceResult::CannotCreate:
-      TellUsageProblem(context, usagetext::kCannotCreate, *workingCopy);
+      TellUsageProblem(context, IDS_CANNOT_CREATE_USAGE, *workingCopy);
       return platform::kEFail;
     case ReplaceResult::CannotWrite:
-      TellUsageProblem(context, usagetext::kCannotProcess, usagePath);
+      TellUsageProblem(context, IDS_CANNOT_PROCESS_USAGE, usagePath);
       return platform::kEFail;
     case ReplaceResult::CannotMove:
-      TellUsageProblem(context, usagetext::kCannotUpdate, usagePath);
+      TellUsageProblem(context, IDS_CANNOT_UPDATE_USAGE, usagePath);
       return platform::kEFail;
   }
   // Only once the new state is on disk: a failed refresh records it next time.

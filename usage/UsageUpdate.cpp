@@ -1,3 +1,4 @@
+#include "resources/StringIds.h"
 #include "usage/UsageDatabase.h"
 #include "usage/UsageFiles.h"
 #include "usage/UsageMessages.h"
@@ -8,13 +9,13 @@ int32_t UpdateUsageDatabase(RunContext& context, const std::string& configPath, 
                             UsageTally* tally) {
   const std::optional<std::string> usagePath = UsageDatabasePath(configPath);
   if (!usagePath) {
-    TellUsageProblem(context, usagetext::kCannotLocate, configPath);
+    TellUsageProblem(context, IDS_CANNOT_LOCATE_USAGE, configPath);
     return platform::kEFail;
   }
   // A refresh whose last step failed left the new history in the working copy.
   const std::optional<std::string> workingCopy = WorkingCopyPath(*usagePath);
   if (workingCopy && !RecoverWorkingCopy(context.machine.Files(), *usagePath, *workingCopy)) {
-    TellUsageProblem(context, usagetext::kCannotUpdate, *usagePath);
+    TellUsageProblem(context, IDS_CANNOT_UPDATE_USAGE, *usagePath);
     return platform::kEFail;
   }
   if (context.machine.Files().GetAttributes(*usagePath) == platform::attr::kInvalid) {

@@ -5,13 +5,14 @@
 #include <cstdint>
 #include <string>
 
+#include "config/SectionId.h"
 #include "platform/Types.h"
 
 namespace cvn {
 
 struct RowData {
   int status = 0;       // ProblemLevel of the row, also its image index
-  int category = 0;     // SectionId of the list; 15 for the minimum requirements
+  SectionId category = SectionId::ProgramInfo;  // the list the row is on
   int rowNumber = 0;    // position at which the row was inserted
   int itemIndex = 0;    // entry index in its section, or the details kind of a requirement row
   int sortValue = 0;    // secondary sort key (the date index on the recent-changes list)

@@ -21,7 +21,8 @@ namespace move = platform::move;
 namespace {
 
 // The attribute bits SetFileAttributes may change.
-constexpr uint32_t kSettable = attr::kReadOnly | attr::kHidden | attr::kSystem | attr::kArchive | 0x100 | 0x1000 | 0x2000;
+constexpr uint32_t kSettable = attr::kReadOnly | attr::kHidden | attr::kSystem | attr::kArchive | attr::kTemporary |
+                               attr::kOffline | attr::kNotContentIndexed;
 
 class ListedSearch : public platform::FileSearch {
  public:

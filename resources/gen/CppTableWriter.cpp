@@ -82,6 +82,18 @@ bool HasIcon(int id) { return std::binary_search(std::begin(kIcons), std::end(kI
 }  // namespace cvn::resources
 )";
 
+constexpr std::string_view kIdsHead = R"(// The names of the program's numbered texts, as code passes them to
+// LoadString and the message calls.
+#pragma once
+
+namespace cvn {
+
+)";
+
+constexpr std::string_view kIdsTail = R"(
+}  // namespace cvn
+)";
+
 std::string GeneratedFrom(std::string_view scriptName) {
   return "// Generated from " + std::string(scriptName) + "; do not edit.\n";
 }
@@ -97,6 +109,16 @@ std::string WriteStringTableSource(const std::vector<StringEntry>& entries,
   }
   source += kTail;
   return source;
+}
+
+std::string WriteStringIdsHeader(const std::vector<StringEntry>& entries, std::string_view scriptName) {
+  std::string header = GeneratedFrom(scriptName);
+  header += kIdsHead;
+  for (const StringEntry& entry : entries) {
+    header += "inline constexpr int " + entry.name + " = " + std::to_string(entry.id) + ";\n";
+  }
+  header += kIdsTail;
+  return header;
 }
 
 std::string WriteIconTableSource(const std::vector<int>& ids, std::string_view scriptName) {

@@ -15,5 +15,13 @@ TEST(CppTableWriterTest, EscapesEveryByteThatCannotStandInALiteral) {
   EXPECT_NE(source.find(R"({8, "\001\1779"},)"), std::string::npos) << source;
 }
 
+TEST(CppTableWriterTest, NamesEveryStringInTheIdsHeader) {
+  const std::string header = WriteStringIdsHeader({{7, "a", "IDS_A"}, {12, "b", "IDS_B"}}, "x.rc");
+  EXPECT_NE(header.find("#pragma once"), std::string::npos) << header;
+  EXPECT_NE(header.find("namespace cvn {\n\ninline constexpr int IDS_A = 7;\ninline constexpr int IDS_B = 12;\n"),
+            std::string::npos)
+      << header;
+}
+
 }  // namespace
 }  // namespace cvn::resources

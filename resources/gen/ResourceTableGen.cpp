@@ -1,7 +1,8 @@
-// resource_table_gen strings|icons SCRIPT OUTPUT: reads the string table
-// script or the icon script and writes the host build's table source. Any
-// line it does not understand fails the build with "SCRIPT:LINE: error: ...",
-// so nothing is dropped silently.
+// resource_table_gen strings|string-ids|icons SCRIPT OUTPUT: reads the
+// string table script or the icon script and writes the host build's table
+// source, or the header of the strings' names. Any line it does not
+// understand fails the build with "SCRIPT:LINE: error: ...", so nothing is
+// dropped silently; so does a string without a name for string-ids.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -42,7 +43,25 @@ Generated Generate(const Parsed& parsed, Write write) {
   return {write(), "", 0};
 }
 
+// The first string that has no name, for the header that names them all.
+const cvn::resources::StringEntry* FirstUnnamed(const std::vector<cvn::resources::StringEntry>& entries) {
+  for (const cvn::resources::StringEntry& entry : entries) {
+    if (entry.name.empty()) return &entry;
+  }
+  return nullptr;
+}
+
+Generated GenerateIds(const cvn::resources::ParsedStringTable& strings, const std::string& name) {
+  if (!strings.ok()) return {"", strings.error, strings.errorLine};
+  if (const cvn::resources::StringEntry* unnamed = FirstUnnamed(strings.entries)) {
+    const std::string id = std::to_string(unnamed->id);
+    return {"", "string " + id + " has no name: write it as NAMED(" + id + ", IDS_...)", 0};
+  }
+  return {cvn::resources::WriteStringIdsHeader(strings.entries, name), "", 0};
+}
+
 Generated GenerateFor(const std::string& kind, const std::string& content, const std::string& name) {
+  if (kind == "string-ids") return GenerateIds(cvn::resources::ParseStringTable(content), name);
   if (kind == "icons") {
     const cvn::resources::ParsedIconList icons = cvn::resources::ParseIconList(content);
     return Generate(icons, [&] { return cvn::resources::WriteIconTableSource(icons.ids, name); });
@@ -54,8 +73,9 @@ Generated GenerateFor(const std::string& kind, const std::string& content, const
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4 || (std::string(argv[1]) != "strings" && std::string(argv[1]) != "icons")) {
-    std::cerr << "usage: resource_table_gen strings|icons SCRIPT OUTPUT\n";
+  const std::string kind = argc == 4 ? argv[1] : "";
+  if (kind != "strings" && kind != "string-ids" && kind != "icons") {
+    std::cerr << "usage: resource_table_gen strings|string-ids|icons SCRIPT OUTPUT\n";
     return 2;
   }
   const std::string script = argv[2];
@@ -66,9 +86,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   const std::string name = std::filesystem::path(script).filename().string();
-  const Generated table = GenerateFor(argv[1], *content, name);
+  const Generated table = GenerateFor(kind, *content, name);
   if (!table.error.empty()) {
-    std::cerr << script << ':' << table.errorLine << ": error: " << table.error << '\n';
+    std::cerr << script;
+    if (table.errorLine > 0) std::cerr << ':' << table.errorLine;
+    std::cerr << ": error: " << table.error << '\n';
     return 1;
   }
   if (!WriteWhole(output, table.source)) {

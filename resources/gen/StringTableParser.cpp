@@ -1,6 +1,7 @@
 #include "resources/gen/StringTableParser.h"
 
 #include <optional>
+#include <set>
 #include <utility>
 
 namespace cvn::resources {
@@ -11,6 +12,7 @@ constexpr int kMaxId = 65535;
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsPrintable(char c) { return c >= 0x20 && c <= 0x7E; }
+bool IsNameChar(char c) { return (c >= 'A' && c <= 'Z') || IsDigit(c) || c == '_'; }
 
 size_t SkipBlanks(std::string_view line, size_t pos) {
   while (pos < line.size() && IsBlank(line[pos])) ++pos;
@@ -34,14 +36,15 @@ std::string Hex(unsigned char c) {
   return {'0', 'x', kDigits[c >> 4], kDigits[c & 0xF]};
 }
 
-// Reads one `id, "text"` (or `id "text"`) line, as windres reads it.
+// Reads one `id, "text"` (or `id "text"`) line, as windres reads it, or
+// one `NAMED(id, IDS_NAME), "text"` line, which windres reads as the same.
 class EntryReader {
  public:
   explicit EntryReader(std::string_view line) : line_(line) {}
 
   std::optional<StringEntry> Read() {
     StringEntry entry;
-    if (!ReadId(entry.id) || !ReadSeparator(entry.id) || !ReadText(entry.text) || !ReadEnd()) {
+    if (!ReadIdAndName(entry) || !ReadSeparator(entry.id) || !ReadText(entry.text) || !ReadEnd()) {
       return std::nullopt;
     }
     return entry;
@@ -55,10 +58,37 @@ class EntryReader {
     return false;
   }
 
+  bool ReadIdAndName(StringEntry& entry) {
+    constexpr std::string_view kNamed = "NAMED(";
+    pos_ = SkipBlanks(line_, pos_);
+    if (!line_.substr(pos_).starts_with(kNamed)) return ReadId(entry.id);
+    pos_ += kNamed.size();
+    return ReadId(entry.id) && Expect(',') && ReadName(entry.name) && Expect(')');
+  }
+
+  bool Expect(char c) {
+    pos_ = SkipBlanks(line_, pos_);
+    if (pos_ == line_.size() || line_[pos_] != c)
+      return Fail(std::string("expected '") + c + "' in NAMED(id, IDS_NAME)");
+    pos_ = SkipBlanks(line_, pos_ + 1);
+    return true;
+  }
+
+  // An id's name: IDS_ and capitals, digits or underscores.
+  bool ReadName(std::string& name) {
+    const size_t start = pos_;
+    while (pos_ < line_.size() && IsNameChar(line_[pos_])) ++pos_;
+    name = std::string(line_.substr(start, pos_ - start));
+    if (!name.starts_with("IDS_") || name.size() == 4) {
+      return Fail("a string's name is IDS_ followed by capitals, digits or underscores");
+    }
+    return true;
+  }
+
   bool ReadId(int& id) {
     pos_ = SkipBlanks(line_, pos_);
     if (pos_ == line_.size() || !IsDigit(line_[pos_])) {
-      return Fail("expected `id, \"text\"` or END");
+      return Fail("expected `id, \"text\"`, `NAMED(id, IDS_NAME), \"text\"` or END");
     }
     id = 0;
     while (pos_ < line_.size() && IsDigit(line_[pos_])) {
@@ -147,7 +177,11 @@ class ScriptReader {
     if (OnlyCommentFrom(line, 0)) return;
     switch (place_) {
       case Place::BeforeTable:
-        Expect(line, "STRINGTABLE", Place::BeforeBegin);
+        if (line == kNamedDefinition) {
+          namedDefined_ = true;
+        } else {
+          Expect(line, "STRINGTABLE", Place::BeforeBegin);
+        }
         return;
       case Place::BeforeBegin:
         Expect(line, "BEGIN", Place::InBlock);
@@ -181,6 +215,10 @@ class ScriptReader {
     } else if (!entries_.empty() && entry->id <= entries_.back().id) {
       Fail("id " + std::to_string(entry->id) + " does not follow id " +
            std::to_string(entries_.back().id) + " (ids ascend, each once)");
+    } else if (!entry->name.empty() && !namedDefined_) {
+      Fail("NAMED is used before the script's `" + std::string(kNamedDefinition) + "`");
+    } else if (!entry->name.empty() && !names_.insert(entry->name).second) {
+      Fail("the name " + entry->name + " is given twice");
     } else {
       entries_.push_back(std::move(*entry));
     }
@@ -195,6 +233,8 @@ class ScriptReader {
   }
 
   Place place_ = Place::BeforeTable;
+  bool namedDefined_ = false;
+  std::set<std::string> names_;
   int lineNumber_ = 0;
   std::vector<StringEntry> entries_;
   std::string error_;

@@ -1,7 +1,9 @@
 // Reads the string table script (strings.rc) as windres reads it, for the
 // subset of resource syntax that script uses: one STRINGTABLE block of
-// `id, "text"` lines. Anything outside that subset is an error, never
-// skipped, so the host table cannot silently differ from the Windows one.
+// `id, "text"` or `NAMED(id, IDS_NAME), "text"` lines, the latter after the
+// script's `#define NAMED(id, name) id`. Anything outside that subset is an
+// error, never skipped, so the host table cannot silently differ from the
+// Windows one.
 #pragma once
 
 #include <string>
@@ -13,6 +15,7 @@ namespace cvn::resources {
 struct StringEntry {
   int id = 0;
   std::string text;  // escapes resolved: the bytes LoadString returns
+  std::string name{};  // the IDS_ name code uses for the id; empty when unnamed
   bool operator==(const StringEntry&) const = default;
 };
 
@@ -24,5 +27,9 @@ struct ParsedStringTable {
 };
 
 ParsedStringTable ParseStringTable(std::string_view script);
+
+// The one definition of NAMED the script must hold before its table, so that
+// windres reads a named line as `id, "text"`.
+inline constexpr std::string_view kNamedDefinition = "#define NAMED(id, name) id";
 
 }  // namespace cvn::resources

@@ -14,6 +14,7 @@ namespace cvn::resources {
 namespace {
 
 std::string InBlock(const std::string& lines) { return "STRINGTABLE\nBEGIN\n" + lines + "END\n"; }
+std::string Named(const std::string& lines) { return std::string(kNamedDefinition) + "\n" + InBlock(lines); }
 
 struct ReadCase {
   const char* name;
@@ -23,8 +24,7 @@ struct ReadCase {
 
 TEST(StringTableParserTest, ReadsTextsAsWindresDoes) {
   const ReadCase cases[] = {
-      {"with and without comma", InBlock("  1, \"a\"\n  2 \"b\"\n  3,\"c\"\n"),
-       {{1, "a"}, {2, "b"}, {3, "c"}}},
+      {"with and without comma", InBlock("  1, \"a\"\n  2 \"b\"\n  3,\"c\"\n"), {{1, "a"}, {2, "b"}, {3, "c"}}},
       {"doubled quote", InBlock("7, \"say \"\"hi\"\"\"\n"), {{7, "say \"hi\""}}},
       {"escapes", InBlock("7, \"a\\tb\\nc\\\\d\"\n"), {{7, "a\tb\nc\\d"}}},
       {"blanks at both ends", InBlock("7, \"  x  \"\n"), {{7, "  x  "}}},
@@ -35,6 +35,9 @@ TEST(StringTableParserTest, ReadsTextsAsWindresDoes) {
        "// tail\r\n",
        {{1, "a"}}},
       {"no line end after END", "STRINGTABLE\nBEGIN\n65535, \"z\"\nEND", {{65535, "z"}}},
+      {"named and unnamed",
+       Named("  NAMED(7, IDS_SEVEN), \"seven\"\n  NAMED( 8 ,IDS_8_B ) \"b\"\n  9, \"c\"\n"),
+       {{7, "seven", "IDS_SEVEN"}, {8, "b", "IDS_8_B"}, {9, "c", ""}}},
   };
   for (const ReadCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -63,13 +66,17 @@ TEST(StringTableParserTest, RejectsWhatItDoesNotUnderstand) {
       {"raw tab", InBlock("1, \"a\tb\"\n"), 3, "character 0x09"},
       {"joined texts", InBlock("1, \"a\" \"b\"\n"), 3, "unexpected text after"},
       {"no text", InBlock("1, a\n"), 3, "expected a quoted text after id 1"},
-      {"symbolic id", InBlock("IDS_A, \"a\"\n"), 3, "expected `id, \"text\"` or END"},
+      {"symbolic id", InBlock("IDS_A, \"a\"\n"), 3, "expected `id, \"text\"`, `NAMED(id, IDS_NAME)"},
+      {"name without its definition", InBlock("NAMED(1, IDS_A), \"a\"\n"), 3, "NAMED is used before"},
+      {"name not IDS_", Named("NAMED(1, IDA), \"a\"\n"), 4, "a string's name is IDS_"},
+      {"lower-case name", Named("NAMED(1, IDS_a), \"a\"\n"), 4, "a string's name is IDS_"},
+      {"name twice", Named("NAMED(1, IDS_A), \"a\"\nNAMED(2, IDS_A), \"b\"\n"), 5, "the name IDS_A is given twice"},
+      {"unclosed NAMED", Named("NAMED(1, IDS_A, \"a\"\n"), 4, "expected ')'"},
       {"id too large", InBlock("65536, \"a\"\n"), 3, "string id above 65535"},
       {"repeated id", InBlock("5, \"a\"\n5, \"b\"\n"), 4, "id 5 does not follow id 5"},
       {"descending ids", InBlock("5, \"a\"\n4, \"b\"\n"), 4, "id 4 does not follow id 5"},
       {"block comment", "/* strings */\n" + InBlock("1, \"a\"\n"), 1, "expected STRINGTABLE"},
-      {"preprocessor line", "#include \"x.h\"\n" + InBlock("1, \"a\"\n"), 1,
-       "expected STRINGTABLE"},
+      {"preprocessor line", "#include \"x.h\"\n" + InBlock("1, \"a\"\n"), 1, "expected STRINGTABLE"},
       {"braces", "STRINGTABLE\n{\n1, \"a\"\n}\n", 2, "expected BEGIN"},
       {"missing END", "STRINGTABLE\nBEGIN\n1, \"a\"\n", 3, "missing END"},
       {"second table", InBlock("1, \"a\"\n") + InBlock("2, \"b\"\n"), 5, "nothing may follow"},

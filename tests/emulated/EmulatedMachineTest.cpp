@@ -5,6 +5,7 @@
 #include "platform/emulated/EmulatedMachine.h"
 #include "platform/emulated/HostFile.h"
 #include "platform/emulated/ImageBuilder.h"
+#include "resources/StringIds.h"
 
 namespace cvn::emulated {
 namespace {
@@ -233,7 +234,7 @@ TEST(EmulatedMachineTest, StringsComeFromTheStringTable) {
   ImageBuilder img;
   auto machine = img.Open();
   ASSERT_TRUE(machine);
-  EXPECT_EQ(machine->Texts().Load(10092), "Free disk space by deleting temporary files?");
+  EXPECT_EQ(machine->Texts().Load(IDS_FREE_SPACE_QUESTION), "Free disk space by deleting temporary files?");
   EXPECT_EQ(machine->Texts().Load(9), "");
 }
 

@@ -10,6 +10,7 @@
 
 #include "checks/ComCheck.h"
 #include "checks/FileCheck.h"
+#include "checks/ItemChecks.h"
 #include "checks/SettingCheck.h"
 #include "config/ConfigDatabase.h"
 #include "config/ItemStatus.h"
@@ -28,22 +29,11 @@ namespace cvn {
 namespace {
 
 // Checks the item; true when the check found a problem.
-bool Check(RunContext& context, ConfigDatabase& database, int section, ConfigItem& item) {
-  if (auto* file = dynamic_cast<FileItem*>(&item)) {
-    FileCheckOutputs outputs;
-    CheckFile(context, *file, database.FindFileInfo(file->Name()), outputs, database.appWin32);
-    return file->status != filestatus::kOk;
-  }
+bool Check(RunContext& context, ConfigDatabase& database, SectionId section, ConfigItem& item) {
+  if (auto* file = dynamic_cast<FileItem*>(&item)) return CheckItem(context, database, *file).result != filestatus::kOk;
   if (auto* setting = dynamic_cast<SettingItem*>(&item)) {
-    const SettingTexts texts{database.GetSection(SectionId::ActionTextInfo),
-                             database.GetSection(SectionId::ExplanationTextInfo)};
-    SettingOutputs outputs;
-    if (section == static_cast<int>(SectionId::IniInfo)) {
-      CheckIniSetting(context, *setting, texts, outputs);
-    } else {
-      CheckRegistrySetting(context, *setting, texts, outputs);
-    }
-    return setting->status != settingstatus::kOk;
+    const SectionType type = section == SectionId::IniInfo ? SectionType::IniSetting : SectionType::RegistrySetting;
+    return CheckItem(context, database, *setting, type).status != settingstatus::kOk;
   }
   if (auto* server = dynamic_cast<ServerItem*>(&item)) {
     CheckServer(context, *server);
@@ -62,7 +52,7 @@ bool Check(RunContext& context, ConfigDatabase& database, int section, ConfigIte
 }
 
 // The index of the section's first item with a problem, else 0.
-size_t Chosen(RunContext& context, ConfigDatabase& database, int section) {
+size_t Chosen(RunContext& context, ConfigDatabase& database, SectionId section) {
   const ConfigSection& items = *database.GetSection(section);
   size_t chosen = items.Count();
   for (size_t i = 0; i < items.Count(); ++i) {
@@ -91,7 +81,7 @@ void ShowConfirmations(RunContext& context, ConfigDatabase& database, UiHost& ho
     }
   }
   if (auto* server = database.GetSection(SectionId::ControlRegistryInfo)->ItemAs<ServerItem>(chosen[6])) {
-    confirmations.ConfirmServer(MakeServerFields(context, *server, 6, DialogVariant::Confirm));
+    confirmations.ConfirmServer(MakeServerFields(context, *server, SectionId::ControlRegistryInfo, DialogVariant::Confirm));
   }
   if (auto* library = database.GetSection(SectionId::TypeLibraryInfo)->ItemAs<TypeLibItem>(chosen[8])) {
     confirmations.ConfirmTypeLibrary(MakeTypeLibFields(context, *library, DialogVariant::Confirm));
@@ -109,16 +99,17 @@ int Run(const std::string& cdb) {
   const auto runner = win32ui::CreateWizardRunner(context);
   UiHost& host = runner->Host();
   size_t chosen[9] = {};
-  for (int section = 0; section < 9; ++section) {
+  for (int index = 0; index < 9; ++index) {
+    const auto section = static_cast<SectionId>(index);
     const ConfigSection& items = *database.GetSection(section);
     if (items.Count() == 0) continue;
-    chosen[section] = Chosen(context, database, section);
-    const std::string& name = items.Item(chosen[section]).Name();
-    if (section <= 3) {
+    chosen[index] = Chosen(context, database, section);
+    const std::string& name = items.Item(chosen[index]).Name();
+    if (KindOf(section) == SectionKind::File) {
       CFileDetails sheet(context, database, name, section, false);
       for (PageLogic* page : sheet.Pages()) host.RunPropertySheet("File Details", {page});
-    } else if (section <= 5) {
-      ShowItemDetails(context, database, host, ItemRef::Setting(section, chosen[section]));
+    } else if (KindOf(section) == SectionKind::Setting) {
+      ShowItemDetails(context, database, host, ItemRef::Setting(section, chosen[index]));
     } else {
       ShowItemDetails(context, database, host, ItemRef::Registration(section, name));
     }

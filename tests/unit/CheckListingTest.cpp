@@ -17,9 +17,9 @@
 namespace cvn {
 namespace {
 
-constexpr int kDll = static_cast<int>(SectionId::DllInfo);
-constexpr int kOle = static_cast<int>(SectionId::OleServerInfo);
-constexpr int kTypeLibCategory = static_cast<int>(SectionId::TypeLibraryInfo);
+constexpr SectionId kDll = SectionId::DllInfo;
+constexpr SectionId kOle = SectionId::OleServerInfo;
+constexpr SectionId kTypeLibCategory = SectionId::TypeLibraryInfo;
 
 class FileListingTest : public test::AppDatabaseTest {
  protected:
@@ -27,7 +27,7 @@ class FileListingTest : public test::AppDatabaseTest {
 
   void LoadDlls(const std::string& entries) { LoadApp("[DLL Info]\n" + entries); }
 
-  int32_t List(ShowRows show, int category = kDll) {
+  int32_t List(ShowRows show, SectionId category = kDll) {
     rows.clear();
     problems = 0;
     return ListFiles(*context_, database_, category, show, rows, problems);
@@ -88,7 +88,7 @@ TEST_F(FileListingTest, FolderFindingsAreProblemsThatFixCannotRepair) {
 TEST_F(FileListingTest, AnEmptyOrForeignSectionListsNothing) {
   LoadDlls("");
   EXPECT_EQ(List(ShowRows::All), platform::kEFail);
-  EXPECT_EQ(List(ShowRows::All, static_cast<int>(SectionId::IniInfo)), platform::kEFail);
+  EXPECT_EQ(List(ShowRows::All, SectionId::IniInfo), platform::kEFail);
   EXPECT_TRUE(rows.empty());
 }
 
@@ -97,7 +97,7 @@ constexpr const char* kLibId = "{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}";
 
 class RegistrationListingTest : public test::AppDatabaseTest {
  protected:
-  int32_t List(int category, ShowRows show) {
+  int32_t List(SectionId category, ShowRows show) {
     rows.clear();
     problems = 0;
     return ListRegistrations(*context_, database_, category, show, rows, problems);
@@ -158,8 +158,7 @@ TEST_F(SettingListingTest, WithoutActionTextsTheSettingsAreStillListed) {
   MemoryList list;
   list.InsertItem(0, "stale", 5, std::make_unique<RowData>());
   int problems = 7;
-  EXPECT_EQ(FillCheckList(*context_, database_, static_cast<int>(SectionId::IniInfo), ShowRows::All, list, problems),
-            platform::kSOk);
+  EXPECT_EQ(FillCheckList(*context_, database_, SectionId::IniInfo, ShowRows::All, list, problems), platform::kSOk);
   ASSERT_EQ(list.ItemCount(), 1);
   EXPECT_EQ(list.GetItemText(0, 0, 260), "Key");
   EXPECT_EQ(problems, 1);

@@ -155,7 +155,7 @@ TEST_F(CheckPagesTest, AFolderProblemHasDetailsButNoFix) {
   sheet_->Notify({ListEvent::Kind::DoubleClick, IDC_LIST, 1, -1});
   ASSERT_EQ(detailed.size(), 2u);
   EXPECT_EQ(detailed[0].name, "TWICE.DLL");
-  EXPECT_EQ(detailed[0].category, 1);
+  EXPECT_EQ(detailed[0].category, SectionId::DllInfo);
   Select(page, 0);  // GONE.DLL
   EXPECT_TRUE(Enabled(page, IDC_FIX));
 }

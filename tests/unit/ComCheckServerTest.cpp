@@ -261,7 +261,7 @@ TEST_F(ComCheckServerTest, EveryFailedAspectIsNamedInOrder) {
   EXPECT_EQ(row.problemText, "Problems found: server location, prog ID, version, GUID, type library GUID.");
   RowData expected;
   expected.status = level::kSeriousProblem;
-  expected.category = static_cast<int>(SectionId::OleServerInfo);
+  expected.category = SectionId::OleServerInfo;
   expected.hasDetails = true;
   EXPECT_EQ(row.data, expected);
 }

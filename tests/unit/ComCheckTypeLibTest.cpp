@@ -144,7 +144,7 @@ TEST_F(ComCheckTypeLibTest, OnlyTheHelpFolderWrongIsAWarning) {
   EXPECT_EQ(row.file, "WIDGET.TLB");
   RowData expected;
   expected.status = level::kWarning;
-  expected.category = static_cast<int>(SectionId::TypeLibraryInfo);
+  expected.category = SectionId::TypeLibraryInfo;
   expected.itemIndex = 3;
   expected.hasDetails = true;
   EXPECT_EQ(row.data, expected);

@@ -56,7 +56,8 @@ TEST_F(ConfirmationFieldsTest, AMovedServerShowsItsFoldersInBoldAndTheNote) {
   item.registeredServerPath = "C:\\Windows\\wc.ocx";
   for (auto& status : item.subStatus) status = substatus::kMatches;
   item.SubStatus(ServerAspect::ServerLocation) = substatus::kWrongFolder;
-  const ServerConfirmation details = MakeServerFields(*context_, item, 6, DialogVariant::Details);
+  const ServerConfirmation details =
+      MakeServerFields(*context_, item, SectionId::ControlRegistryInfo, DialogVariant::Details);
   EXPECT_EQ(details.dialog, 116);
   EXPECT_EQ(details.location.actual, "c:\\windows");
   EXPECT_EQ(details.location.expected, "c:\\app");
@@ -68,13 +69,15 @@ TEST_F(ConfirmationFieldsTest, AMovedServerShowsItsFoldersInBoldAndTheNote) {
             "You should be able to fix this problem by reinstalling or reregistering the control.  Note that this "
             "problem may have been caused by moving or renaming the file.");
 
-  const ServerConfirmation confirm = MakeServerFields(*context_, item, 7, DialogVariant::Confirm);
+  const ServerConfirmation confirm =
+      MakeServerFields(*context_, item, SectionId::OleServerInfo, DialogVariant::Confirm);
   EXPECT_EQ(confirm.dialog, confirmdialog::kServer);
   EXPECT_EQ(confirm.suggestedAction, "");
 
   // Not registered at all: only the actual side is emphasised.
   item.SubStatus(ServerAspect::ServerLocation) = substatus::kNotFound;
-  const ServerConfirmation missing = MakeServerFields(*context_, item, 7, DialogVariant::Details);
+  const ServerConfirmation missing =
+      MakeServerFields(*context_, item, SectionId::OleServerInfo, DialogVariant::Details);
   EXPECT_TRUE(missing.location.actualBold);
   EXPECT_FALSE(missing.location.expectedBold);
   EXPECT_EQ(missing.suggestedAction, "You should be able to fix this problem by installing the server.");

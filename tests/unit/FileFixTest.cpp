@@ -50,12 +50,12 @@ class FileFixTest : public test::ConfigMachineTest {
   }
 
   FixResult Fix(FixMode mode = FixMode::Fix, WantedFile wanted = {}) {
-    return FixFile(*session_, {static_cast<int>(SectionId::DllInfo), "mylib.dll", mode, wanted});
+    return FixFile(*session_, {SectionId::DllInfo, "mylib.dll", mode, wanted});
   }
 
   std::string SourceOfFix() {
     FileFixSource found;
-    FindFileFixSource(*session_, {static_cast<int>(SectionId::DllInfo), "MYLIB.DLL", FixMode::Fix, {}}, found);
+    FindFileFixSource(*session_, {SectionId::DllInfo, "MYLIB.DLL", FixMode::Fix, {}}, found);
     return found.source;
   }
 
@@ -192,7 +192,7 @@ TEST_F(FileFixTest, AStagedNameNeverLeavesTheTargetsFolder) {
   image_.File("C:\\V1.0\\MYLIB", Dll(1, 0)).FileInUse("C:\\V1.0\\MYLIB");
   image_.Drive('E', DriveType::CdRom, "APPCD").File("E:\\SETUP\\MYLIB", Dll(2, 0));
   LoadApp("C:\\V1.0", "MYLIB");
-  EXPECT_TRUE(FixFile(*session_, {static_cast<int>(SectionId::DllInfo), "MYLIB", FixMode::Fix, {}}).Succeeded());
+  EXPECT_TRUE(FixFile(*session_, {SectionId::DllInfo, "MYLIB", FixMode::Fix, {}}).Succeeded());
   EXPECT_EQ(Content("C:\\V1.0\\MYLIB.001"), Dll(2, 0));
   EXPECT_FALSE(Exists("C:\\V1.001"));
 }
@@ -233,7 +233,9 @@ TEST_F(FileFixTest, ARevertTakesOnlyTheBackupOfTheRecordedState) {
   const FileItem& item = *database_.GetSection(SectionId::DllInfo)->ItemAs<FileItem>(0);
   EXPECT_TRUE(item.reverted);
   // A file may be listed in any of the four file sections.
-  EXPECT_EQ(session_->TakeStale().checkLists, (std::array<bool, 9>{true, true, true, true}));
+  const StaleLists stale = session_->TakeStale();
+  EXPECT_TRUE(stale.fileLists);
+  EXPECT_FALSE(stale.settingLists);
 
   const FixResult none = Fix(FixMode::Revert, {"1.2.0.0", 0, std::nullopt});
   EXPECT_EQ(none.outcome, FixOutcome::NoSource);
@@ -332,7 +334,7 @@ TEST_F(FileFixTest, TheTargetItselfIsNeverItsReplacement) {
                                          "[DLL Info]\nSYSLIB.DLL, S, S, Y, N, 2.0.0.0\n[End]\n"),
             platform::kSOk);
   session_ = std::make_unique<FixSession>(*context_, database_, confirm_);
-  EXPECT_TRUE(FixFile(*session_, {static_cast<int>(SectionId::DllInfo), "SYSLIB.DLL", FixMode::Fix, {}}).Succeeded());
+  EXPECT_TRUE(FixFile(*session_, {SectionId::DllInfo, "SYSLIB.DLL", FixMode::Fix, {}}).Succeeded());
   EXPECT_EQ(Content("C:\\WINDOWS\\SYSTEM\\SYSLIB.DLL"), Dll(2, 0));
   EXPECT_EQ(Content("C:\\WINDOWS\\BACKUP\\SYSLIB.DLL.001"), (Bytes{'d', 'a', 'm', 'a', 'g', 'e', 'd'}));
 }

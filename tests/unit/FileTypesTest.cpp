@@ -1,13 +1,13 @@
-#include "checks/FileTypes.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
-#include "tests/support/PeBuilder.h"
+#include "checks/FileTypes.h"
 #include "platform/emulated/ImageBuilder.h"
+#include "resources/StringIds.h"
 #include "resources/resource.h"
+#include "tests/support/PeBuilder.h"
 
 namespace cvn {
 namespace {
@@ -45,31 +45,31 @@ TEST_F(FileTypesTest, EveryKnownExtension) {
     int iconId;
   };
   const Case cases[] = {
-      {"a.dll", 10191, IconKind::ProgramExtension, IDI_FILE_EXTENSION},
-      {"a.ocx", 10192, IconKind::ProgramExtension, IDI_FILE_EXTENSION},
-      {"a.386", 10193, IconKind::ProgramExtension, IDI_FILE_EXTENSION},
-      {"a.avi", 10194, IconKind::Generic, IDI_FILE_GENERIC},
-      {"a.bat", 10195, IconKind::Generic, IDI_FILE_GENERIC},
-      {"a.bmp", 10196, IconKind::Generic, IDI_FILE_GENERIC},
-      {"a.cpl", 10197, IconKind::ProgramExtension, IDI_FILE_EXTENSION},
-      {"a.doc", 10198, IconKind::Generic, IDI_FILE_GENERIC},
-      {"a.drv", 10199, IconKind::ProgramExtension, IDI_FILE_EXTENSION},
-      {"a.fon", 10200, IconKind::Font, IDI_FILE_FONT},
-      {"a.hlp", 10201, IconKind::Help, IDI_FILE_HELP},
-      {"a.ini", 10203, IconKind::Settings, IDI_FILE_SETTINGS},
-      {"a.inf", 10204, IconKind::Settings, IDI_FILE_SETTINGS},
-      {"a.mov", 10205, IconKind::Generic, IDI_FILE_GENERIC},
-      {"a.qtc", 10206, IconKind::ProgramExtension, IDI_FILE_EXTENSION},
-      {"a.reg", 10207, IconKind::Registration, IDI_FILE_REGISTRATION},
-      {"a.ttf", 10209, IconKind::Font, IDI_FILE_FONT},
-      {"a.vbx", 10210, IconKind::ProgramExtension, IDI_FILE_EXTENSION},
-      {"a.wav", 10211, IconKind::Generic, IDI_FILE_GENERIC},
-      {"a.wri", 10212, IconKind::Generic, IDI_FILE_GENERIC},
-      {"a.zip", 10213, IconKind::Archive, IDI_FILE_ARCHIVE},
+      {"a.dll", IDS_TYPE_APPLICATION_EXTENSION, IconKind::ProgramExtension, IDI_FILE_EXTENSION},
+      {"a.ocx", IDS_TYPE_ACTIVEX, IconKind::ProgramExtension, IDI_FILE_EXTENSION},
+      {"a.386", IDS_TYPE_VIRTUAL_DEVICE_DRIVER, IconKind::ProgramExtension, IDI_FILE_EXTENSION},
+      {"a.avi", IDS_TYPE_VIDEO_CLIP, IconKind::Generic, IDI_FILE_GENERIC},
+      {"a.bat", IDS_TYPE_BATCH_FILE, IconKind::Generic, IDI_FILE_GENERIC},
+      {"a.bmp", IDS_TYPE_BITMAP, IconKind::Generic, IDI_FILE_GENERIC},
+      {"a.cpl", IDS_TYPE_CONTROL_PANEL_EXTENSION, IconKind::ProgramExtension, IDI_FILE_EXTENSION},
+      {"a.doc", IDS_TYPE_WORDPAD_DOCUMENT, IconKind::Generic, IDI_FILE_GENERIC},
+      {"a.drv", IDS_TYPE_DEVICE_DRIVER, IconKind::ProgramExtension, IDI_FILE_EXTENSION},
+      {"a.fon", IDS_TYPE_FONT_FILE, IconKind::Font, IDI_FILE_FONT},
+      {"a.hlp", IDS_TYPE_HELP_FILE, IconKind::Help, IDI_FILE_HELP},
+      {"a.ini", IDS_TYPE_CONFIGURATION_SETTINGS, IconKind::Settings, IDI_FILE_SETTINGS},
+      {"a.inf", IDS_TYPE_SETUP_INFORMATION, IconKind::Settings, IDI_FILE_SETTINGS},
+      {"a.mov", IDS_TYPE_QUICKTIME_MOVIE, IconKind::Generic, IDI_FILE_GENERIC},
+      {"a.qtc", IDS_TYPE_QUICKTIME_COMPONENT, IconKind::ProgramExtension, IDI_FILE_EXTENSION},
+      {"a.reg", IDS_TYPE_REGISTRATION_FILE, IconKind::Registration, IDI_FILE_REGISTRATION},
+      {"a.ttf", IDS_TYPE_TRUETYPE_FONT, IconKind::Font, IDI_FILE_FONT},
+      {"a.vbx", IDS_TYPE_VB_CONTROL, IconKind::ProgramExtension, IDI_FILE_EXTENSION},
+      {"a.wav", IDS_TYPE_SOUND_FILE, IconKind::Generic, IDI_FILE_GENERIC},
+      {"a.wri", IDS_TYPE_WRITE_DOCUMENT, IconKind::Generic, IDI_FILE_GENERIC},
+      {"a.zip", IDS_TYPE_ZIP_FILE, IconKind::Archive, IDI_FILE_ARCHIVE},
       // Files that do not exist: the program icon stands in for their own.
-      {"a.exe", 10190, IconKind::OwnIcon, IDI_FILE_PROGRAM},
-      {"a.ico", 10202, IconKind::OwnIcon, IDI_FILE_PROGRAM},
-      {"a.scr", 10208, IconKind::OwnIcon, IDI_FILE_PROGRAM},
+      {"a.exe", IDS_TYPE_APPLICATION, IconKind::OwnIcon, IDI_FILE_PROGRAM},
+      {"a.ico", IDS_TYPE_ICON_FILE, IconKind::OwnIcon, IDI_FILE_PROGRAM},
+      {"a.scr", IDS_TYPE_SCREEN_SAVER, IconKind::OwnIcon, IDI_FILE_PROGRAM},
   };
   for (const Case& c : cases) {
     const std::optional<FileType> type = DescribeFile(*machine_, std::string("C:\\APP\\") + c.name);

@@ -64,7 +64,7 @@ TEST_F(ItemDialogsTest, TheFileSheetShowsBothSidesItsVersionStringsAndItsImports
     Add(SectionId::DllInfo, std::make_unique<FileItem>(name)).foundFolder = "c:\\app";
   }
 
-  ASSERT_TRUE(ShowItemDetails(*context_, database_, host_, ItemRef::File(1, "x.dll")));
+  ASSERT_TRUE(ShowItemDetails(*context_, database_, host_, ItemRef::File(SectionId::DllInfo, "x.dll")));
   EXPECT_EQ(host_.shown, (std::vector<int>{IDD_FILE_GENERAL, IDD_FILE_VERSION}));
   EXPECT_EQ(Shown(111, IDC_ITEM_NAME).text, "X.DLL");
   EXPECT_TRUE(Bold(111, IDC_ITEM_NAME));
@@ -79,7 +79,7 @@ TEST_F(ItemDialogsTest, TheFileSheetShowsBothSidesItsVersionStringsAndItsImports
   EXPECT_EQ(Rows(112, IDC_VERSION_LIST, 2), std::vector<std::string>{"FileVersion|2.5"});
 
   host_ = RecordingUiHost();
-  ItemRef compare = ItemRef::File(1, "IMP.DLL");
+  ItemRef compare = ItemRef::File(SectionId::DllInfo, "IMP.DLL");
   compare.compare = true;
   ASSERT_TRUE(ShowItemDetails(*context_, database_, host_, compare));
   EXPECT_EQ(host_.shown, (std::vector<int>{IDD_FILE_GENERAL, IDD_FILE_DEPENDENT}));
@@ -88,9 +88,9 @@ TEST_F(ItemDialogsTest, TheFileSheetShowsBothSidesItsVersionStringsAndItsImports
   EXPECT_EQ(Rows(265, IDC_DEPENDENT_LIST, 1), (std::vector<std::string>{"kernel32.dll", "sub"}));
 
   host_ = RecordingUiHost();
-  ASSERT_TRUE(ShowItemDetails(*context_, database_, host_, ItemRef::File(1, "PLAIN.DLL")));
+  ASSERT_TRUE(ShowItemDetails(*context_, database_, host_, ItemRef::File(SectionId::DllInfo, "PLAIN.DLL")));
   EXPECT_EQ(host_.shown, std::vector<int>{IDD_FILE_GENERAL});
-  EXPECT_FALSE(ShowItemDetails(*context_, database_, host_, ItemRef::File(0, "X.DLL")));
+  EXPECT_FALSE(ShowItemDetails(*context_, database_, host_, ItemRef::File(SectionId::ProgramInfo, "X.DLL")));
 }
 
 TEST_F(ItemDialogsTest, FileConfirmationsShowTheByteCountFrom1024BytesOn) {
@@ -186,7 +186,7 @@ TEST_F(SettingDialogsTest, ARefusedTextKeepsTheDialogOpenAndALongOneIsCut) {
 TEST_F(SettingDialogsTest, DetailsShowBothValuesInBoldAndTheAdviceUnlessAskedNot) {
   SettingItem& item = Setting({"1"}, "1");
   item.actionText = "Set word wrap to 1.";
-  ASSERT_TRUE(ShowItemDetails(*context_, database_, host_, ItemRef::Setting(5, 0)));
+  ASSERT_TRUE(ShowItemDetails(*context_, database_, host_, ItemRef::Setting(SectionId::RegistryInfo, 0)));
   EXPECT_EQ(Shown(114, 0).text, "Registry Details");
   EXPECT_EQ(Shown(114, IDC_ACTUAL_DATA).text, "\"7\"");
   EXPECT_EQ(Shown(114, IDC_EXPECTED_DATA).text, "1");
@@ -195,12 +195,12 @@ TEST_F(SettingDialogsTest, DetailsShowBothValuesInBoldAndTheAdviceUnlessAskedNot
   EXPECT_TRUE(Shown(114, IDC_SUGGESTED_ACTION_LABEL).enabled);
 
   item.status = settingstatus::kOk;
-  ItemRef quiet = ItemRef::Setting(5, 0);
+  ItemRef quiet = ItemRef::Setting(SectionId::RegistryInfo, 0);
   quiet.noAdvice = true;
   ASSERT_TRUE(ShowItemDetails(*context_, database_, host_, quiet));
   EXPECT_FALSE(Bold(114, IDC_ACTUAL_DATA));
   EXPECT_FALSE(Shown(114, IDC_SUGGESTED_ACTION_LABEL).enabled);
-  EXPECT_FALSE(ShowItemDetails(*context_, database_, host_, ItemRef::Setting(5, 1)));
+  EXPECT_FALSE(ShowItemDetails(*context_, database_, host_, ItemRef::Setting(SectionId::RegistryInfo, 1)));
 }
 
 TEST_F(ItemDialogsTest, AMovedServerShowsItsFoldersInBoldAndTheNote) {
@@ -215,7 +215,8 @@ TEST_F(ItemDialogsTest, AMovedServerShowsItsFoldersInBoldAndTheNote) {
   for (auto& status : library.subStatus) status = substatus::kMatches;
   library.libraryFile = "sky.tlb";
 
-  ASSERT_TRUE(ShowItemDetails(*context_, database_, host_, ItemRef::Registration(6, "word count control")));
+  ASSERT_TRUE(ShowItemDetails(*context_, database_, host_,
+                              ItemRef::Registration(SectionId::ControlRegistryInfo, "word count control")));
   EXPECT_EQ(Shown(116, IDC_ITEM_TYPE).text, "wc.ocx");
   EXPECT_EQ(Shown(116, IDC_ACTUAL_SERVER_LOCATION).text, "c:\\windows");
   EXPECT_TRUE(Bold(116, IDC_ACTUAL_SERVER_LOCATION) && Bold(116, IDC_EXPECTED_SERVER_LOCATION));
@@ -225,7 +226,8 @@ TEST_F(ItemDialogsTest, AMovedServerShowsItsFoldersInBoldAndTheNote) {
   EXPECT_TRUE(Shown(116, IDC_SUGGESTED_ACTION_LABEL).enabled);
   EXPECT_EQ(Shown(116, IDC_PICTURE).iconId, 643);
 
-  ASSERT_TRUE(ShowItemDetails(*context_, database_, host_, ItemRef::Registration(8, "Sky Library")));
+  ASSERT_TRUE(
+      ShowItemDetails(*context_, database_, host_, ItemRef::Registration(SectionId::TypeLibraryInfo, "Sky Library")));
   EXPECT_EQ(Shown(118, IDC_EXPECTED_TYPELIB_NAME).text, "Sky Library");
   EXPECT_EQ(Shown(118, IDC_ITEM_TYPE).text, "sky.tlb");
   EXPECT_FALSE(Bold(118, IDC_ACTUAL_TYPELIB_NAME));
@@ -233,7 +235,8 @@ TEST_F(ItemDialogsTest, AMovedServerShowsItsFoldersInBoldAndTheNote) {
 
   DialogFixConfirmations confirmations(host_, machine_->Ask());
   host_.QueueCommands(IDD_CONFIRM_OLE_FIX, {kIdCancel});
-  EXPECT_FALSE(confirmations.ConfirmServer(MakeServerFields(*context_, server, 7, DialogVariant::Confirm)));
+  EXPECT_FALSE(confirmations.ConfirmServer(
+      MakeServerFields(*context_, server, SectionId::OleServerInfo, DialogVariant::Confirm)));
   EXPECT_EQ(host_.surfaces[117].Find(IDC_SUGGESTED_ACTION), nullptr);
   EXPECT_TRUE(confirmations.ConfirmTypeLibrary(MakeTypeLibFields(*context_, library, DialogVariant::Confirm)));
   EXPECT_EQ(host_.shown.back(), IDD_CONFIRM_TYPELIB_FIX);

@@ -1,7 +1,8 @@
 // Problem levels and status texts of the item classes.
-#include "config/ItemStatus.h"
-
 #include <gtest/gtest.h>
+
+#include "config/ItemStatus.h"
+#include "resources/StringIds.h"
 
 namespace cvn {
 namespace {
@@ -86,23 +87,24 @@ TEST(ItemsStatusTest, TypeLibraryWithOnlyAWrongHelpFolderIsAWarning) {
 }
 
 TEST(ItemsStatusTest, FileStatusTextsPairFindingsWithTheirFigures) {
-  EXPECT_EQ(FileStatusTexts(filestatus::kNotFound).finding, 10106);
+  EXPECT_EQ(FileStatusTexts(filestatus::kNotFound).finding, IDS_FILE_NOT_FOUND);
   EXPECT_EQ(FileStatusTexts(filestatus::kNotFound).details, 0);
-  EXPECT_EQ(FileStatusTexts(filestatus::kMoreThanOneFolder).details, 10118);
-  EXPECT_EQ(FileStatusTexts(filestatus::kUnexpectedFolder).details, 10101);
-  EXPECT_EQ(FileStatusTexts(filestatus::kUnexpectedSizeAndDate).details, 10103);
-  EXPECT_EQ(FileStatusTexts(filestatus::kUnexpectedDate).finding, 10111);
-  EXPECT_EQ(FileStatusTexts(filestatus::kUnexpectedDate).details, 10101);
-  EXPECT_EQ(FileStatusTexts(filestatus::kUnexpectedSize).details, 10102);
-  EXPECT_EQ(FileStatusTexts(filestatus::kOlderVersion).finding, 10109);
+  EXPECT_EQ(FileStatusTexts(filestatus::kMoreThanOneFolder).details, IDS_ALSO_FOUND_IN);
+  EXPECT_EQ(FileStatusTexts(filestatus::kUnexpectedFolder).details, IDS_ACTUAL_EXPECTED);
+  EXPECT_EQ(FileStatusTexts(filestatus::kUnexpectedSizeAndDate).details, IDS_ACTUAL_EXPECTED_SIZE_DATE);
+  EXPECT_EQ(FileStatusTexts(filestatus::kUnexpectedDate).finding, IDS_UNEXPECTED_DATE);
+  EXPECT_EQ(FileStatusTexts(filestatus::kUnexpectedDate).details, IDS_ACTUAL_EXPECTED);
+  EXPECT_EQ(FileStatusTexts(filestatus::kUnexpectedSize).details, IDS_ACTUAL_EXPECTED_SIZE);
+  EXPECT_EQ(FileStatusTexts(filestatus::kOlderVersion).finding, IDS_OLDER_VERSION);
   EXPECT_EQ(FileStatusTexts(filestatus::kOk).finding, 0);
 }
 
 TEST(ItemsStatusTest, SettingActionTextsDependOnTheKindOfSetting) {
-  EXPECT_EQ(SettingActionTextId(settingstatus::kInvalid, SectionType::IniSetting), 10120);
-  EXPECT_EQ(SettingActionTextId(settingstatus::kBlank, SectionType::IniSetting), 10121);
-  EXPECT_EQ(SettingActionTextId(settingstatus::kBlank, SectionType::RegistrySetting), 10122);
-  EXPECT_EQ(SettingActionTextId(settingstatus::kUnhandledType, SectionType::RegistrySetting), 10123);
+  EXPECT_EQ(SettingActionTextId(settingstatus::kInvalid, SectionType::IniSetting), IDS_ENTRY_INVALID);
+  EXPECT_EQ(SettingActionTextId(settingstatus::kBlank, SectionType::IniSetting), IDS_INI_BLANK);
+  EXPECT_EQ(SettingActionTextId(settingstatus::kBlank, SectionType::RegistrySetting), IDS_REGISTRY_BLANK);
+  EXPECT_EQ(SettingActionTextId(settingstatus::kUnhandledType, SectionType::RegistrySetting),
+            IDS_UNHANDLED_REGISTRY_FORMAT);
   EXPECT_EQ(SettingActionTextId(settingstatus::kNotAcceptable, SectionType::RegistrySetting), 0);
 }
 

@@ -62,7 +62,7 @@ TEST_F(RecentChangesTest, AnItemIsComparedWithItsFirstDifferingSnapshotSinceTheD
                              "  This item is not required.");
     EXPECT_EQ(row.data.status, fast ? recentstatus::kAcceptableNotRequired : recentstatus::kNotAcceptableNotRequired);
     EXPECT_EQ(row.data.canFix, fast);
-    EXPECT_EQ(row.data.category, static_cast<int>(SectionId::RegistryInfo));
+    EXPECT_EQ(row.data.category, SectionId::RegistryInfo);
     EXPECT_EQ(row.data.itemIndex, 0);
     EXPECT_EQ(changes.dates, (std::vector<std::string>{"199707010900", "199707031000", "199707051100"}));
     EXPECT_EQ(changes.dates.at(static_cast<size_t>(row.data.sortValue)), row.stamp);

@@ -56,10 +56,10 @@ void Arrange(emulated::ImageBuilder& image, const Step& step) {
 
 FixResult RunRepair(FixSession& session, Repair repair) {
   if (repair == Repair::File) {
-    return FixFile(session, {static_cast<int>(SectionId::DllInfo), "MYLIB.DLL", FixMode::Fix, {}});
+    return FixFile(session, {SectionId::DllInfo, "MYLIB.DLL", FixMode::Fix, {}});
   }
   const SectionId id = repair == Repair::Ini ? SectionId::IniInfo : SectionId::RegistryInfo;
-  return FixSetting(session, {static_cast<int>(id), 0, FixMode::Fix, {}});
+  return FixSetting(session, {id, 0, FixMode::Fix, {}});
 }
 
 // The backup of the current file that the last message names, if any.

@@ -330,7 +330,7 @@ TEST_F(CompareRequirementsTest, ShowsOnlyProblemsUnlessShowAll) {
   EXPECT_EQ(list.GetItemText(1, 0, 260), "Mouse");
   RowData expected;
   expected.status = 5;
-  expected.category = 15;
+  expected.category = SectionId::MinimumRequirementsInfo;
   expected.rowNumber = 1;
   EXPECT_EQ(*list.GetItemData(1), expected);
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "resources/StringIds.h"
 #include "ui/CheckColumns.h"
 #include "util/MemoryList.h"
 #include "util/RowOrder.h"
@@ -71,17 +72,18 @@ TEST(RowOrderTest, SortValuesGoUpOrDownAndOtherColumnsCompareEqual) {
 TEST(CheckColumnsTest, TheFreeWidthIsSharedAndTheNotesStayWide) {
   const ColumnMetrics metrics{6, 600, 16};
   // Requirements: 180, 90 and a header of 200 leave 600 - 16 - 470 - 4 = 110, 36 each.
-  const auto requirements = CheckListColumns(15);
-  EXPECT_EQ(CheckColumnWidths(15, requirements, {70, 40, 200}, metrics), (std::vector<int>{216, 126, 236}));
+  const auto requirements = CheckListColumns(SectionId::MinimumRequirementsInfo);
+  EXPECT_EQ(CheckColumnWidths(SectionId::MinimumRequirementsInfo, requirements, {70, 40, 200}, metrics),
+            (std::vector<int>{216, 126, 236}));
   // File pages: 120, 72, 72 and 120 leave 196, 49 each; the notes get 128 characters.
-  const auto files = CheckListColumns(1);
+  const auto files = CheckListColumns(SectionId::DllInfo);
   ASSERT_EQ(files.size(), 4u);
-  EXPECT_EQ(files[3].title, 10421);
-  EXPECT_EQ(CheckColumnWidths(1, files, {}, metrics), (std::vector<int>{169, 121, 121, 768}));
+  EXPECT_EQ(files[3].title, IDS_COLUMN_NOTES);
+  EXPECT_EQ(CheckColumnWidths(SectionId::DllInfo, files, {}, metrics), (std::vector<int>{169, 121, 121, 768}));
   // A list narrower than the columns narrows each: 300 - 16 - 480 - 4 = -200, -66 each.
-  const auto servers = CheckListColumns(8);
-  EXPECT_EQ(CheckColumnWidths(8, servers, {}, {6, 300, 16}), (std::vector<int>{174, 54, 768}));
-  EXPECT_TRUE(CheckListColumns(9).empty());
+  const auto servers = CheckListColumns(SectionId::TypeLibraryInfo);
+  EXPECT_EQ(CheckColumnWidths(SectionId::TypeLibraryInfo, servers, {}, {6, 300, 16}), (std::vector<int>{174, 54, 768}));
+  EXPECT_TRUE(CheckListColumns(SectionId::AppInfo).empty());
 }
 
 }  // namespace

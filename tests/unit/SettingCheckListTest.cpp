@@ -43,7 +43,7 @@ TEST_F(SettingCheckListTest, ProblemRowsWithTheirSeverity) {
 
   RowData bad;
   bad.status = level::kSeriousWarning;
-  bad.category = static_cast<int>(SectionId::IniInfo);
+  bad.category = SectionId::IniInfo;
   bad.rowNumber = 0;
   bad.itemIndex = 1;
   bad.hasDetails = true;

@@ -29,7 +29,7 @@ class SettingFixTest : public test::SettingCheckTest {
 
   FixResult Fix(SectionId id, size_t index, SettingAnswer answer) {
     confirm_.QueueSettingAnswer(std::move(answer));
-    return FixSetting(*session_, {static_cast<int>(id), index, FixMode::Fix, {}});
+    return FixSetting(*session_, {id, index, FixMode::Fix, {}});
   }
 
   platform::RegValue Stored(const std::string& key, const std::string& name) {
@@ -184,7 +184,7 @@ TEST_F(SettingFixTest, AWriteTheCheckDoesNotSeeIsToldAndNotCounted) {
   FixResult last;
   for (size_t i = 0; i < 2; ++i) {
     confirm_.QueueSettingAnswer(SettingAnswer::Proposal());
-    last = FixSetting(session, {static_cast<int>(SectionId::RegistryInfo), i, FixMode::Fix, {}});
+    last = FixSetting(session, {SectionId::RegistryInfo, i, FixMode::Fix, {}});
     EXPECT_EQ(last.outcome, FixOutcome::NotTaken) << i;
     EXPECT_FALSE(Item(SectionId::RegistryInfo, i).checked) << i;
   }

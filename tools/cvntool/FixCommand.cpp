@@ -24,13 +24,17 @@ namespace {
 
 // One item the checks found wrong.
 struct Finding {
-  int sectionIndex = 0;
+  SectionId section = SectionId::ProgramInfo;
   size_t itemIndex = 0;
   std::string name;
   bool fixable = true;
 };
 
-bool IsFileSection(int sectionIndex) { return sectionIndex <= static_cast<int>(SectionId::DriverInfo); }
+bool IsFileSection(SectionId section) { return KindOf(section) == SectionKind::File; }
+
+// The sections whose items cvntool fix repairs, in database order.
+constexpr SectionId kFixableSections[] = {SectionId::ProgramInfo, SectionId::DllInfo, SectionId::ControlInfo,
+                                          SectionId::DriverInfo,  SectionId::IniInfo, SectionId::RegistryInfo};
 
 bool Selected(const Options& options, const std::string& name) {
   if (options.items.empty()) return true;
@@ -41,18 +45,17 @@ bool Selected(const Options& options, const std::string& name) {
 }
 
 // The status of one item after its check; 0 when it has no problem.
-int CheckedStatus(RunContext& context, ConfigDatabase& database, int sectionIndex, ConfigItem& item) {
+int CheckedStatus(RunContext& context, ConfigDatabase& database, SectionId section, ConfigItem& item) {
   if (auto* file = dynamic_cast<FileItem*>(&item)) return CheckItem(context, database, *file).result;
   auto* setting = dynamic_cast<SettingItem*>(&item);
   if (setting == nullptr) return 0;
-  const SectionType type =
-      sectionIndex == static_cast<int>(SectionId::IniInfo) ? SectionType::IniSetting : SectionType::RegistrySetting;
+  const SectionType type = section == SectionId::IniInfo ? SectionType::IniSetting : SectionType::RegistrySetting;
   return CheckItem(context, database, *setting, type).status;
 }
 
 std::vector<Finding> CollectFindings(RunContext& context, ConfigDatabase& database, const Options& options) {
   std::vector<Finding> findings;
-  for (int id = 0; id <= static_cast<int>(SectionId::RegistryInfo); ++id) {
+  for (const SectionId id : kFixableSections) {
     const ConfigSection* section = database.GetSection(id);
     for (size_t i = 0; section != nullptr && i < section->Count(); ++i) {
       ConfigItem& item = section->Item(i);
@@ -67,7 +70,7 @@ std::vector<Finding> CollectFindings(RunContext& context, ConfigDatabase& databa
 
 std::string Heading(const Finding& finding) {
   std::string heading = "[";
-  heading.append(StandardSectionName(static_cast<SectionId>(finding.sectionIndex)));
+  heading.append(StandardSectionName(finding.section));
   heading.append("] ").append(finding.name).append(": ");
   return heading;
 }
@@ -76,13 +79,13 @@ const char* kNoFixForFolder = "skipped (the file is in another folder than expec
 
 std::string PlanText(FixSession& session, const Finding& finding) {
   if (!finding.fixable) return kNoFixForFolder;
-  if (!IsFileSection(finding.sectionIndex)) {
-    SettingItem* item = FindSettingItem(session, {finding.sectionIndex, finding.itemIndex, FixMode::Fix, {}});
-    const SectionType type = session.database.GetSection(finding.sectionIndex)->Type();
+  if (!IsFileSection(finding.section)) {
+    SettingItem* item = FindSettingItem(session, {finding.section, finding.itemIndex, FixMode::Fix, {}});
+    const SectionType type = session.database.GetSection(finding.section)->Type();
     return "write '" + VisibleText(MakeSettingConfirmation(session.context, *item, type).proposal) + "'";
   }
   FileFixSource found;
-  if (FindFileFixSource(session, {finding.sectionIndex, finding.name, FixMode::Fix, {}}, found) != platform::kSOk) {
+  if (FindFileFixSource(session, {finding.section, finding.name, FixMode::Fix, {}}, found) != platform::kSOk) {
     return "no acceptable replacement found";
   }
   const char* verb = found.item->status == filestatus::kNotFound ? "copy to " : "replace ";
@@ -98,10 +101,9 @@ bool Repair(FixSession& session, ScriptedFixConfirmations& confirmations, const 
     return false;
   }
   const size_t refusals = confirmations.refusals.size();
-  const FixResult result =
-      IsFileSection(finding.sectionIndex)
-          ? FixFile(session, {finding.sectionIndex, finding.name, FixMode::Fix, {}})
-          : FixSetting(session, {finding.sectionIndex, finding.itemIndex, FixMode::Fix, {}});
+  const FixResult result = IsFileSection(finding.section)
+                               ? FixFile(session, {finding.section, finding.name, FixMode::Fix, {}})
+                               : FixSetting(session, {finding.section, finding.itemIndex, FixMode::Fix, {}});
   // A proposal the setting's type cannot take was refused by the dialog.
   const std::string& message =
       confirmations.refusals.size() > refusals ? confirmations.refusals.back() : result.message;
@@ -126,7 +128,8 @@ std::vector<std::string> UnknownItems(const ConfigDatabase& database, const Opti
   std::vector<std::string> unknown;
   for (const auto& wanted : options.items) {
     bool known = false;
-    for (int id = 0; id <= static_cast<int>(SectionId::RegistryInfo) && !known; ++id) {
+    for (const SectionId id : kFixableSections) {
+      if (known) break;
       const ConfigSection* section = database.GetSection(id);
       for (size_t i = 0; section != nullptr && i < section->Count() && !known; ++i) {
         const std::string& name = section->Item(i).Name();

@@ -4,6 +4,7 @@
 
 #include "config/TextLines.h"
 #include "config/ValueFormats.h"
+#include "resources/StringIds.h"
 #include "resources/resource.h"
 
 namespace cvn {
@@ -11,9 +12,6 @@ namespace {
 
 const FontSpec kDetailsHeading{"Arial", 9};
 
-constexpr int kIdsDriveColumn = 10375;  // "Drive", then "Total" and "Free"
-constexpr int kIdsWindowsDetails = 10490;  // the heading, then the three labels
-constexpr int kIdsVideoDetails = 10494;    // the heading, then the two labels
 constexpr int kExtentCharacters = 128;
 
 std::string Number(uint32_t value) { return std::to_string(value); }
@@ -28,15 +26,16 @@ int64_t Bytes(uint32_t clusters, const platform::DiskFreeSpace& space) {
 CDetailsDialog::CDetailsDialog(Texts texts) : DialogLogic(IDD_CONFIG_DETAILS), texts_(std::move(texts)) {}
 
 CDetailsDialog CDetailsDialog::WindowsVersion(platform::Strings& strings, const SystemProfile& measured) {
-  return CDetailsDialog(Texts{strings.Load(kIdsWindowsDetails), strings.Load(kIdsWindowsDetails + 1),
-                              strings.Load(kIdsWindowsDetails + 2), strings.Load(kIdsWindowsDetails + 3),
+  return CDetailsDialog(Texts{strings.Load(IDS_WINDOWS_DETAILS_HEADING), strings.Load(IDS_WINDOWS_DETAILS_HEADING + 1),
+                              strings.Load(IDS_WINDOWS_DETAILS_HEADING + 2),
+                              strings.Load(IDS_WINDOWS_DETAILS_HEADING + 3),
                               Number(measured.windowsMajor) + "." + Number(measured.windowsMinor),
                               Number(measured.windowsBuild), Number(measured.windowsPlatformId)});
 }
 
 CDetailsDialog CDetailsDialog::Video(platform::Strings& strings, const SystemProfile& measured) {
-  return CDetailsDialog(Texts{strings.Load(kIdsVideoDetails), strings.Load(kIdsVideoDetails + 1),
-                              strings.Load(kIdsVideoDetails + 2), "", Number(measured.videoPlanes),
+  return CDetailsDialog(Texts{strings.Load(IDS_VIDEO_DETAILS_HEADING), strings.Load(IDS_VIDEO_DETAILS_HEADING + 1),
+                              strings.Load(IDS_VIDEO_DETAILS_HEADING + 2), "", Number(measured.videoPlanes),
                               Number(measured.videoBitsPerPixel), ""});
 }
 
@@ -56,9 +55,9 @@ void CDiskDetailsDialog::OnInitDialog(ControlSurface& surface) {
   auto& texts = context_.machine.Texts();
   const int width = surface.ClientWidth(IDC_DRIVE_LIST) -
                     context_.machine.System().GetSystemMetrics(platform::metric::kCxHScroll);
-  surface.SetColumns(IDC_DRIVE_LIST, {{texts.Load(kIdsDriveColumn), width * 3 / 7},
-                                      {texts.Load(kIdsDriveColumn + 1), width * 2 / 7},
-                                      {texts.Load(kIdsDriveColumn + 2), width * 2 / 7}});
+  surface.SetColumns(IDC_DRIVE_LIST, {{texts.Load(IDS_DRIVE), width * 3 / 7},
+                                      {texts.Load(IDS_DRIVE + 1), width * 2 / 7},
+                                      {texts.Load(IDS_DRIVE + 2), width * 2 / 7}});
   ListSurface* rows = surface.Rows(IDC_DRIVE_LIST);
   auto& files = context_.machine.Files();
   for (char letter = 'C'; rows != nullptr && letter <= 'Z'; ++letter) {

@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <utility>
 
+#include "checks/FileTypes.h"
 #include "config/TextCase.h"
 #include "fixes/FileConfirmationFields.h"
+#include "resources/StringIds.h"
 #include "resources/resource.h"
 #include "ui/dialogs/ItemFields.h"
-#include "checks/FileTypes.h"
 #include "util/pe/ExecutableKind.h"
 #include "util/pe/ImportTable.h"
 #include "util/pe/PeFile.h"
@@ -16,13 +17,6 @@
 namespace cvn {
 
 namespace {
-
-constexpr int kSheetCaption = 10002;
-constexpr int kCurrentLabel = 10433;
-constexpr int kPreviousLabel = 10434;
-constexpr int kItemNameColumn = 10012;
-constexpr int kValueColumn = 10013;
-constexpr int kFileColumn = 10416;
 
 // The version strings of the list, in the order they are shown.
 constexpr const char* kVersionStrings[] = {"Comments",         "CompanyName",  "FileVersion",
@@ -62,8 +56,8 @@ bool CFileGeneral::OnSetActive(ControlSurface& surface) {
   filled_ = true;
   platform::Strings& texts = context_.machine.Texts();
   if (compare_) {
-    surface.SetText(IDC_ACTUAL_LABEL, texts.Load(kCurrentLabel));
-    surface.SetText(IDC_EXPECTED_LABEL, texts.Load(kPreviousLabel));
+    surface.SetText(IDC_ACTUAL_LABEL, texts.Load(IDS_CURRENT_LABEL));
+    surface.SetText(IDC_EXPECTED_LABEL, texts.Load(IDS_PREVIOUS_LABEL));
   }
   ShowValue(surface, IDC_ITEM_NAME, item_.Name(), true);
   if (const auto type = DescribeFile(context_.machine, path_)) {
@@ -91,7 +85,7 @@ bool CFileVersion::OnSetActive(ControlSurface& surface) {
   platform::Strings& texts = context_.machine.Texts();
   const int width = UsableWidth(context_, surface, IDC_VERSION_LIST);
   surface.SetColumns(IDC_VERSION_LIST,
-                     {{texts.Load(kItemNameColumn), width / 2}, {texts.Load(kValueColumn), width * 3 / 2}});
+                     {{texts.Load(IDS_ITEM_NAME_LABEL), width / 2}, {texts.Load(IDS_VALUE_LABEL), width * 3 / 2}});
   const auto translations = versions.QueryTranslations(block_);
   if (translations.empty()) return true;
   char prefix[40];
@@ -126,7 +120,7 @@ CFileDependent::CFileDependent(RunContext& context, std::vector<std::string> mod
 bool CFileDependent::OnSetActive(ControlSurface& surface) {
   if (filled_) return true;
   filled_ = true;
-  surface.SetColumns(IDC_DEPENDENT_LIST, {{context_.machine.Texts().Load(kFileColumn),
+  surface.SetColumns(IDC_DEPENDENT_LIST, {{context_.machine.Texts().Load(IDS_COLUMN_FILE),
                                            UsableWidth(context_, surface, IDC_DEPENDENT_LIST)}});
   ListSurface* rows = surface.Rows(IDC_DEPENDENT_LIST);
   if (rows == nullptr) return true;
@@ -146,7 +140,7 @@ std::optional<std::vector<std::string>> ReadImportNames(platform::Machine& machi
 }
 
 CFileDetails::CFileDetails(RunContext& context, const ConfigDatabase& database, const std::string& fileName,
-                           int category, bool compare)
+                           SectionId category, bool compare)
     : context_(context) {
   const auto* item = dynamic_cast<const FileItem*>(
       ConfigDatabase::FindItem(database.GetSection(category), fileName, CaseSensitivity::Insensitive));
@@ -171,7 +165,7 @@ std::vector<PageLogic*> CFileDetails::Pages() const {
 
 void CFileDetails::Run(UiHost& host) {
   if (!Found()) return;
-  host.RunPropertySheet(context_.machine.Texts().Load(kSheetCaption), Pages());
+  host.RunPropertySheet(context_.machine.Texts().Load(IDS_FILE_DETAILS_CAPTION), Pages());
 }
 
 }  // namespace cvn

@@ -60,9 +60,9 @@ std::optional<std::vector<std::string>> ReadImportNames(platform::Machine& machi
 
 class CFileDetails {
  public:
-  // `category` 0..3 names the section (Program, DLL, Control, Driver Info).
-  CFileDetails(RunContext& context, const ConfigDatabase& database, const std::string& fileName,
-               int category, bool compare);
+  // `category` names the file section (Program, DLL, Control, Driver Info).
+  CFileDetails(RunContext& context, const ConfigDatabase& database, const std::string& fileName, SectionId category,
+               bool compare);
 
   // False when the section holds no such file: nothing is shown.
   bool Found() const { return general_ != nullptr; }

@@ -9,13 +9,8 @@ namespace cvn {
 
 namespace {
 
-constexpr int kLastFileCategory = 3;
-constexpr int kIniCategory = 4;
-constexpr int kRegistryCategory = 5;
-constexpr int kTypeLibraryCategory = 8;
-
 template <class T>
-const T* Named(const ConfigDatabase& database, int category, const std::string& name) {
+const T* Named(const ConfigDatabase& database, SectionId category, const std::string& name) {
   return dynamic_cast<const T*>(
       ConfigDatabase::FindItem(database.GetSection(category), name, CaseSensitivity::Insensitive));
 }
@@ -25,7 +20,7 @@ bool ShowSetting(RunContext& context, const ConfigDatabase& database, UiHost& ho
   if (section == nullptr || ref.index >= section->Count()) return false;
   const auto* item = section->ItemAs<SettingItem>(ref.index);
   if (item == nullptr) return false;
-  const SectionType type = ref.category == kIniCategory ? SectionType::IniSetting : SectionType::RegistrySetting;
+  const SectionType type = ref.category == SectionId::IniInfo ? SectionType::IniSetting : SectionType::RegistrySetting;
   CSettingDetailsDialog dialog(MakeSettingDetails(context, *item, type, ref.noAdvice));
   host.RunModal(dialog);
   return true;
@@ -34,16 +29,16 @@ bool ShowSetting(RunContext& context, const ConfigDatabase& database, UiHost& ho
 }  // namespace
 
 bool ShowItemDetails(RunContext& context, const ConfigDatabase& database, UiHost& host, const ItemRef& ref) {
-  if (ref.category >= 0 && ref.category <= kLastFileCategory) {
+  if (KindOf(ref.category) == SectionKind::File) {
     CFileDetails sheet(context, database, ref.name, ref.category, ref.compare);
     if (!sheet.Found()) return false;
     sheet.Run(host);
     return true;
   }
-  if (ref.category == kIniCategory || ref.category == kRegistryCategory) {
+  if (KindOf(ref.category) == SectionKind::Setting) {
     return ShowSetting(context, database, host, ref);
   }
-  if (ref.category == kTypeLibraryCategory) {
+  if (ref.category == SectionId::TypeLibraryInfo) {
     const auto* item = Named<TypeLibItem>(database, ref.category, ref.name);
     if (item == nullptr) return false;
     CTypeLibDialog dialog(MakeTypeLibFields(context, *item, DialogVariant::Details));

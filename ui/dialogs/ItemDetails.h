@@ -13,19 +13,19 @@
 namespace cvn {
 
 struct ItemRef {
-  int category = 0;      // 0..3 files, 4 INI, 5 Registry, 6 controls, 7 servers, 8 type libraries
+  SectionId category = SectionId::ProgramInfo;  // a section with checkable items
   std::string name;      // files, servers and type libraries: the entry's name
   size_t index = 0;      // settings: the entry's index in its section
   bool compare = false;  // the recent-changes form: "Current:" and "Previous:"
   bool noAdvice = false;  // settings: no suggested action
 
-  static ItemRef File(int category, std::string fileName) { return {category, std::move(fileName), 0}; }
-  static ItemRef Setting(int category, size_t index) { return {category, "", index}; }
-  static ItemRef Registration(int category, std::string name) { return {category, std::move(name), 0}; }
+  static ItemRef File(SectionId category, std::string fileName) { return {category, std::move(fileName), 0}; }
+  static ItemRef Setting(SectionId category, size_t index) { return {category, "", index}; }
+  static ItemRef Registration(SectionId category, std::string name) { return {category, std::move(name), 0}; }
 };
 
 // Shows the details dialog of the item modally; false (nothing shown) when
-// the category holds no such item.
+// the section holds no such item.
 bool ShowItemDetails(RunContext& context, const ConfigDatabase& database, UiHost& host, const ItemRef& item);
 
 }  // namespace cvn

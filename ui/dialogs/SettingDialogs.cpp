@@ -5,15 +5,13 @@
 #include "config/ExpectedValues.h"
 #include "config/ItemStatus.h"
 #include "fixes/SettingConfirmationFields.h"
+#include "resources/StringIds.h"
 #include "resources/resource.h"
 #include "ui/dialogs/ItemFields.h"
 
 namespace cvn {
 
 namespace {
-
-constexpr int kIniDetailsCaption = 10380;
-constexpr int kRegistryDetailsCaption = 10381;
 
 // Caption, icon, the two name labels and the three parts of the name.
 void ShowSettingHead(ControlSurface& surface, const SettingConfirmation& head) {
@@ -37,8 +35,8 @@ SettingDetails MakeSettingDetails(RunContext& context, const SettingItem& item, 
                                   bool noAdvice) {
   SettingDetails fields;
   fields.head = MakeSettingConfirmation(context, item, type);
-  fields.head.caption = context.machine.Texts().Load(
-      type == SectionType::IniSetting ? kIniDetailsCaption : kRegistryDetailsCaption);
+  fields.head.caption = context.machine.Texts().Load(type == SectionType::IniSetting ? IDS_INI_DETAILS_CAPTION
+                                                                                     : IDS_REGISTRY_DETAILS_CAPTION);
   fields.expected = FormatExpectedValues(context, item.valueText);
   fields.problem = item.status != settingstatus::kOk;
   fields.suggestedAction = item.actionText;

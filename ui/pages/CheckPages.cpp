@@ -3,23 +3,22 @@
 #include <optional>
 #include <vector>
 
-#include "config/Answers.h"
 #include "checks/LoadCheck.h"
 #include "checks/Requirements.h"
 #include "checks/RequirementsFreeSpace.h"
 #include "checks/SettingCheckList.h"
+#include "config/Answers.h"
 #include "config/MessageText.h"
+#include "resources/StringIds.h"
+#include "resources/resource.h"
 #include "ui/CheckColumns.h"
 #include "ui/CheckListFill.h"
-#include "util/ListHelpers.h"
-#include "resources/resource.h"
 #include "ui/dialogs/ConfigDetailsDialogs.h"
+#include "util/ListHelpers.h"
 
 namespace cvn {
 namespace {
 
-constexpr int kProblemsNone = 10400;   // "Problems found: none"
-constexpr int kProblemsCount = 10401;  // "Problems found: %d"
 
 }  // namespace
 
@@ -32,9 +31,9 @@ bool CCheck1Page::OnSetActive(ControlSurface& surface) {
   return true;
 }
 
-CCheckBase::CCheckBase(WizardServices& wizard, int dialogId, int categoryId, int headingText, int helpContext,
+CCheckBase::CCheckBase(WizardServices& wizard, int dialogId, SectionId categoryId, int headingText, int helpContext,
                        RowHint hint)
-    : ResultListPage(wizard, {dialogId, categoryId, {kProblemsNone, kProblemsCount}, RowFilter::All, hint}),
+    : ResultListPage(wizard, {dialogId, categoryId, {IDS_PROBLEMS_NONE, IDS_PROBLEMS_COUNT}, RowFilter::All, hint}),
       headingText_(headingText),
       helpContext_(helpContext) {}
 
@@ -56,7 +55,7 @@ bool CCheckBase::OnSetActive(ControlSurface& surface) {
 void CCheckBase::FillRows(ControlSurface&, ListSurface& rows) {
   RunContext& context = wizard_.Context();
   std::optional<platform::WaitCursor> wait;
-  if (category != kRequirementsCategory) wait.emplace(context.machine.Ask());
+  if (category != SectionId::MinimumRequirementsInfo) wait.emplace(context.machine.Ask());
   FillCheckList(context, wizard_.Database(), category, Filter() == RowFilter::All ? ShowRows::All : ShowRows::Problems,
                 rows, problemCount);
   wait.reset();
@@ -78,7 +77,8 @@ void CCheckBase::Details(ControlSurface&, const std::string& rowName, const RowD
 }
 
 CCheck2Page::CCheck2Page(WizardServices& wizard)
-    : CCheckBase(wizard, IDD_CHECK_LIST, kRequirementsCategory, 10030, IDH_MIN_REQUIREMENTS) {}
+    : CCheckBase(wizard, IDD_CHECK_LIST, SectionId::MinimumRequirementsInfo, IDS_HEADING_REQUIREMENTS,
+                 IDH_MIN_REQUIREMENTS) {}
 
 void CCheck2Page::OnCommand(ControlSurface& surface, int id) {
   if (id == IDC_FIX) {
@@ -119,37 +119,42 @@ void CCheck2Page::Details(ControlSurface&, const std::string&, const RowData& ro
     case details::kConfigSys: {
       CConfigSys configSys(wizard_.Context(), wizard_.AvgCharWidth());
       CAutoexecBat autoexecBat(wizard_.Context(), wizard_.AvgCharWidth());
-      host.RunPropertySheet(wizard_.Context().machine.Texts().Load(10003), {&configSys, &autoexecBat});
+      host.RunPropertySheet(wizard_.Context().machine.Texts().Load(IDS_STARTUP_FILES_CAPTION),
+                            {&configSys, &autoexecBat});
       break;
     }
     default: break;
   }
 }
 
-CFileCheckPage::CFileCheckPage(WizardServices& w, int categoryId, int headingText)
+CFileCheckPage::CFileCheckPage(WizardServices& w, SectionId categoryId, int headingText)
     : CCheckBase(w, IDD_CHECK_LIST, categoryId, headingText, IDH_FILES) {}
 
-CCheck3Page::CCheck3Page(WizardServices& w) : CFileCheckPage(w, 0, 10031) {}
+CCheck3Page::CCheck3Page(WizardServices& w) : CFileCheckPage(w, SectionId::ProgramInfo, IDS_HEADING_PROGRAM_FILES) {}
 
 void CCheck3Page::BeforeBuild() {
   RunPendingDllLoadCheck(wizard_.Context(), wizard_.Database(), wizard_.Host().Progress(),
                          wizard_.Answers().isLoadProblem);
 }
 
-CCheck4Page::CCheck4Page(WizardServices& w) : CFileCheckPage(w, 1, 10032) {}
-CCheck5Page::CCheck5Page(WizardServices& w) : CFileCheckPage(w, 2, 10033) {}
-CCheck6Page::CCheck6Page(WizardServices& w) : CFileCheckPage(w, 3, 10034) {}
+CCheck4Page::CCheck4Page(WizardServices& w) : CFileCheckPage(w, SectionId::DllInfo, IDS_HEADING_DLL_FILES) {}
+CCheck5Page::CCheck5Page(WizardServices& w) : CFileCheckPage(w, SectionId::ControlInfo, IDS_HEADING_CONTROL_FILES) {}
+CCheck6Page::CCheck6Page(WizardServices& w) : CFileCheckPage(w, SectionId::DriverInfo, IDS_HEADING_DRIVER_FILES) {}
 
-CSettingCheckPage::CSettingCheckPage(WizardServices& w, int categoryId, int headingText)
+CSettingCheckPage::CSettingCheckPage(WizardServices& w, SectionId categoryId, int headingText)
     : CCheckBase(w, IDD_CHECK_SETTINGS, categoryId, headingText, IDH_SETTINGS, RowHint::SettingName) {}
-CCheck7Page::CCheck7Page(WizardServices& w) : CSettingCheckPage(w, 4, 10035) {}
-CCheck8Page::CCheck8Page(WizardServices& w) : CSettingCheckPage(w, 5, 10036) {}
+CCheck7Page::CCheck7Page(WizardServices& w) : CSettingCheckPage(w, SectionId::IniInfo, IDS_HEADING_INI_SETTINGS) {}
+CCheck8Page::CCheck8Page(WizardServices& w)
+    : CSettingCheckPage(w, SectionId::RegistryInfo, IDS_HEADING_REGISTRY_SETTINGS) {}
 
-CRegistrationCheckPage::CRegistrationCheckPage(WizardServices& w, int categoryId, int headingText)
+CRegistrationCheckPage::CRegistrationCheckPage(WizardServices& w, SectionId categoryId, int headingText)
     : CCheckBase(w, IDD_CHECK_LIST, categoryId, headingText, IDH_REGISTRATIONS) {}
-CCheck9Page::CCheck9Page(WizardServices& w) : CRegistrationCheckPage(w, 6, 10037) {}
-CCheck10Page::CCheck10Page(WizardServices& w) : CRegistrationCheckPage(w, 7, 10038) {}
-CCheck11Page::CCheck11Page(WizardServices& w) : CRegistrationCheckPage(w, 8, 10039) {}
+CCheck9Page::CCheck9Page(WizardServices& w)
+    : CRegistrationCheckPage(w, SectionId::ControlRegistryInfo, IDS_HEADING_CONTROL_REGISTRATIONS) {}
+CCheck10Page::CCheck10Page(WizardServices& w)
+    : CRegistrationCheckPage(w, SectionId::OleServerInfo, IDS_HEADING_SERVER_REGISTRATIONS) {}
+CCheck11Page::CCheck11Page(WizardServices& w)
+    : CRegistrationCheckPage(w, SectionId::TypeLibraryInfo, IDS_HEADING_TYPE_LIBRARY_REGISTRATIONS) {}
 
 CCheck12Page::CCheck12Page(WizardServices& wizard) : RetryPage(wizard, IDD_CHECK12, FixMode::Fix) {}
 

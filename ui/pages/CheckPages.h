@@ -23,7 +23,7 @@ class CCheck1Page : public SectionStartPage {
 // the sort of the first column, Details and Fix of the selected row.
 class CCheckBase : public ResultListPage {
  public:
-  CCheckBase(WizardServices& wizard, int dialogId, int category, int headingText, int helpContext,
+  CCheckBase(WizardServices& wizard, int dialogId, SectionId category, int headingText, int helpContext,
              RowHint hint = RowHint::None);
 
   int HelpContext() const override { return helpContext_; }
@@ -71,7 +71,7 @@ class CCheck2Page : public CCheckBase {
 // before its list is first built.
 class CFileCheckPage : public CCheckBase {
  public:
-  CFileCheckPage(WizardServices& wizard, int category, int headingText);
+  CFileCheckPage(WizardServices& wizard, SectionId category, int headingText);
 };
 class CCheck3Page : public CFileCheckPage {
  public:
@@ -96,7 +96,7 @@ class CCheck6Page : public CFileCheckPage {
 // The INI and Registry pages, which show the selected row's full name.
 class CSettingCheckPage : public CCheckBase {
  public:
-  CSettingCheckPage(WizardServices& wizard, int category, int headingText);
+  CSettingCheckPage(WizardServices& wizard, SectionId category, int headingText);
 };
 class CCheck7Page : public CSettingCheckPage {
  public:
@@ -111,7 +111,7 @@ class CCheck8Page : public CSettingCheckPage {
 // these rows offer no Fix.
 class CRegistrationCheckPage : public CCheckBase {
  public:
-  CRegistrationCheckPage(WizardServices& wizard, int category, int headingText);
+  CRegistrationCheckPage(WizardServices& wizard, SectionId category, int headingText);
 
  protected:
   FixResult Repair(const std::string&, const RowData&) override { return {}; }

@@ -5,21 +5,16 @@
 
 #include "config/Answers.h"
 #include "config/MessageText.h"
+#include "resources/StringIds.h"
 #include "resources/resource.h"
-#include "ui/dialogs/ItemDetails.h"
 #include "ui/CheckColumns.h"
+#include "ui/dialogs/ItemDetails.h"
 #include "util/ListHelpers.h"
 #include "util/RowOrder.h"
 
 namespace cvn {
 namespace {
 
-constexpr int kIdsRecentlyBroken = 10422;
-constexpr int kIdsNotRecentlyBroken = 10423;
-constexpr int kIdsSkipHint = 10424;
-constexpr int kIdsChooseDate = 10428;    // "Select a date above to show recent changes"
-constexpr int kIdsDifferencesNone = 10429;
-constexpr int kIdsDifferences = 10430;  // "Differences found: %d"
 constexpr int kNameColumn = 0;
 constexpr int kNotesColumn = 3;
 
@@ -33,13 +28,16 @@ bool CRecent1Page::OnSetActive(ControlSurface& surface) {
   auto& texts = wizard_.Context().machine.Texts();
   const bool recent = wizard_.Answers().isRecentProblem == answer::kYes;
   surface.SetText(IDC_RECENT_ADVICE,
-                  texts.Load(recent ? kIdsRecentlyBroken : kIdsNotRecentlyBroken) + texts.Load(kIdsSkipHint));
+                  texts.Load(recent ? IDS_RECENTLY_BROKEN : IDS_NOT_RECENTLY_BROKEN) + texts.Load(IDS_SKIP_HINT));
   return true;
 }
 
 CRecent2Page::CRecent2Page(WizardServices& wizard)
-    : ResultListPage(wizard, {IDD_RECENT2, kRecentChangesCategory, {kIdsDifferencesNone, kIdsDifferences},
-                              RowFilter::Problems, RowHint::SettingName}) {}
+    : ResultListPage(wizard, {IDD_RECENT2,
+                              SectionId::RecentChanges,
+                              {IDS_DIFFERENCES_NONE, IDS_DIFFERENCES_COUNT},
+                              RowFilter::Problems,
+                              RowHint::SettingName}) {}
 
 bool CRecent2Page::OnSetActive(ControlSurface& surface) {
   if (NeedsBuilding(surface)) {
@@ -57,7 +55,7 @@ void CRecent2Page::FillDateBox(ControlSurface& surface) {
   if (chosen != dates.end()) {
     surface.SelectLine(IDC_DATE_LIST, static_cast<int>(chosen - dates.begin()));
   } else {
-    surface.SetText(IDC_HINT, wizard_.Context().machine.Texts().Load(kIdsChooseDate));
+    surface.SetText(IDC_HINT, wizard_.Context().machine.Texts().Load(IDS_CHOOSE_DATE));
   }
 }
 
@@ -105,8 +103,9 @@ void CRecent2Page::OnColumnClick(ControlSurface& surface, int column) {
 }
 
 void CRecent2Page::Details(ControlSurface&, const std::string& rowName, const RowData& row) {
-  ItemRef item = row.category == 4 || row.category == 5 ? ItemRef::Setting(row.category, static_cast<size_t>(row.itemIndex))
-                                                        : ItemRef::File(row.category, rowName);
+  ItemRef item = KindOf(row.category) == SectionKind::Setting
+                     ? ItemRef::Setting(row.category, static_cast<size_t>(row.itemIndex))
+                     : ItemRef::File(row.category, rowName);
   item.compare = true;
   wizard_.ShowItemDetails(item);
 }

@@ -14,7 +14,7 @@ std::optional<FocusedItem> SelectedRow(ControlSurface& surface) {
 }
 
 std::string SettingRowName(const ConfigDatabase& database, const RowData& row) {
-  if (row.category != static_cast<int>(SectionId::IniInfo) && row.category != static_cast<int>(SectionId::RegistryInfo)) {
+  if (KindOf(row.category) != SectionKind::Setting) {
     return "";
   }
   const ConfigSection* settings = database.GetSection(row.category);

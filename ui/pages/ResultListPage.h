@@ -33,7 +33,7 @@ class ResultListPage : public WizardPage {
   };
   struct Setup {
     int dialogId;
-    int category;  // of the list's columns and status images
+    SectionId category;  // of the list's columns and status images
     CountTexts countTexts;
     RowFilter filter;
     RowHint hint;
@@ -50,7 +50,7 @@ class ResultListPage : public WizardPage {
   void MarkOutOfDate() { built_ = false; }
   bool ListBuilt() const { return built_; }
   RowFilter Filter() const { return filter_; }
-  const int category;
+  const SectionId category;
 
  protected:
   // What the count line counts, and the problems among the rows, which

@@ -1,12 +1,11 @@
 #include "ui/pages/TechSupportPages.h"
 
+#include "resources/StringIds.h"
 #include "resources/resource.h"
 #include "ui/ContactBlock.h"
 
 namespace cvn {
 namespace {
-
-constexpr int kIdsTextTooLong = 61715;  // "Please enter no more than %1 characters."
 
 void ShowContacts(WizardServices& wizard, ControlSurface& surface) {
   const ContactBlock block = BuildContactBlock(wizard.Database().GetSection(SectionId::VendorInfo),
@@ -67,7 +66,7 @@ bool CTechSupport3Page::OnSetActive(ControlSurface& surface) {
 bool CTechSupport3Page::OnKillActive(ControlSurface& surface) {
   if (surface.GetText(IDC_PROBLEM_DESC).size() > kDescriptionLimit) {
     auto& machine = wizard_.Context().machine;
-    std::string text = machine.Texts().Load(kIdsTextTooLong);
+    std::string text = machine.Texts().Load(IDS_TOO_MANY_CHARACTERS);
     const size_t at = text.find("%1");
     if (at != std::string::npos) text.replace(at, 2, std::to_string(kDescriptionLimit));
     machine.Ask().MessageBox(text, platform::Buttons::Ok, platform::Icon::Warning);

@@ -2,13 +2,13 @@
 
 #include <commctrl.h>
 
+#include "resources/StringIds.h"
 #include "resources/resource.h"
 #include "ui/Help.h"
 
 namespace cvn::win32ui {
 namespace {
 
-constexpr int kIdsAbout = 10000;  // "&About Corvane"
 constexpr WPARAM kSystemCommandMask = 0xFFF0;
 constexpr DWORD kKeyboardSettleMs = 250;
 // Posted after the wizard buttons change, so that it comes once the sheet
@@ -112,7 +112,7 @@ WizardResult Win32Wizard::Run(CCVNWizard& wizard) {
   header.dwSize = sizeof header;
   header.dwFlags = PSH_PROPSHEETPAGE | PSH_WIZARD | PSH_MODELESS | PSH_USECALLBACK | PSH_HASHELP;
   header.hInstance = instance_;
-  header.pszCaption = MAKEINTRESOURCEA(10001);
+  header.pszCaption = MAKEINTRESOURCEA(IDS_PRODUCT_NAME);
   header.nPages = static_cast<UINT>(pages.size());
   header.ppsp = pages.data();
   header.pfnCallback = SheetCallback;
@@ -174,7 +174,7 @@ void Win32Wizard::OnSheetCreated(HWND sheet) {
   ::DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
   ::DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
   ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-  const std::string about = context_.machine.Texts().Load(kIdsAbout);
+  const std::string about = context_.machine.Texts().Load(IDS_ABOUT_MENU);
   ::AppendMenuA(menu, MF_STRING, IDM_ABOUT, about.c_str());
   ::SendMessageA(sheet, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_));
   sheetProc_ = reinterpret_cast<WNDPROC>(
