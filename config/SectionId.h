@@ -64,6 +64,13 @@ constexpr SectionKind KindOf(SectionId id) {
   }
 }
 
+// The sections of each kind that has items, in database order.
+inline constexpr SectionId kFileSections[] = {SectionId::ProgramInfo, SectionId::DllInfo, SectionId::ControlInfo,
+                                              SectionId::DriverInfo};
+inline constexpr SectionId kSettingSections[] = {SectionId::IniInfo, SectionId::RegistryInfo};
+inline constexpr SectionId kRegistrationSections[] = {SectionId::ControlRegistryInfo, SectionId::OleServerInfo,
+                                                      SectionId::TypeLibraryInfo};
+
 // The standard name of a section id ("Program Info", ...); empty outside 0..15.
 std::string_view StandardSectionName(SectionId id);
 

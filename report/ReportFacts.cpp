@@ -14,12 +14,6 @@ namespace cvn {
 
 namespace {
 
-constexpr SectionId kFileSections[] = {SectionId::ProgramInfo, SectionId::DllInfo, SectionId::ControlInfo,
-                                       SectionId::DriverInfo};
-constexpr SectionId kSettingSections[] = {SectionId::IniInfo, SectionId::RegistryInfo};
-constexpr SectionId kRegistrationSections[] = {SectionId::ControlRegistryInfo, SectionId::OleServerInfo,
-                                               SectionId::TypeLibraryInfo};
-
 // What the checks read.
 struct Scope {
   RunContext& context;

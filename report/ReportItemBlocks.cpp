@@ -22,7 +22,7 @@ struct ListedSection {
   int heading;
 };
 
-constexpr ListedSection kFileSections[] = {
+constexpr ListedSection kFileHeadings[] = {
     {SectionId::ProgramInfo, IDS_HEADING_PROGRAM_FILES},
     {SectionId::DllInfo, IDS_HEADING_DLL_FILES},
     {SectionId::ControlInfo, IDS_HEADING_CONTROL_FILES},
@@ -154,7 +154,7 @@ std::string IniSettingName(const std::string& name) {
 }
 
 void WriteFileSections(ReportScope& scope) {
-  for (const ListedSection& listed : kFileSections) WriteFileSection(scope, listed);
+  for (const ListedSection& listed : kFileHeadings) WriteFileSection(scope, listed);
 }
 
 void WriteSettingSections(ReportScope& scope) {

@@ -42,7 +42,7 @@ bool SplitSnapshot(std::string_view rawLine, std::string& stamp, std::string_vie
 }
 
 // A size in bytes as the format writes it ("%lu" of 32 bits).
-std::optional<uint32_t> ReadSize(std::string_view text) {
+std::optional<uint32_t> ReadUsageSize(std::string_view text) {
   if (!AllDigits(text) || text.size() > 10) return std::nullopt;
   uint64_t value = 0;
   for (const char c : text) value = value * 10 + static_cast<uint64_t>(c - '0');
@@ -94,7 +94,7 @@ std::optional<FileSnapshot> ReadFileSnapshot(std::string_view rawLine) {
   const size_t sizeComma = rest.rfind(',', lastComma - 1);
   if (sizeComma == std::string_view::npos) return std::nullopt;
   const std::string_view time = Trim(rest.substr(lastComma + 1));
-  const std::optional<uint32_t> size = ReadSize(Trim(rest.substr(sizeComma + 1, lastComma - sizeComma - 1)));
+  const std::optional<uint32_t> size = ReadUsageSize(Trim(rest.substr(sizeComma + 1, lastComma - sizeComma - 1)));
   if (!IsTimestamp(time) || !size) return std::nullopt;
   snapshot.version = Trim(rest.substr(0, sizeComma));
   snapshot.size = *size;

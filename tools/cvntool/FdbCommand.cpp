@@ -15,9 +15,6 @@ namespace cvn::tool {
 
 namespace {
 
-constexpr SectionId kFileSections[] = {SectionId::ProgramInfo, SectionId::DllInfo, SectionId::ControlInfo,
-                                       SectionId::DriverInfo};
-
 // The names of the listed files, each once, in section and file order.
 std::vector<std::string> ListedFiles(const ConfigDatabase& database) {
   std::vector<std::string> names;

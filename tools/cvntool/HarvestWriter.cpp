@@ -105,17 +105,10 @@ std::string ExpectedValue(const std::string& value) {
   return quoted + '"';
 }
 
-struct NamedSection {
-  SectionId id;
-  const char* name;
-};
+constexpr SectionId kClassSections[] = {SectionId::ControlRegistryInfo, SectionId::OleServerInfo};
 
-constexpr NamedSection kFileSections[] = {{SectionId::ProgramInfo, "Program Info"},
-                                          {SectionId::DllInfo, "DLL Info"},
-                                          {SectionId::ControlInfo, "Active X/OCX/VBX Info"},
-                                          {SectionId::DriverInfo, "Driver Info"}};
-constexpr NamedSection kClassSections[] = {{SectionId::ControlRegistryInfo, "Active X/OCX Registry Info"},
-                                           {SectionId::OleServerInfo, "OLE Server Info"}};
+// "[Name]" of a standard section.
+std::string SectionHeader(SectionId id) { return "[" + std::string(StandardSectionName(id)) + "]"; }
 
 class DatabaseText {
  public:
@@ -217,9 +210,9 @@ class DatabaseText {
   std::string FileSections() {
     std::string sections = "; file name, folder, CD folder, required, check size and date, versions\r\n";
     for (const auto& section : kFileSections) {
-      sections += std::string("[") + section.name + "]\r\n";
+      sections += SectionHeader(section) + "\r\n";
       for (const auto& file : harvest_.files) {
-        if (file.section != section.id) continue;
+        if (file.section != section) continue;
         // A file without a version is known by its size and date instead.
         const std::string check = file.version.empty() ? "Y" : Joined("N, ", file.version);
         sections += file.name + ", " + Code(file.folder) + ", " + Source(file.folder) + ", Y, " + check + "\r\n";
@@ -232,14 +225,13 @@ class DatabaseText {
   void SettingSections() {
     const struct {
       SectionId id;
-      const char* name;
       const char* location;
-    } sections[] = {{SectionId::IniInfo, "INI Info", "; file\\section\\key ="},
-                    {SectionId::RegistryInfo, "Registry Info", "; root\\key\\value ="}};
+    } sections[] = {{SectionId::IniInfo, "; file\\section\\key ="},
+                    {SectionId::RegistryInfo, "; root\\key\\value ="}};
     for (const auto& section : sections) {
       Line(section.location);
       Line("; expected values, required, tracked, action key, explanation key");
-      Line(std::string("[") + section.name + "]");
+      Line(SectionHeader(section.id));
       for (const auto& setting : harvest_.settings) {
         if (setting.section != section.id) continue;
         Line(setting.location + "=");
@@ -253,9 +245,9 @@ class DatabaseText {
     std::string text;
     for (const auto& section : kClassSections) {
       text += "; name, server, folder, ProgID, version, required, flag, flag,\r\n; CLSID, type library\r\n";
-      text += std::string("[") + section.name + "]\r\n";
+      text += SectionHeader(section) + "\r\n";
       for (const auto& found : harvest_.classes) {
-        if (found.section != section.id) continue;
+        if (found.section != section) continue;
         text += "\"" + found.name + "\", " + found.serverFile + ", " + Code(found.folder) + ", " +
                 Field(found.progId) + ", " + Field(found.version) + ", Y, N, N,\r\n";
         text += FormatGuid(found.clsid);

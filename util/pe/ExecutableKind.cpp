@@ -1,13 +1,13 @@
 #include "util/pe/ExecutableKind.h"
 
 #include "util/pe/ByteReader.h"
+#include "util/pe/PeLayout.h"
 
 namespace cvn::pe {
 
 namespace {
 
 constexpr size_t kRelocationTableOffset = 24;
-constexpr size_t kLfanewOffset = 60;
 // A relocation table that starts inside the old 64-byte header means the
 // file has no new-style header at all.
 constexpr uint16_t kNewHeaderMinimum = 64;
@@ -16,8 +16,6 @@ constexpr size_t kMachineOffset = 4;
 constexpr size_t kMagicOffset = 4 + 20;
 constexpr uint16_t kMachineI386 = 0x14C;
 constexpr uint16_t kMachineAmd64 = 0x8664;
-constexpr uint16_t kMagicPe32 = 0x10B;
-constexpr uint16_t kMagicPe32Plus = 0x20B;
 
 }  // namespace
 
@@ -29,7 +27,7 @@ std::optional<uint32_t> NewHeaderOffset(std::span<const uint8_t> firstBytes, Exe
     kind = ExeKind::Dos;
     return std::nullopt;
   }
-  return LoadU32(*dos, kLfanewOffset);
+  return LoadU32(*dos, layout::kLfanewOffset);
 }
 
 ExeKind KindOfSignature(std::span<const uint8_t> s) {
@@ -90,8 +88,8 @@ int PeImageBits(std::span<const uint8_t> fromSignature) {
   if (!header || KindOfSignature(*header) != ExeKind::Pe) return 0;
   const uint16_t machine = LoadU16(*header, kMachineOffset);
   const uint16_t magic = LoadU16(*header, kMagicOffset);
-  if (machine == kMachineI386 && magic == kMagicPe32) return 32;
-  if (machine == kMachineAmd64 && magic == kMagicPe32Plus) return 64;
+  if (machine == kMachineI386 && magic == layout::kMagicPe32) return 32;
+  if (machine == kMachineAmd64 && magic == layout::kMagicPe32Plus) return 64;
   return 0;
 }
 

@@ -2,16 +2,15 @@
 
 #include <algorithm>
 
+#include "util/pe/ExecutableKind.h"
+#include "util/pe/PeLayout.h"
+
 namespace cvn::pe {
 
 namespace {
 
-constexpr size_t kDosHeaderSize = 64;
-constexpr size_t kLfanewOffset = 60;
 constexpr size_t kCoffSize = 20;
 constexpr size_t kSectionHeaderSize = 40;
-constexpr uint16_t kMagicPe32 = 0x10B;
-constexpr uint16_t kMagicPe32Plus = 0x20B;
 constexpr size_t kMaxDirectories = 16;
 
 // Where the optional header's fixed fields end and its data directories begin.
@@ -35,7 +34,7 @@ Result<PeFile> PeFile::Parse(std::span<const uint8_t> file) {
   const auto dos = pe.reader_.Bytes(0, kDosHeaderSize, "MS-DOS header");
   if (!dos) return Forward(dos);
   if ((*dos)[0] != 'M' || (*dos)[1] != 'Z') return Failure{"MS-DOS header at 0x0: no \"MZ\" signature"};
-  pe.headerOffset_ = LoadU32(*dos, kLfanewOffset);
+  pe.headerOffset_ = LoadU32(*dos, layout::kLfanewOffset);
   const auto signature = pe.reader_.Bytes(pe.headerOffset_, 4, "PE signature (e_lfanew)");
   if (!signature) return Forward(signature);
   if (!std::equal(signature->begin(), signature->end(), "PE\0\0")) {
@@ -62,7 +61,7 @@ Result<bool> PeFile::ParseOptionalHeader(size_t offset) {
   if (!header) return Forward(header);
   if (header->size() < 2) return Failure{"optional header at " + Hex(offset) + ": too short for its magic"};
   optional_.magic = LoadU16(*header, 0);
-  if (optional_.magic != kMagicPe32 && optional_.magic != kMagicPe32Plus) {
+  if (optional_.magic != layout::kMagicPe32 && optional_.magic != layout::kMagicPe32Plus) {
     return Failure{"optional header at " + Hex(offset) + ": unknown magic " + Hex(optional_.magic)};
   }
   const size_t directoriesAt = optional_.Is64() ? kPe32PlusDirectoriesAt : kPe32DirectoriesAt;

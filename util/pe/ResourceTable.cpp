@@ -8,7 +8,7 @@ namespace {
 
 constexpr uint32_t kHighBit = 0x80000000u;
 constexpr size_t kDirectoryHeaderSize = 16;
-constexpr size_t kEntrySize = 8;
+constexpr size_t kDirectoryEntrySize = 8;
 constexpr size_t kDataEntrySize = 16;
 constexpr int kLevels = 3;  // type, name, language
 constexpr size_t kMaxResources = 65536;
@@ -25,12 +25,12 @@ class Walker {
     const auto header = reader_.Bytes(offset, kDirectoryHeaderSize, "resource directory");
     if (!header) return Failure{header.Error()};
     const size_t count = size_t{LoadU16(*header, 12)} + LoadU16(*header, 14);
-    const auto entries = reader_.Bytes(offset + kDirectoryHeaderSize, count * kEntrySize,
+    const auto entries = reader_.Bytes(offset + kDirectoryHeaderSize, count * kDirectoryEntrySize,
                                        "entries of resource directory at " + Hex(offset));
     if (!entries) return Failure{entries.Error()};
     for (size_t i = 0; i < count; ++i) {
-      const uint32_t name = LoadU32(*entries, i * kEntrySize);
-      const uint32_t target = LoadU32(*entries, i * kEntrySize + 4);
+      const uint32_t name = LoadU32(*entries, i * kDirectoryEntrySize);
+      const uint32_t target = LoadU32(*entries, i * kDirectoryEntrySize + 4);
       auto named = Name(name);
       if (!named) return Failure{named.Error()};
       if (level == 0) path.type = *named;
@@ -39,7 +39,7 @@ class Walker {
       const bool isDirectory = (target & kHighBit) != 0;
       const size_t at = target & ~kHighBit;
       if (isDirectory != (level < kLevels - 1)) {
-        return Failure{"resource entry at " + Hex(offset + kDirectoryHeaderSize + i * kEntrySize) +
+        return Failure{"resource entry at " + Hex(offset + kDirectoryHeaderSize + i * kDirectoryEntrySize) +
                        (isDirectory ? ": directory nested deeper than three levels" : ": data where a directory belongs")};
       }
       const auto walked = isDirectory ? Directory(at, level + 1, path) : Data(at, path);
