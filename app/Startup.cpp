@@ -84,9 +84,9 @@ std::string DatabasePathFromCommandLine(std::string_view commandLine) {
   return std::string(commandLine);
 }
 
-int32_t MeasureAndLoad(RunContext& context, ConfigDatabase& database, const std::string& path) {
+platform::HResult MeasureAndLoad(RunContext& context, ConfigDatabase& database, const std::string& path) {
   Measure(context, database.systemInfo);
-  const int32_t loaded = database.Load(context, path);
+  const platform::HResult loaded = database.Load(context, path);
   // Measuring ran before the application was located, on the program's drive.
   if (loaded == platform::kSOk) MeasureDiskSpace(context, database.systemInfo);
   return loaded;
@@ -115,9 +115,9 @@ StartupOutcome RunStartup(RunContext& context, std::string_view commandLine, Wiz
   }
   // 7–9. File information, the usage database, the minimum requirements.
   // Their failures are the steps' own to report; start-up goes on.
-  PrepareFileInfo(context, *database);
-  UpdateUsageDatabase(context, path, database.get());
-  ReadRequirements(*database, database->minimumRequirements);
+  static_cast<void>(PrepareFileInfo(context, *database));
+  static_cast<void>(UpdateUsageDatabase(context, path, database.get()));
+  static_cast<void>(ReadRequirements(*database, database->minimumRequirements));
   // 10. Saved answers, then user information.
   Session session;
   session.answers = LoadAnswers(context);
@@ -129,7 +129,7 @@ StartupOutcome RunStartup(RunContext& context, std::string_view commandLine, Wiz
     return StartupOutcome::Cancelled;
   }
   std::string reportPath;
-  WriteReport(context, *database, session.answers, session.userInfo, reportPath);
+  static_cast<void>(WriteReport(context, *database, session.answers, session.userInfo, reportPath));
   // 14. The database goes with this scope.
   return StartupOutcome::Finished;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "config/RunContext.h"
+#include "platform/Types.h"
 #include "resources/StringIds.h"
 #include "ui/WizardRunner.h"
 
@@ -36,7 +37,7 @@ class ConfigDatabase;
 // .cdb at `path`, which locates the application, and measures the free
 // space of the application drive again now that it is known. The result of
 // the load (0, or platform::kEFail after its message).
-int32_t MeasureAndLoad(RunContext& context, ConfigDatabase& database, const std::string& path);
+platform::HResult MeasureAndLoad(RunContext& context, ConfigDatabase& database, const std::string& path);
 
 // Runs the wizard through `wizard`: the property sheet on Windows.
 StartupOutcome RunStartup(RunContext& context, std::string_view commandLine, WizardRunner& wizard);

@@ -51,7 +51,7 @@ std::unique_ptr<cvn::emulated::EmulatedMachine> Application(cvn::emulated::Image
 }
 
 bool Load(cvn::RunContext& context, cvn::ConfigDatabase& database) {
-  if (database.Load(context, "C:\\APP\\Bench.cdb") == 0) return true;
+  if (database.Load(context, "C:\\APP\\Bench.cdb") == cvn::platform::kSOk) return true;
   std::printf("  the load failed\n");
   return false;
 }
@@ -70,7 +70,7 @@ double CheckAlone(cvn::RunContext& context, cvn::ConfigDatabase& database) {
 // every row with its columns and data, and put the worst rows first.
 double FillRows(cvn::RunContext& context, cvn::ConfigDatabase& database, cvn::MemoryList& list, int& problems) {
   const auto start = Clock::now();
-  cvn::FillCheckList(context, database, kDllCategory, cvn::ShowRows::All, list, problems);
+  static_cast<void>(cvn::FillCheckList(context, database, kDllCategory, cvn::ShowRows::All, list, problems));
   if (problems > 0) cvn::SortRows(list, cvn::sortmode::kWorstFirst);
   return SecondsSince(start);
 }

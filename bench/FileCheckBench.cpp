@@ -31,7 +31,8 @@ double BareLoop(cvn::platform::Machine& machine, const std::string& folder, size
     const std::string path = folder + DllName(i);
     cvn::platform::FindData data;
     std::string version;
-    if (machine.Files().FindFirst(path, data) && cvn::ReadFileVersion(machine, path, version) == 0) ++read;
+    if (machine.Files().FindFirst(path, data) && cvn::ReadFileVersion(machine, path, version) == cvn::platform::kSOk)
+      ++read;
   }
   const double seconds = SecondsSince(start);
   if (read != files) std::printf("  the bare loop read %zu of %zu versions\n", read, files);
@@ -67,7 +68,7 @@ void Measure(cvn::bench::BenchMachine& bench, size_t files) {
   }
   cvn::RunContext context(machine);
   cvn::ConfigDatabase database;
-  if (database.Load(context, folder + "Bench.cdb") != 0) {
+  if (database.Load(context, folder + "Bench.cdb") != cvn::platform::kSOk) {
     std::printf("  the load failed\n");
   } else {
     const double bare = BareLoop(machine, folder, files);

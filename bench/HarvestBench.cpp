@@ -48,7 +48,7 @@ void Measure(cvn::bench::BenchMachine& bench, size_t count) {
   const double harvest = cvn::bench::SecondsSince(start);
   cvn::RunContext context(machine);
   cvn::ConfigDatabase database;
-  if (status != 0 || database.Load(context, *options.outPath) != 0) {
+  if (status != 0 || database.Load(context, *options.outPath) != cvn::platform::kSOk) {
     std::printf("  the harvest failed: %s\n", errors.str().c_str());
   } else {
     const double checks = cvn::bench::CheckSection(context, database, cvn::SectionId::DllInfo);

@@ -30,14 +30,14 @@ bool Measure(size_t items) {
   }
   cvn::RunContext context(*machine);
   cvn::ConfigDatabase database;
-  if (database.Load(context, "C:\\CORVANE\\BENCH.CDB") != 0) return false;
+  if (database.Load(context, "C:\\CORVANE\\BENCH.CDB") != cvn::platform::kSOk) return false;
   std::string path;
   const auto start = Clock::now();
-  const int32_t result = cvn::WriteReport(context, database, {}, {}, path, cvn::CompletionMessage::Omit);
+  const cvn::platform::HResult result = cvn::WriteReport(context, database, {}, {}, path, cvn::CompletionMessage::Omit);
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
   std::printf("%6zu items: %8.3f ms in all, %7.2f us per item%s\n", items, seconds * 1e3,
-              seconds * 1e6 / static_cast<double>(items), result == 0 ? "" : " (report failed)");
-  return result == 0;
+              seconds * 1e6 / static_cast<double>(items), result == cvn::platform::kSOk ? "" : " (report failed)");
+  return result == cvn::platform::kSOk;
 }
 
 }  // namespace

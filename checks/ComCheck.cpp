@@ -316,18 +316,16 @@ class TypeLibCheck {
 
 }  // namespace
 
-int32_t CheckServer(RunContext& context, ServerItem& item) {
-  if (item.checked) return platform::kSOk;
+void CheckServer(RunContext& context, ServerItem& item) {
+  if (item.checked) return;
   ServerCheck(context, item).Run();
   item.checked = true;
-  return platform::kSOk;
 }
 
-int32_t CheckTypeLibrary(RunContext& context, TypeLibItem& item) {
-  if (item.checked) return platform::kSOk;
+void CheckTypeLibrary(RunContext& context, TypeLibItem& item) {
+  if (item.checked) return;
   TypeLibCheck(context, item).Run();
   item.checked = true;
-  return platform::kSOk;
 }
 
 }  // namespace cvn

@@ -11,12 +11,12 @@
 
 namespace cvn {
 
-// Server location, ProgID, version, class identifier and type library.
-// Returns 0; a checked item keeps its outputs.
-int32_t CheckServer(RunContext& context, ServerItem& item);
-
-// Name, version, file location and help file location. Returns 0; a
+// Server location, ProgID, version, class identifier and type library. A
 // checked item keeps its outputs.
-int32_t CheckTypeLibrary(RunContext& context, TypeLibItem& item);
+void CheckServer(RunContext& context, ServerItem& item);
+
+// Name, version, file location and help file location. A checked item
+// keeps its outputs.
+void CheckTypeLibrary(RunContext& context, TypeLibItem& item);
 
 }  // namespace cvn

@@ -239,8 +239,8 @@ void ClearResults(FileItem& item) {
 
 }  // namespace
 
-int32_t CheckFile(RunContext& context, FileItem& item, const FileInfoEntry* info, FileCheckOutputs& outputs,
-                  bool appWin32) {
+void CheckFile(RunContext& context, FileItem& item, const FileInfoEntry* info, FileCheckOutputs& outputs,
+               bool appWin32) {
   if (!item.checked) {
     ClearResults(item);
     const FileCheckOutputs fresh = FileCheckRun(context, item, info, appWin32).Run();
@@ -251,7 +251,6 @@ int32_t CheckFile(RunContext& context, FileItem& item, const FileInfoEntry* info
     item.checked = true;
   }
   outputs = {item.actualVersion, item.expectedVersion, item.problemText, item.status};
-  return platform::kSOk;
 }
 
 bool FileFixAllowed(int result) {

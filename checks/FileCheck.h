@@ -21,9 +21,9 @@ struct FileCheckOutputs {
 
 // Checks `item` on the first call of the run and stores the outputs in it;
 // later calls only copy the cached outputs (until a fix clears `checked`).
-// `info` is the item's file information entry, or null. Returns 0.
-int32_t CheckFile(RunContext& context, FileItem& item, const FileInfoEntry* info, FileCheckOutputs& outputs,
-                  bool appWin32);
+// `info` is the item's file information entry, or null.
+void CheckFile(RunContext& context, FileItem& item, const FileInfoEntry* info, FileCheckOutputs& outputs,
+               bool appWin32);
 
 // A fix is offered for every result but the folder findings (2, 3 and 4).
 bool FileFixAllowed(int result);

@@ -6,8 +6,8 @@
 
 namespace cvn {
 
-int32_t ListFiles(RunContext& context, const ConfigDatabase& database, SectionId section, ShowRows show,
-                  std::vector<FileRow>& rows, int& problemCount) {
+platform::HResult ListFiles(RunContext& context, const ConfigDatabase& database, SectionId section, ShowRows show,
+                            std::vector<FileRow>& rows, int& problemCount) {
   const ConfigSection* files = KindOf(section) == SectionKind::File ? database.GetSection(section) : nullptr;
   if (files == nullptr || files->Count() == 0) return platform::kEFail;
   for (size_t index = 0; index < files->Count(); ++index) {

@@ -10,6 +10,7 @@
 #include "checks/ListedRows.h"
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
+#include "platform/Types.h"
 
 namespace cvn {
 
@@ -25,7 +26,7 @@ struct FileRow {
 // one to `problemCount` for every item with a result and appends the rows
 // shown. platform::kEFail, with no row, for a section that is not a file
 // section or has no entries.
-int32_t ListFiles(RunContext& context, const ConfigDatabase& database, SectionId section, ShowRows show,
-                  std::vector<FileRow>& rows, int& problemCount);
+platform::HResult ListFiles(RunContext& context, const ConfigDatabase& database, SectionId section, ShowRows show,
+                            std::vector<FileRow>& rows, int& problemCount);
 
 }  // namespace cvn

@@ -45,7 +45,7 @@ std::string FormatFileInfoLine(const FileInfoEntry& entry) {
   return entry.name + ", " + std::to_string(entry.size) + ", " + FormatTimestamp(entry.date);
 }
 
-int32_t LoadFileInfo(platform::Machine& machine, ConfigDatabase& database, const std::string& path) {
+platform::HResult LoadFileInfo(platform::Machine& machine, ConfigDatabase& database, const std::string& path) {
   if (path.empty()) return platform::kEFail;
   const auto bytes = machine.Files().ReadFile(path);
   if (!bytes) return platform::kEFail;

@@ -10,6 +10,7 @@
 #include "config/ConfigDatabase.h"
 #include "config/FileInfoEntry.h"
 #include "platform/Machine.h"
+#include "platform/Types.h"
 
 namespace cvn {
 
@@ -26,6 +27,6 @@ std::string FormatFileInfoLine(const FileInfoEntry& entry);
 // Appends one entry per line of the file at `path` to the database, in
 // file order. 0, or platform::kEFail when the path is empty or the file
 // cannot be read.
-int32_t LoadFileInfo(platform::Machine& machine, ConfigDatabase& database, const std::string& path);
+platform::HResult LoadFileInfo(platform::Machine& machine, ConfigDatabase& database, const std::string& path);
 
 }  // namespace cvn

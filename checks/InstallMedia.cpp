@@ -50,7 +50,7 @@ void BuildFileInfoFromMedia(RunContext& context, ConfigDatabase& database) {
   }
 }
 
-int32_t PrepareFileInfo(RunContext& context, ConfigDatabase& database) {
+platform::HResult PrepareFileInfo(RunContext& context, ConfigDatabase& database) {
   if (LoadFileInfo(context.machine, database, FileInfoPath(database.path)) == platform::kSOk) {
     return platform::kSOk;
   }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "platform/Types.h"
 #include "resources/StringIds.h"
 
 namespace cvn {
@@ -17,7 +18,7 @@ class ConfigDatabase;
 // drive holds a medium of that label and builds the information from it.
 // A CD already in the drive is taken without a message. Returns 0; after
 // Cancel the database simply has no file information.
-int32_t PrepareFileInfo(RunContext& context, ConfigDatabase& database);
+platform::HResult PrepareFileInfo(RunContext& context, ConfigDatabase& database);
 
 // One entry for every file of the four file sections whose size and date
 // are to be checked and whose distribution copy exists: its name, size and

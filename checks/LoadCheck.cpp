@@ -126,7 +126,7 @@ std::string CheckerCommandLine(const std::string& program, const std::string& ex
   return Quoted(program) + ' ' + Quoted(expectedPath) + ' ' + Quoted(fileName);
 }
 
-int32_t RunDllLoadCheck(RunContext& context, ConfigDatabase& database, ProgressDialogs& dialogs) {
+platform::HResult RunDllLoadCheck(RunContext& context, ConfigDatabase& database, ProgressDialogs& dialogs) {
   if (!CheckersPresent(context)) {
     database.loadCheckIncomplete = true;
     return platform::kEFail;
@@ -155,7 +155,7 @@ bool RunPendingDllLoadCheck(RunContext& context, ConfigDatabase& database, Progr
                             int loadsAnswer) {
   if (loadsAnswer == answer::kYes || !context.loadCheckPending) return false;
   context.loadCheckPending = false;
-  RunDllLoadCheck(context, database, dialogs);
+  static_cast<void>(RunDllLoadCheck(context, database, dialogs));
   return true;
 }
 

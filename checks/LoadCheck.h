@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Types.h"
 #include "resources/StringIds.h"
 
 namespace cvn {
@@ -34,7 +35,7 @@ std::string CheckerCommandLine(const std::string& program, const std::string& ex
 // progress dialog. 0 when it ran to the end; platform::kEFail when a
 // checker is missing (after message IDS_LOAD_CHECKER_MISSING) or the user cancelled, with the
 // database's incomplete flag set and the results so far kept.
-int32_t RunDllLoadCheck(RunContext& context, ConfigDatabase& database, ProgressDialogs& dialogs);
+platform::HResult RunDllLoadCheck(RunContext& context, ConfigDatabase& database, ProgressDialogs& dialogs);
 
 // Runs the load check the first time it is asked for when the answer to
 // "Does the application load successfully?" is not Yes; never again in the

@@ -108,7 +108,7 @@ class DependencyWalk {
 
 }  // namespace
 
-int32_t ReadFileVersion(platform::Machine& machine, const std::string& path, std::string& version) {
+platform::HResult ReadFileVersion(platform::Machine& machine, const std::string& path, std::string& version) {
   platform::VersionInfo& versions = machine.Versions();
   if (versions.GetSize(path) == 0) return platform::kEFail;
   const auto block = versions.GetInfo(path);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Machine.h"
+#include "platform/Types.h"
 #include "util/pe/ExecutableKind.h"
 
 namespace cvn {
@@ -15,7 +16,7 @@ namespace cvn {
 // The version text of a file's version resource: the fixed file version,
 // else the fixed product version, else the FileVersion string of the first
 // translation. 0, or platform::kEFail when there is no usable resource.
-int32_t ReadFileVersion(platform::Machine& machine, const std::string& path, std::string& version);
+platform::HResult ReadFileVersion(platform::Machine& machine, const std::string& path, std::string& version);
 
 // A string of the version resource's first translation ("CompanyName",
 // "ProductName"); nothing when the file has no such string.

@@ -28,8 +28,8 @@ std::optional<RegistrationRow> CheckedRow(RunContext& context, const ConfigSecti
 
 }  // namespace
 
-int32_t ListRegistrations(RunContext& context, const ConfigDatabase& database, SectionId id, ShowRows show,
-                          std::vector<RegistrationRow>& rows, int& problemCount) {
+platform::HResult ListRegistrations(RunContext& context, const ConfigDatabase& database, SectionId id, ShowRows show,
+                                    std::vector<RegistrationRow>& rows, int& problemCount) {
   const ConfigSection* section = KindOf(id) == SectionKind::Registration ? database.GetSection(id) : nullptr;
   if (section == nullptr || section->Count() == 0) return platform::kEFail;
   for (size_t index = 0; index < section->Count(); ++index) {

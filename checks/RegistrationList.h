@@ -11,6 +11,7 @@
 #include "checks/RegistrationText.h"
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
+#include "platform/Types.h"
 
 namespace cvn {
 
@@ -18,7 +19,7 @@ namespace cvn {
 // adds one to `problemCount` for every item with a failed aspect and
 // appends the rows shown. platform::kEFail, with no row, for a section that
 // is not a registration section or has no entries.
-int32_t ListRegistrations(RunContext& context, const ConfigDatabase& database, SectionId id, ShowRows show,
-                          std::vector<RegistrationRow>& rows, int& problemCount);
+platform::HResult ListRegistrations(RunContext& context, const ConfigDatabase& database, SectionId id, ShowRows show,
+                                    std::vector<RegistrationRow>& rows, int& problemCount);
 
 }  // namespace cvn

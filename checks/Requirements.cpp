@@ -84,7 +84,7 @@ std::unique_ptr<RowData> RowDataOf(const RequirementRow& row, int rowNumber) {
 
 }  // namespace
 
-int32_t ReadRequirements(const ConfigDatabase& database, SystemProfile& minimum) {
+platform::HResult ReadRequirements(const ConfigDatabase& database, SystemProfile& minimum) {
   const ConfigSection* section = database.GetSection(SectionId::MinimumRequirementsInfo);
   // The standard sections always exist; an empty one is a database without it.
   if (section == nullptr || section->Count() == 0) return platform::kEFail;
@@ -152,8 +152,8 @@ std::vector<RequirementRow> EvaluateRequirements(RunContext& context, const Syst
   return rows.Take();
 }
 
-int32_t CompareRequirements(RunContext& context, const ConfigDatabase& database, ListSurface& list,
-                            bool showAll, int& problemCount) {
+platform::HResult CompareRequirements(RunContext& context, const ConfigDatabase& database, ListSurface& list,
+                                      bool showAll, int& problemCount) {
   problemCount = 0;
   for (const RequirementRow& row :
        EvaluateRequirements(context, database.systemInfo, database.minimumRequirements)) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "config/SystemProfile.h"
+#include "platform/Types.h"
 #include "util/ListSurface.h"
 
 namespace cvn {
@@ -27,7 +28,7 @@ inline constexpr int kConfigSys = 4;
 // Reads "Minimum Requirements Info" into `minimum`; keys the section does
 // not name leave their fields as they were. platform::kEFail when the
 // database has no such section, or an empty one.
-int32_t ReadRequirements(const ConfigDatabase& database, SystemProfile& minimum);
+platform::HResult ReadRequirements(const ConfigDatabase& database, SystemProfile& minimum);
 
 struct RequirementRow {
   std::string name;
@@ -50,7 +51,7 @@ bool RunsFromRemovableMedia(RunContext& context);
 // Appends the rows to `list` (all of them with `showAll`, else only the
 // failed ones) with their RowData; `problemCount` counts every failed
 // requirement, shown or not. Returns 0.
-int32_t CompareRequirements(RunContext& context, const ConfigDatabase& database, ListSurface& list,
-                            bool showAll, int& problemCount);
+platform::HResult CompareRequirements(RunContext& context, const ConfigDatabase& database, ListSurface& list,
+                                      bool showAll, int& problemCount);
 
 }  // namespace cvn

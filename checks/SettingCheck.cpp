@@ -142,8 +142,7 @@ ValueKind MeasureRegistry(RunContext& context, SettingItem& item) {
 
 }  // namespace
 
-int32_t CheckIniSetting(RunContext& context, SettingItem& item, const SettingTexts& texts,
-                        SettingOutputs& outputs) {
+void CheckIniSetting(RunContext& context, SettingItem& item, const SettingTexts& texts, SettingOutputs& outputs) {
   if (!item.checked) {
     item.actualValueText.clear();
     const std::optional<IniLocation> location = ParseIniLocation(item.Location());
@@ -157,11 +156,9 @@ int32_t CheckIniSetting(RunContext& context, SettingItem& item, const SettingTex
     item.checked = true;
   }
   CopyOutputs(context, item, outputs);
-  return platform::kSOk;
 }
 
-int32_t CheckRegistrySetting(RunContext& context, SettingItem& item, const SettingTexts& texts,
-                             SettingOutputs& outputs) {
+void CheckRegistrySetting(RunContext& context, SettingItem& item, const SettingTexts& texts, SettingOutputs& outputs) {
   if (!item.checked) {
     item.actualValueText.clear();
     const ValueKind kind = MeasureRegistry(context, item);
@@ -169,13 +166,12 @@ int32_t CheckRegistrySetting(RunContext& context, SettingItem& item, const Setti
     item.checked = true;
   }
   CopyOutputs(context, item, outputs);
-  return platform::kSOk;
 }
 
-int32_t CheckSetting(RunContext& context, SettingItem& item, SectionType type, const SettingTexts& texts,
-                     SettingOutputs& outputs) {
+void CheckSetting(RunContext& context, SettingItem& item, SectionType type, const SettingTexts& texts,
+                  SettingOutputs& outputs) {
   if (type == SectionType::RegistrySetting) return CheckRegistrySetting(context, item, texts, outputs);
-  return CheckIniSetting(context, item, texts, outputs);
+  CheckIniSetting(context, item, texts, outputs);
 }
 
 }  // namespace cvn

@@ -29,15 +29,13 @@ struct SettingTexts {
   const ConfigSection* explanationTexts = nullptr;
 };
 
-// Both return 0; a checked item only gives its cached outputs.
-int32_t CheckIniSetting(RunContext& context, SettingItem& item, const SettingTexts& texts,
-                        SettingOutputs& outputs);
-int32_t CheckRegistrySetting(RunContext& context, SettingItem& item, const SettingTexts& texts,
-                             SettingOutputs& outputs);
+// A checked item only gives its cached outputs.
+void CheckIniSetting(RunContext& context, SettingItem& item, const SettingTexts& texts, SettingOutputs& outputs);
+void CheckRegistrySetting(RunContext& context, SettingItem& item, const SettingTexts& texts, SettingOutputs& outputs);
 
 // The check of the section type: CheckRegistrySetting for Registry
 // settings, CheckIniSetting otherwise.
-int32_t CheckSetting(RunContext& context, SettingItem& item, SectionType type, const SettingTexts& texts,
-                     SettingOutputs& outputs);
+void CheckSetting(RunContext& context, SettingItem& item, SectionType type, const SettingTexts& texts,
+                  SettingOutputs& outputs);
 
 }  // namespace cvn

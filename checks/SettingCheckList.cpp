@@ -21,8 +21,8 @@ SectionId CategoryOf(const ConfigSection& settings) {
 
 }  // namespace
 
-int32_t ListSettings(RunContext& context, const ConfigSection& settings, const SettingTexts& texts,
-                     ShowRows show, std::vector<SettingRow>& rows, int& problemCount) {
+platform::HResult ListSettings(RunContext& context, const ConfigSection& settings, const SettingTexts& texts,
+                               ShowRows show, std::vector<SettingRow>& rows, int& problemCount) {
   for (size_t index = 0; index < settings.Count(); ++index) {
     SettingItem* item = settings.ItemAs<SettingItem>(index);
     if (item == nullptr) continue;

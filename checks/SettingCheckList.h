@@ -8,6 +8,7 @@
 
 #include "checks/ListedRows.h"
 #include "checks/SettingCheck.h"
+#include "platform/Types.h"
 #include "util/RowData.h"
 
 namespace cvn {
@@ -26,9 +27,8 @@ struct SettingRow {
 // `problemCount` for every item with a status and appends the rows shown.
 // A text section that is missing or empty only leaves its texts out, as
 // the report does: the page never hides a setting the report lists.
-int32_t ListSettings(RunContext& context, const ConfigSection& settings, const SettingTexts& texts,
-                     ShowRows show, std::vector<SettingRow>& rows, int& problemCount);
-
+platform::HResult ListSettings(RunContext& context, const ConfigSection& settings, const SettingTexts& texts,
+                               ShowRows show, std::vector<SettingRow>& rows, int& problemCount);
 
 // The whole location of a listed setting, shown beside the list for the
 // selected row: a Registry location as written, an INI location as

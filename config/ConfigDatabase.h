@@ -15,6 +15,7 @@
 #include "config/FileInfoEntry.h"
 #include "config/SectionId.h"
 #include "config/SystemProfile.h"
+#include "platform/Types.h"
 
 namespace cvn {
 
@@ -30,7 +31,7 @@ class ConfigDatabase {
   // Reads the .cdb at `path` into this freshly made database, locating the
   // application on the way. 0, or platform::kEFail (after a message box
   // when the path is empty or the file cannot be read).
-  int32_t Load(RunContext& context, const std::string& path);
+  platform::HResult Load(RunContext& context, const std::string& path);
 
   // The first section with the standard name of `id`; null outside 0..15.
   ConfigSection* GetSection(SectionId id) const;

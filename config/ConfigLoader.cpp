@@ -27,7 +27,7 @@ class Loader {
         database_(database),
         resolve_([&context](const std::string& path) { return ExpandedDisplayForm(context, path); }) {}
 
-  int32_t Read(std::string_view bytes) {
+  platform::HResult Read(std::string_view bytes) {
     LineSplitter lines(bytes);
     std::string_view raw;
     while (lines.Next(raw)) {
@@ -100,7 +100,7 @@ class Loader {
 
 }  // namespace
 
-int32_t ConfigDatabase::Load(RunContext& context, const std::string& databasePath) {
+platform::HResult ConfigDatabase::Load(RunContext& context, const std::string& databasePath) {
   platform::Machine& machine = context.machine;
   if (databasePath.empty()) {
     machine.Ask().MessageBox(LoadText(machine.Texts(), IDS_CANNOT_OPEN_DATABASE_UNNAMED), platform::Buttons::Ok,

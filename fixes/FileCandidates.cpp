@@ -145,8 +145,8 @@ std::string BackupFolder(RunContext& context, const std::string& target) {
   return backup;
 }
 
-int32_t FindBackup(RunContext& context, const std::string& target, const CandidateRule& rule,
-                   BackupSearch& search, TestOnly testOnly) {
+platform::HResult FindBackup(RunContext& context, const std::string& target, const CandidateRule& rule,
+                             BackupSearch& search, TestOnly testOnly) {
   search = {};
   const std::string folder = BackupFolder(context, target) + "\\";
   platform::FindData data;
@@ -163,7 +163,8 @@ int32_t FindBackup(RunContext& context, const std::string& target, const Candida
   return acceptable ? platform::kSOk : platform::kEFail;
 }
 
-int32_t CreateBackup(RunContext& context, const std::string& target, std::string& failure, std::string& kept) {
+platform::HResult CreateBackup(RunContext& context, const std::string& target, std::string& failure,
+                               std::string& kept) {
   kept.clear();
   platform::Strings& texts = context.machine.Texts();
   const std::optional<CandidateFacts> current = ReadCandidate(context, target);

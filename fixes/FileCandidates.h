@@ -9,6 +9,7 @@
 
 #include "config/Items.h"
 #include "config/RunContext.h"
+#include "platform/Types.h"
 #include "resources/StringIds.h"
 
 namespace cvn {
@@ -71,14 +72,14 @@ struct BackupSearch {
 // Looks through the backups of `target` in the order the platform lists
 // them. 0 when one is acceptable, else E_FAIL. With TestOnly every backup
 // is looked at, so the highest number covers all of them.
-int32_t FindBackup(RunContext& context, const std::string& target, const CandidateRule& rule,
-                   BackupSearch& search, TestOnly testOnly);
+platform::HResult FindBackup(RunContext& context, const std::string& target, const CandidateRule& rule,
+                             BackupSearch& search, TestOnly testOnly);
 
 // Saves the current target as the next numbered backup unless an identical
 // one exists. 0, with `kept` naming the backup that holds the current file
 // (empty when there is no file), or E_FAIL with `failure` holding the
 // message to show (IDS_CANNOT_CREATE_FOLDER the folder cannot be made, IDS_CANNOT_CREATE_BACKUP the copy failed).
-int32_t CreateBackup(RunContext& context, const std::string& target, std::string& failure, std::string& kept);
+platform::HResult CreateBackup(RunContext& context, const std::string& target, std::string& failure, std::string& kept);
 
 // True when the file cannot be replaced now: another process holds it open
 // (a loaded DLL, a running program). A path without a folder counts as in use.

@@ -176,7 +176,7 @@ bool KeepBackup(FixSession& session, const FileFixSource& found, std::string& ke
 
 }  // namespace
 
-int32_t FindFileFixSource(FixSession& session, const FileFixRequest& request, FileFixSource& found) {
+platform::HResult FindFileFixSource(FixSession& session, const FileFixRequest& request, FileFixSource& found) {
   found = {};
   found.item = CheckedItem(session, request);
   if (found.item == nullptr) return platform::kEFail;
@@ -189,7 +189,7 @@ int32_t FindFileFixSource(FixSession& session, const FileFixRequest& request, Fi
 FixResult FixFile(FixSession& session, const FileFixRequest& request) {
   session.Begin();
   FileFixSource found;
-  const int32_t located = FindFileFixSource(session, request, found);
+  const platform::HResult located = FindFileFixSource(session, request, found);
   if (found.item == nullptr) return session.Failed(FixOutcome::NotApplicable, found.cancelled);
   FileItem& item = *found.item;
   if (located != platform::kSOk) {

@@ -9,6 +9,7 @@
 
 #include "fixes/FileCandidates.h"
 #include "fixes/FixSession.h"
+#include "platform/Types.h"
 
 namespace cvn {
 
@@ -31,7 +32,7 @@ struct FileFixSource {
 
 // Looks for the source as FixFile does, media prompts included, and
 // changes nothing. E_FAIL when the item does not exist or no source fits.
-int32_t FindFileFixSource(FixSession& session, const FileFixRequest& request, FileFixSource& found);
+platform::HResult FindFileFixSource(FixSession& session, const FileFixRequest& request, FileFixSource& found);
 
 // Done or AtRestart on success; NotApplicable when the item does not
 // exist, NoSource when nothing acceptable was found, Declined when the user

@@ -10,10 +10,18 @@ namespace cvn::platform {
 
 using Bytes = std::vector<uint8_t>;
 
-// Win32 result codes the core compares against.
-inline constexpr int32_t kSOk = 0;
-inline constexpr int32_t kEFail = static_cast<int32_t>(0x80004005u);
-inline constexpr int32_t kEAbort = static_cast<int32_t>(0x80004004u);
+// The result of a core operation: done, failed, or given up at the user's
+// word. The values are those of S_OK, E_FAIL and E_ABORT; the type is its
+// own, so that it is never mistaken for a Win32 error code (as the Registry
+// returns them), and a caller cannot drop it unread.
+enum class [[nodiscard]] HResult : int32_t{
+    Ok = 0,
+    Fail = static_cast<int32_t>(0x80004005u),
+    Abort = static_cast<int32_t>(0x80004004u),
+};
+inline constexpr HResult kSOk = HResult::Ok;
+inline constexpr HResult kEFail = HResult::Fail;
+inline constexpr HResult kEAbort = HResult::Abort;
 
 // File attribute bits (FILE_ATTRIBUTE_*).
 namespace attr {

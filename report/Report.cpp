@@ -32,7 +32,7 @@ std::optional<std::string> CreateReportFile(RunContext& context, const std::stri
 // holds sizes and dates that the files checked earlier in the run were not
 // compared with: those checks are made again.
 void PrepareLateFileInfo(RunContext& context, ConfigDatabase& database) {
-  PrepareFileInfo(context, database);
+  static_cast<void>(PrepareFileInfo(context, database));
   if (database.FileInfo().empty()) return;
   for (const SectionId id : {SectionId::ProgramInfo, SectionId::DllInfo, SectionId::ControlInfo,
                              SectionId::DriverInfo}) {
@@ -71,9 +71,9 @@ void Tell(RunContext& context, int textId, const std::string& path, platform::Ic
 
 }  // namespace
 
-int32_t WriteReport(RunContext& context, ConfigDatabase& database, const SavedAnswers& answers,
-                    const UserInfo& user, std::string& reportPath, CompletionMessage completion,
-                    const std::optional<std::string>& chosenPath) {
+platform::HResult WriteReport(RunContext& context, ConfigDatabase& database, const SavedAnswers& answers,
+                              const UserInfo& user, std::string& reportPath, CompletionMessage completion,
+                              const std::optional<std::string>& chosenPath) {
   const ReportOptions options = ReadReportOptions(database);
   if (database.FileInfo().empty()) PrepareLateFileInfo(context, database);
   context.locations.EnsureFilled(context.machine);

@@ -9,6 +9,7 @@
 #include "config/Answers.h"
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
+#include "platform/Types.h"
 #include "resources/StringIds.h"
 
 namespace cvn {
@@ -21,9 +22,9 @@ enum class CompletionMessage { Show, Omit };
 // folder, and gives its full path in `reportPath`. 0, or platform::kEFail
 // after message IDS_CANNOT_OPEN_DATABASE when neither folder takes the file. A `chosenPath`
 // (cvntool's --out) is the only place tried.
-int32_t WriteReport(RunContext& context, ConfigDatabase& database, const SavedAnswers& answers,
-                    const UserInfo& user, std::string& reportPath,
-                    CompletionMessage completion = CompletionMessage::Show,
-                    const std::optional<std::string>& chosenPath = std::nullopt);
+platform::HResult WriteReport(RunContext& context, ConfigDatabase& database, const SavedAnswers& answers,
+                              const UserInfo& user, std::string& reportPath,
+                              CompletionMessage completion = CompletionMessage::Show,
+                              const std::optional<std::string>& chosenPath = std::nullopt);
 
 }  // namespace cvn

@@ -68,9 +68,8 @@ constexpr const char* kTypeLibAspectNames[kTypeLibAspects] = {"name", "version",
 // A class or type library registration: every aspect that was checked,
 // and the expected and registered server path or library folder.
 template <class Item, size_t N>
-ItemFact RegistrationFact(RunContext& context, Item& item, int32_t (*check)(RunContext&, Item&),
-                          const char* const (&aspectNames)[N], std::string Item::*expected,
-                          std::string Item::*found) {
+ItemFact RegistrationFact(RunContext& context, Item& item, void (*check)(RunContext&, Item&),
+                          const char* const (&aspectNames)[N], std::string Item::*expected, std::string Item::*found) {
   check(context, item);
   const char mark = item.notes.empty() ? ' ' : item.required ? '*' : '!';
   ItemFact fact = Judged(item.Name(), item.required, 0, ProblemLevel(item), mark);

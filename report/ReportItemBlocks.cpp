@@ -45,7 +45,7 @@ void WriteFileSection(ReportScope& scope, const ListedSection& listed) {
   out.BlankLine();
 }
 
-using SettingCheck = int32_t (*)(RunContext&, SettingItem&, const SettingTexts&, SettingOutputs&);
+using SettingCheck = void (*)(RunContext&, SettingItem&, const SettingTexts&, SettingOutputs&);
 using SettingName = std::string (*)(const std::string&);
 
 struct SettingSection {

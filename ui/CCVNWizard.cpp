@@ -83,8 +83,8 @@ void CCVNWizard::MarkOutOfDate(const StaleLists& stale) {
   }
 }
 
-int32_t CCVNWizard::BuildRecentChanges(ListSurface* list, bool showAll, int& badCount, int& rowCount,
-                                       std::vector<std::string>& dates, const std::string& chosenStamp) {
+platform::HResult CCVNWizard::BuildRecentChanges(ListSurface* list, bool showAll, int& badCount, int& rowCount,
+                                                 std::vector<std::string>& dates, const std::string& chosenStamp) {
   return cvn::BuildRecentChanges(context_, database, list, showAll, badCount, rowCount, dates, chosenStamp);
 }
 
@@ -194,7 +194,7 @@ void CCVNWizard::UpdateWizardButtons(const PageLogic& page) {
   }));
 }
 
-int32_t CCVNWizard::SkipSection(const PageLogic& page, SectionMove move) {
+platform::HResult CCVNWizard::SkipSection(const PageLogic& page, SectionMove move) {
   const int index = IndexOf(page);
   const std::optional<size_t> next = index < 0 ? std::nullopt : plan_->NextSection(static_cast<size_t>(index));
   if (!next) return platform::kEFail;
@@ -202,7 +202,7 @@ int32_t CCVNWizard::SkipSection(const PageLogic& page, SectionMove move) {
   return platform::kSOk;
 }
 
-int32_t CCVNWizard::LastSection(const PageLogic& page, SectionMove move) {
+platform::HResult CCVNWizard::LastSection(const PageLogic& page, SectionMove move) {
   const int index = IndexOf(page);
   const std::optional<size_t> previous =
       index < 0 ? std::nullopt : plan_->PreviousSection(static_cast<size_t>(index));

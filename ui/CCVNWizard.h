@@ -15,6 +15,7 @@
 #include "config/RunContext.h"
 #include "fixes/FileCandidates.h"
 #include "fixes/FixSession.h"
+#include "platform/Types.h"
 #include "resources/resource.h"
 #include "ui/ControlSurface.h"
 #include "ui/PagePlan.h"
@@ -116,8 +117,8 @@ class CCVNWizard final : public WizardServices {
   void SetQuestionsWalked(bool walked) override { questionsWalked_ = walked; }
 
   void UpdateWizardButtons(const PageLogic& page) override;
-  int32_t SkipSection(const PageLogic& page, SectionMove move) override;
-  int32_t LastSection(const PageLogic& page, SectionMove move) override;
+  platform::HResult SkipSection(const PageLogic& page, SectionMove move) override;
+  platform::HResult LastSection(const PageLogic& page, SectionMove move) override;
 
   FixResult FixItem(const ListedItem& item) override;
   FixResult RevertItem(const ListedItem& item, const RowData& snapshot) override;
@@ -127,8 +128,8 @@ class CCVNWizard final : public WizardServices {
   bool ShowItemDetails(const ItemRef& item) override;
 
   void SetStatusList(ControlSurface& surface, int listId, SectionId category) override;
-  int32_t BuildRecentChanges(ListSurface* list, bool showAll, int& badCount, int& rowCount,
-                             std::vector<std::string>& dates, const std::string& chosenStamp) override;
+  platform::HResult BuildRecentChanges(ListSurface* list, bool showAll, int& badCount, int& rowCount,
+                                       std::vector<std::string>& dates, const std::string& chosenStamp) override;
   std::string StampText(const std::string& stamp) override { return StampDateText(context_, stamp); }
 
   // The session every repair of this run goes through.

@@ -23,40 +23,40 @@ void AddRow(ListSurface& list, const RowData& data, const std::vector<const std:
   }
 }
 
-int32_t FillFiles(RunContext& context, const ConfigDatabase& database, SectionId category, ShowRows show,
-                  ListSurface& list, int& problemCount) {
+platform::HResult FillFiles(RunContext& context, const ConfigDatabase& database, SectionId category, ShowRows show,
+                            ListSurface& list, int& problemCount) {
   std::vector<FileRow> rows;
-  const int32_t status = ListFiles(context, database, category, show, rows, problemCount);
+  const platform::HResult status = ListFiles(context, database, category, show, rows, problemCount);
   for (const FileRow& row : rows) {
     AddRow(list, row.data, {&row.name, &row.actualVersion, &row.requiredVersion, &row.notes});
   }
   return status;
 }
 
-int32_t FillSettings(RunContext& context, const ConfigDatabase& database, SectionId category, ShowRows show,
-                     ListSurface& list, int& problemCount) {
+platform::HResult FillSettings(RunContext& context, const ConfigDatabase& database, SectionId category, ShowRows show,
+                               ListSurface& list, int& problemCount) {
   const ConfigSection& settings = *database.GetSection(category);
   if (settings.Count() == 0) return platform::kEFail;
   std::vector<SettingRow> rows;
-  const int32_t status = ListSettings(context, settings, SettingTextsOf(database), show, rows, problemCount);
+  const platform::HResult status = ListSettings(context, settings, SettingTextsOf(database), show, rows, problemCount);
   for (const SettingRow& row : rows) {
     AddRow(list, row.data, {&row.name, &row.liveValue, &row.expectedValues, &row.explanation});
   }
   return status;
 }
 
-int32_t FillRegistrations(RunContext& context, const ConfigDatabase& database, SectionId category, ShowRows show,
-                          ListSurface& list, int& problemCount) {
+platform::HResult FillRegistrations(RunContext& context, const ConfigDatabase& database, SectionId category,
+                                    ShowRows show, ListSurface& list, int& problemCount) {
   std::vector<RegistrationRow> rows;
-  const int32_t status = ListRegistrations(context, database, category, show, rows, problemCount);
+  const platform::HResult status = ListRegistrations(context, database, category, show, rows, problemCount);
   for (const RegistrationRow& row : rows) AddRow(list, row.data, {&row.name, &row.file, &row.problemText});
   return status;
 }
 
 }  // namespace
 
-int32_t FillCheckList(RunContext& context, const ConfigDatabase& database, SectionId category, ShowRows show,
-                      ListSurface& list, int& problemCount) {
+platform::HResult FillCheckList(RunContext& context, const ConfigDatabase& database, SectionId category, ShowRows show,
+                                ListSurface& list, int& problemCount) {
   ClearList(list);
   problemCount = 0;
   switch (KindOf(category)) {

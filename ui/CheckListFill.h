@@ -9,6 +9,7 @@
 #include "checks/ListedRows.h"
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
+#include "platform/Types.h"
 #include "util/ListSurface.h"
 
 namespace cvn {
@@ -19,7 +20,7 @@ namespace cvn {
 // the minimum requirements (15). platform::kEFail, with an empty list and
 // no problem, for an empty section, settings without both text sections,
 // or any other category.
-int32_t FillCheckList(RunContext& context, const ConfigDatabase& database, SectionId category, ShowRows show,
-                      ListSurface& list, int& problemCount);
+platform::HResult FillCheckList(RunContext& context, const ConfigDatabase& database, SectionId category, ShowRows show,
+                                ListSurface& list, int& problemCount);
 
 }  // namespace cvn

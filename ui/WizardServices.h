@@ -12,6 +12,7 @@
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
 #include "fixes/FixSession.h"
+#include "platform/Types.h"
 #include "ui/ControlSurface.h"
 #include "ui/PageLogic.h"
 #include "ui/UiHost.h"
@@ -72,8 +73,8 @@ class WizardServices {
   virtual void UpdateWizardButtons(const PageLogic& page) = 0;
   // 0, or platform::kEFail when there is no later (earlier) section; with
   // SectionMove::Go the sheet then moves to that section's first page.
-  virtual int32_t SkipSection(const PageLogic& page, SectionMove move) = 0;
-  virtual int32_t LastSection(const PageLogic& page, SectionMove move) = 0;
+  virtual platform::HResult SkipSection(const PageLogic& page, SectionMove move) = 0;
+  virtual platform::HResult LastSection(const PageLogic& page, SectionMove move) = 0;
 
   // Repairs the item: a file of sections 0..3 or a setting of 4 and 5.
   virtual FixResult FixItem(const ListedItem& item) = 0;
@@ -90,8 +91,8 @@ class WizardServices {
   // Gives a result list the status images and the columns of list `category`.
   virtual void SetStatusList(ControlSurface& surface, int listId, SectionId category) = 0;
   // The recent-changes list of the usage database (see usage/RecentChanges.h).
-  virtual int32_t BuildRecentChanges(ListSurface* list, bool showAll, int& badCount, int& rowCount,
-                                     std::vector<std::string>& dates, const std::string& chosenStamp) = 0;
+  virtual platform::HResult BuildRecentChanges(ListSurface* list, bool showAll, int& badCount, int& rowCount,
+                                               std::vector<std::string>& dates, const std::string& chosenStamp) = 0;
   // A snapshot's time stamp as the date box shows it.
   virtual std::string StampText(const std::string& stamp) = 0;
 };

@@ -40,7 +40,7 @@ std::optional<FileSnapshot> CurrentFileState(RunContext& context, const FileEntr
     if (!found) return std::nullopt;
   }
   FileSnapshot state;
-  ReadFileVersion(context.machine, path, state.version);
+  static_cast<void>(ReadFileVersion(context.machine, path, state.version));
   state.version = RecordedVersion(state.version);
   state.size = static_cast<uint32_t>(std::min<uint64_t>(found->size, std::numeric_limits<uint32_t>::max()));
   state.time = FormatTimestamp(files.FileTimeToLocal(found->lastWriteTime).value_or(platform::SystemTime{}));

@@ -211,8 +211,8 @@ std::string StampDateText(RunContext& context, const std::string& stamp) {
   return FileDateText(context.machine.System(), ReadTimestamp(stamp));
 }
 
-int32_t CollectRecentChanges(RunContext& context, ConfigDatabase& database, const RecentChangesRequest& request,
-                             RecentChanges& changes) {
+platform::HResult CollectRecentChanges(RunContext& context, ConfigDatabase& database,
+                                       const RecentChangesRequest& request, RecentChanges& changes) {
   changes = {};
   const std::optional<std::string> path = UsageDatabasePath(database.path);
   if (!path) {
@@ -229,13 +229,13 @@ int32_t CollectRecentChanges(RunContext& context, ConfigDatabase& database, cons
   return platform::kSOk;
 }
 
-int32_t BuildRecentChanges(RunContext& context, ConfigDatabase& database, ListSurface* list, bool showAll,
-                           int& badCount, int& rowCount, std::vector<std::string>& dates,
-                           const std::string& chosenStamp) {
+platform::HResult BuildRecentChanges(RunContext& context, ConfigDatabase& database, ListSurface* list, bool showAll,
+                                     int& badCount, int& rowCount, std::vector<std::string>& dates,
+                                     const std::string& chosenStamp) {
   if (list != nullptr) ClearList(*list);
   const RecentChangesRequest request{showAll, chosenStamp, list != nullptr ? ScanExtent::AllRows : ScanExtent::FirstRow};
   RecentChanges changes;
-  const int32_t result = CollectRecentChanges(context, database, request, changes);
+  const platform::HResult result = CollectRecentChanges(context, database, request, changes);
   badCount = changes.badCount;
   rowCount = changes.rowCount;
   dates = std::move(changes.dates);
@@ -254,7 +254,7 @@ bool RecentChangesWorthShowing(RunContext& context, ConfigDatabase& database) {
   int badCount = 0;
   int rowCount = 0;
   std::vector<std::string> dates;
-  BuildRecentChanges(context, database, nullptr, true, badCount, rowCount, dates, "");
+  static_cast<void>(BuildRecentChanges(context, database, nullptr, true, badCount, rowCount, dates, ""));
   return rowCount > 0;
 }
 

@@ -10,6 +10,7 @@
 
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
+#include "platform/Types.h"
 #include "util/ListSurface.h"
 #include "util/RowData.h"
 
@@ -60,15 +61,15 @@ std::string StampDateText(RunContext& context, const std::string& stamp);
 
 // Reads the usage database beside the configuration database. 0, or
 // platform::kEFail after a message when it cannot be read.
-int32_t CollectRecentChanges(RunContext& context, ConfigDatabase& database, const RecentChangesRequest& request,
-                             RecentChanges& changes);
+platform::HResult CollectRecentChanges(RunContext& context, ConfigDatabase& database,
+                                       const RecentChangesRequest& request, RecentChanges& changes);
 
 // The list builder of the Recent Changes page: empties `list` when one is
 // given and fills it with the rows (columns Name, Current, Previous, Notes;
 // image = status). Without a list it stops at the first row it counts.
-int32_t BuildRecentChanges(RunContext& context, ConfigDatabase& database, ListSurface* list, bool showAll,
-                           int& badCount, int& rowCount, std::vector<std::string>& dates,
-                           const std::string& chosenStamp);
+platform::HResult BuildRecentChanges(RunContext& context, ConfigDatabase& database, ListSurface* list, bool showAll,
+                                     int& badCount, int& rowCount, std::vector<std::string>& dates,
+                                     const std::string& chosenStamp);
 
 // The wizard's one scan at construction: whether any date would list a
 // difference, so that the recent-changes pages are worth showing.

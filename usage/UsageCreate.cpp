@@ -112,8 +112,8 @@ class UsageWriter {
 
 }  // namespace
 
-int32_t CreateUsageDatabase(RunContext& context, const std::string& configPath, const std::string& usagePath,
-                            ConfigDatabase* database, UsageTally* tally) {
+platform::HResult CreateUsageDatabase(RunContext& context, const std::string& configPath, const std::string& usagePath,
+                                      ConfigDatabase* database, UsageTally* tally) {
   std::unique_ptr<ConfigDatabase> loaded;
   if (database == nullptr) {
     loaded = std::make_unique<ConfigDatabase>();

@@ -9,6 +9,7 @@
 
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
+#include "platform/Types.h"
 
 namespace cvn {
 
@@ -21,20 +22,20 @@ struct UsageTally {
 
 // Creates the usage database when it does not exist, else refreshes it.
 // 0, or platform::kEFail after a message. `tally` may be null.
-int32_t UpdateUsageDatabase(RunContext& context, const std::string& configPath, ConfigDatabase* database,
-                            UsageTally* tally = nullptr);
+platform::HResult UpdateUsageDatabase(RunContext& context, const std::string& configPath, ConfigDatabase* database,
+                                      UsageTally* tally = nullptr);
 
 // Writes a new usage database with one snapshot, taken now, per recorded
 // item. Without a database, it is loaded from `configPath` first.
-int32_t CreateUsageDatabase(RunContext& context, const std::string& configPath, const std::string& usagePath,
-                            ConfigDatabase* database, UsageTally* tally = nullptr);
+platform::HResult CreateUsageDatabase(RunContext& context, const std::string& configPath, const std::string& usagePath,
+                                      ConfigDatabase* database, UsageTally* tally = nullptr);
 
 // Appends a snapshot line, stamped now, to every entry whose state differs
 // from its last snapshot, when the frequency or "ChangesMade" says one is
 // due, and rewrites "LastCheck". Lines it cannot read are copied unchanged.
 // Without a database the location codes come from the file's own
 // Directory Info section.
-int32_t RefreshUsageDatabase(RunContext& context, const std::string& usagePath, ConfigDatabase* database,
-                             UsageTally* tally = nullptr);
+platform::HResult RefreshUsageDatabase(RunContext& context, const std::string& usagePath, ConfigDatabase* database,
+                                       UsageTally* tally = nullptr);
 
 }  // namespace cvn

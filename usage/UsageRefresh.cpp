@@ -171,8 +171,8 @@ bool IsReadOnly(platform::FileSystem& files, const std::string& path) {
 
 }  // namespace
 
-int32_t RefreshUsageDatabase(RunContext& context, const std::string& usagePath, ConfigDatabase* database,
-                             UsageTally* tally) {
+platform::HResult RefreshUsageDatabase(RunContext& context, const std::string& usagePath, ConfigDatabase* database,
+                                       UsageTally* tally) {
   const std::optional<std::string> workingCopy = WorkingCopyPath(usagePath);
   if (!workingCopy) {
     TellUsageProblem(context, IDS_CANNOT_UPDATE_USAGE, usagePath);

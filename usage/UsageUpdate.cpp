@@ -5,8 +5,8 @@
 
 namespace cvn {
 
-int32_t UpdateUsageDatabase(RunContext& context, const std::string& configPath, ConfigDatabase* database,
-                            UsageTally* tally) {
+platform::HResult UpdateUsageDatabase(RunContext& context, const std::string& configPath, ConfigDatabase* database,
+                                      UsageTally* tally) {
   const std::optional<std::string> usagePath = UsageDatabasePath(configPath);
   if (!usagePath) {
     TellUsageProblem(context, IDS_CANNOT_LOCATE_USAGE, configPath);

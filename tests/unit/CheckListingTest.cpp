@@ -27,7 +27,7 @@ class FileListingTest : public test::AppDatabaseTest {
 
   void LoadDlls(const std::string& entries) { LoadApp("[DLL Info]\n" + entries); }
 
-  int32_t List(ShowRows show, SectionId category = kDll) {
+  platform::HResult List(ShowRows show, SectionId category = kDll) {
     rows.clear();
     problems = 0;
     return ListFiles(*context_, database_, category, show, rows, problems);
@@ -97,7 +97,7 @@ constexpr const char* kLibId = "{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}";
 
 class RegistrationListingTest : public test::AppDatabaseTest {
  protected:
-  int32_t List(SectionId category, ShowRows show) {
+  platform::HResult List(SectionId category, ShowRows show) {
     rows.clear();
     problems = 0;
     return ListRegistrations(*context_, database_, category, show, rows, problems);

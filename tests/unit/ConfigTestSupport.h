@@ -11,6 +11,7 @@
 #include "config/ConfigDatabase.h"
 #include "config/PathSpec.h"
 #include "config/RunContext.h"
+#include "platform/Types.h"
 #include "platform/emulated/ImageBuilder.h"
 
 namespace cvn::test {
@@ -25,7 +26,7 @@ class ConfigMachineTest : public ::testing::Test {
   }
 
   // Writes a .cdb into the image (before or after Start) and loads it.
-  int32_t Load(const std::string& path, std::string_view text) {
+  platform::HResult Load(const std::string& path, std::string_view text) {
     image_.File(path, text);
     if (machine_ == nullptr) Start();
     return database_.Load(*context_, path);

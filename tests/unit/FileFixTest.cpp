@@ -55,7 +55,7 @@ class FileFixTest : public test::ConfigMachineTest {
 
   std::string SourceOfFix() {
     FileFixSource found;
-    FindFileFixSource(*session_, {SectionId::DllInfo, "MYLIB.DLL", FixMode::Fix, {}}, found);
+    static_cast<void>(FindFileFixSource(*session_, {SectionId::DllInfo, "MYLIB.DLL", FixMode::Fix, {}}, found));
     return found.source;
   }
 

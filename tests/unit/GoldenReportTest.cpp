@@ -247,8 +247,8 @@ TEST_P(GoldenReportTest, WritesTheExpectedReport) {
   c.arrange(image_);
   Start();
   ASSERT_EQ(MeasureAndLoad(*context_, database_, c.database), platform::kSOk);
-  PrepareFileInfo(*context_, database_);
-  ReadRequirements(database_, database_.minimumRequirements);
+  static_cast<void>(PrepareFileInfo(*context_, database_));
+  static_cast<void>(ReadRequirements(database_, database_.minimumRequirements));
   database_.loadCheckIncomplete = c.loadCheckIncomplete;
   std::string path;
   ASSERT_EQ(WriteReport(*context_, database_, LoadAnswers(*context_), LoadUserInfo(*context_), path),

@@ -14,14 +14,13 @@ class InstallMediaTest : public test::ConfigMachineTest {
   // An application in C:\APP whose files are shipped in \SETUP of the CD.
   void LoadApp(const std::string& appInfoExtra = "CDVolumeLabel=APPCD\n") {
     image_.File("C:\\APP\\APP.EXE", "MZ");
-    ASSERT_EQ(Load("C:\\APP\\APP.CDB",
-                   "[App Info]\nAppName=App\nAppFileName=APP.EXE\n" + appInfoExtra +
-                       "[Directory Info]\nC=1:\\SETUP\\\n"
-                       "[Program Info]\nAPP.EXE, 1, C, Y, Y\n"
-                       "[DLL Info]\nA.DLL, 1, C, Y, Y\nB.DLL, 1, C, Y, N\nMISSING.DLL, 1, C, Y, Y\n"
-                       "[Active X/OCX/VBX Info]\nC.OCX, 1, C, Y, Y\n"
-                       "[Driver Info]\nD.VXD, 1, C, N, Y\n"),
-              0);
+    ASSERT_EQ(Load("C:\\APP\\APP.CDB", "[App Info]\nAppName=App\nAppFileName=APP.EXE\n" + appInfoExtra +
+                                           "[Directory Info]\nC=1:\\SETUP\\\n"
+                                           "[Program Info]\nAPP.EXE, 1, C, Y, Y\n"
+                                           "[DLL Info]\nA.DLL, 1, C, Y, Y\nB.DLL, 1, C, Y, N\nMISSING.DLL, 1, C, Y, Y\n"
+                                           "[Active X/OCX/VBX Info]\nC.OCX, 1, C, Y, Y\n"
+                                           "[Driver Info]\nD.VXD, 1, C, N, Y\n"),
+              platform::kSOk);
   }
 
   void ShipOnCd(const std::string& label) {
@@ -46,7 +45,7 @@ class InstallMediaTest : public test::ConfigMachineTest {
 TEST_F(InstallMediaTest, TheRightCdInTheDriveIsTakenWithoutAPrompt) {
   ShipOnCd("appcd");
   LoadApp();
-  EXPECT_EQ(PrepareFileInfo(*context_, database_), 0);
+  EXPECT_EQ(PrepareFileInfo(*context_, database_), platform::kSOk);
   EXPECT_TRUE(machine_->Messages().empty());
   EXPECT_EQ(EntryNames(), (std::vector<std::string>{"APP.EXE", "A.DLL", "C.OCX", "D.VXD"}));
   const FileInfoEntry* a = database_.FindFileInfo("a.dll");
@@ -65,7 +64,7 @@ TEST_F(InstallMediaTest, TheDateIsLocalTime) {
   image_.Fact("Clock", "Bias", "-120");
   ShipOnCd("APPCD");
   LoadApp();
-  PrepareFileInfo(*context_, database_);
+  static_cast<void>(PrepareFileInfo(*context_, database_));
   const FileInfoEntry* a = database_.FindFileInfo("A.DLL");
   ASSERT_NE(a, nullptr);
   EXPECT_EQ(a->date.hour, 12);
@@ -75,7 +74,7 @@ TEST_F(InstallMediaTest, AWrongLabelAsksUntilCancel) {
   ShipOnCd("OTHER");
   image_.Answer(platform::Answer::Ok).Answer(platform::Answer::Cancel);
   LoadApp();
-  EXPECT_EQ(PrepareFileInfo(*context_, database_), 0);
+  EXPECT_EQ(PrepareFileInfo(*context_, database_), platform::kSOk);
   const std::string prompt =
       "In order to check file sizes and dates, please insert 'APPCD' into the CD-ROM drive.";
   EXPECT_EQ(MessageTexts(), (std::vector<std::string>{prompt, prompt}));
@@ -87,7 +86,7 @@ TEST_F(InstallMediaTest, AnEmptyDriveIsAskedFor) {
   image_.Drive('E', DriveType::CdRom).Fact("Drive E", "Media", "no");
   image_.Answer(platform::Answer::Cancel);
   LoadApp();
-  PrepareFileInfo(*context_, database_);
+  static_cast<void>(PrepareFileInfo(*context_, database_));
   EXPECT_EQ(machine_->Messages().size(), 1u);
   EXPECT_TRUE(database_.FileInfo().empty());
 }
@@ -96,7 +95,7 @@ TEST_F(InstallMediaTest, WithoutACdRomDriveDIsAskedFor) {
   image_.Drive('D', DriveType::Fixed, "APPCD");
   image_.SizedFile("D:\\SETUP\\A.DLL", 10);
   LoadApp();
-  PrepareFileInfo(*context_, database_);
+  static_cast<void>(PrepareFileInfo(*context_, database_));
   EXPECT_TRUE(machine_->Messages().empty());
   EXPECT_EQ(EntryNames(), std::vector<std::string>{"A.DLL"});
 }
@@ -105,7 +104,7 @@ TEST_F(InstallMediaTest, TheFileInformationDatabaseComesFirst) {
   ShipOnCd("APPCD");
   image_.File("C:\\APP\\APP.FDB", "A.DLL, 42, 199601020304\n");
   LoadApp();
-  PrepareFileInfo(*context_, database_);
+  static_cast<void>(PrepareFileInfo(*context_, database_));
   EXPECT_TRUE(machine_->Messages().empty());
   ASSERT_EQ(EntryNames(), std::vector<std::string>{"A.DLL"});
   EXPECT_EQ(database_.FileInfo()[0].size, 42u);
@@ -114,7 +113,7 @@ TEST_F(InstallMediaTest, TheFileInformationDatabaseComesFirst) {
 TEST_F(InstallMediaTest, NoLabelMeansNoFileInformation) {
   ShipOnCd("APPCD");
   LoadApp("");
-  PrepareFileInfo(*context_, database_);
+  static_cast<void>(PrepareFileInfo(*context_, database_));
   EXPECT_TRUE(machine_->Messages().empty());
   EXPECT_TRUE(database_.FileInfo().empty());
 }

@@ -32,7 +32,7 @@ class LoadCheckTest : public test::ConfigMachineTest {
                             "[DLL Info]\nA.DLL, 1, 1, Y, N\nB.DLL, 1, 1, Y, N\nC.DLL, 1, 1, Y, N\n"
                             "D.DLL, 1, 1, Y, N\n"
                             "[Active X/OCX/VBX Info]\nE.OCX, 1, 1, Y, N\n";
-    ASSERT_EQ(Load("C:\\APP\\APP.CDB", cdb), 0);
+    ASSERT_EQ(Load("C:\\APP\\APP.CDB", cdb), platform::kSOk);
   }
 
   // The exit code one checker gives for one module of C:\APP.
@@ -85,7 +85,7 @@ TEST_F(LoadCheckTest, RecordsWhatTheCheckersAnswer) {
   Answer(kChecker32, "E.OCX", 0);
   database_.loadCheckIncomplete = true;
 
-  EXPECT_EQ(RunDllLoadCheck(*context_, database_, dialogs_), 0);
+  EXPECT_EQ(RunDllLoadCheck(*context_, database_, dialogs_), platform::kSOk);
 
   EXPECT_EQ(Item("A.DLL").bitness, bitness::k32);
   EXPECT_EQ(Item("A.DLL").loadResult, loadresult::kNone);
@@ -106,7 +106,7 @@ TEST_F(LoadCheckTest, RecordsWhatTheCheckersAnswer) {
 TEST_F(LoadCheckTest, ShowsEachItemInTheProgressDialog) {
   LoadApp();
   Answer(kChecker32, "A.DLL", 101);
-  RunDllLoadCheck(*context_, database_, dialogs_);
+  static_cast<void>(RunDllLoadCheck(*context_, database_, dialogs_));
   ASSERT_EQ(dialogs_.Opened().size(), 1u);
   const ProgressRecord& shown = *dialogs_.Opened()[0];
   // The caption says what runs; the message names each item in turn.
@@ -123,7 +123,7 @@ TEST_F(LoadCheckTest, A16BitApplicationTriesThe16BitCheckerFirst) {
   Answer(kChecker16, "A.DLL", 101);
   Answer(kChecker16, "B.DLL", 7);
   Answer(kChecker32, "B.DLL", 102);
-  RunDllLoadCheck(*context_, database_, dialogs_);
+  static_cast<void>(RunDllLoadCheck(*context_, database_, dialogs_));
   EXPECT_EQ(Item("A.DLL").bitness, bitness::k16);
   EXPECT_EQ(Item("B.DLL").bitness, bitness::k32);
   EXPECT_EQ(Item("B.DLL").loadResult, loadresult::kUnexpectedFolder);
@@ -137,7 +137,7 @@ TEST_F(LoadCheckTest, ACheckerThatCannotStartLeavesTheLoadUnchecked) {
   LoadApp();
   // Nothing answers for A.DLL: neither start succeeds, so nothing is known.
   Answer(kChecker16, "B.DLL", 101);
-  RunDllLoadCheck(*context_, database_, dialogs_);
+  static_cast<void>(RunDllLoadCheck(*context_, database_, dialogs_));
   EXPECT_EQ(Item("A.DLL").loadResult, loadresult::kNotChecked);
   EXPECT_EQ(Item("B.DLL").bitness, bitness::k16);
   EXPECT_FALSE(machine_->StartedProcesses().at(0).started);
@@ -158,7 +158,7 @@ TEST_F(LoadCheckTest, EachModuleGoesToTheCheckerOfItsOwnBitness) {
   // C.DLL: the x64 checker cannot be started.
   Answer(kChecker32, "D.DLL", 100);
   Answer(kChecker32, "E.OCX", 100);
-  EXPECT_EQ(RunDllLoadCheck(*context_, database_, dialogs_), 0);
+  EXPECT_EQ(RunDllLoadCheck(*context_, database_, dialogs_), platform::kSOk);
 
   EXPECT_EQ(Starts(), (std::vector<std::string>{"32 A.DLL", "64 B.DLL", "64 C.DLL", "32 D.DLL", "16 D.DLL",
                                                 "32 E.OCX"}));
@@ -203,7 +203,7 @@ TEST_F(LoadCheckTest, TheMissing32BitCheckerIsNamedFirst) {
   LoadApp();
   ASSERT_TRUE(machine_->Files().DeleteFile("C:\\CORVANE\\LODVEX32.EXE"));
   ASSERT_TRUE(machine_->Files().DeleteFile("C:\\CORVANE\\LODVEX16.EXE"));
-  RunDllLoadCheck(*context_, database_, dialogs_);
+  static_cast<void>(RunDllLoadCheck(*context_, database_, dialogs_));
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{
                                 "Unable to locate 'c:\\corvane\\Lodvex32.exe' required to perform the "
                                 "DLL load check."});
@@ -231,12 +231,13 @@ TEST_F(LoadCheckTest, CancelAfterTheThirdItemKeepsTheirResults) {
 
 TEST_F(LoadCheckTest, PathsWithBlanksReachTheCheckerQuoted) {
   image_.File("C:\\Program Files\\App\\APP.EXE", "MZ");
-  ASSERT_EQ(Load("C:\\Program Files\\App\\APP.CDB",
-                 "[App Info]\nAppName=App\nAppFileName=APP.EXE\n[Directory Info]\n[DLL Info]\nMY LIB.DLL, 1, 1, Y, N\n"),
-            0);
+  ASSERT_EQ(
+      Load("C:\\Program Files\\App\\APP.CDB",
+           "[App Info]\nAppName=App\nAppFileName=APP.EXE\n[Directory Info]\n[DLL Info]\nMY LIB.DLL, 1, 1, Y, N\n"),
+      platform::kSOk);
   machine_->SetExitCode(
       "\"c:\\corvane\\Lodvex32.exe\" \"c:\\program files\\app\\MY LIB.DLL\" \"MY LIB.DLL\"", 101);
-  RunDllLoadCheck(*context_, database_, dialogs_);
+  static_cast<void>(RunDllLoadCheck(*context_, database_, dialogs_));
   EXPECT_EQ(database_.GetSection(SectionId::DllInfo)->ItemAs<FileItem>(0)->bitness, bitness::k32);
 }
 

@@ -23,7 +23,7 @@ constexpr const char* kAppInfo = "[App Info]\nAppFileName=CORVANE.EXE\n";
 class LoaderTest : public test::ConfigMachineTest {
  protected:
   // Loads `text` after an App Info that locates the application.
-  int32_t LoadBody(std::string_view text) { return Load(kCdb, std::string(kAppInfo) + std::string(text)); }
+  platform::HResult LoadBody(std::string_view text) { return Load(kCdb, std::string(kAppInfo) + std::string(text)); }
 
   Strings Names(SectionId id) const {
     Strings names;

@@ -19,7 +19,7 @@ class ReportTest : public test::ConfigMachineTest {
     ASSERT_EQ(Load("C:\\CORVANE\\APP.CDB", cdb), platform::kSOk);
   }
 
-  int32_t Write() { return WriteReport(*context_, database_, answers_, user_, path_); }
+  platform::HResult Write() { return WriteReport(*context_, database_, answers_, user_, path_); }
 
   std::string Written(const std::string& path) {
     const auto bytes = machine_->Files().ReadFile(path);
@@ -72,7 +72,7 @@ TEST_F(ReportTest, WidthOfTwentyWrapsAtForty) {
 TEST_F(ReportTest, FileInformationObtainedLateChecksTheFilesAgain) {
   LoadApp(std::string(kAppInfo) + "[Corvane Info]\nGetUserInfo=N\nAskQuestions=N\n"
           "[Program Info]\nAPP.EXE, 1, 1, Y, Y\n");
-  PrepareFileInfo(*context_, database_);
+  static_cast<void>(PrepareFileInfo(*context_, database_));
   ASSERT_TRUE(database_.FileInfo().empty());
   FileCheckOutputs found;
   CheckFile(*context_, *database_.GetSection(SectionId::ProgramInfo)->ItemAs<FileItem>(0), nullptr, found, true);

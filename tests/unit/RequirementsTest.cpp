@@ -22,9 +22,11 @@ class RequirementsMachineTest : public test::ConfigMachineTest {
   // requirement lines, measures the machine and reads the requirements.
   void Run(const std::string& requirementLines, const std::string& folder = "C:\\APP") {
     image_.File(folder + "\\APP.EXE", "MZ");
-    ASSERT_EQ(Load(folder + "\\APP.CDB", "[App Info]\nAppName=App\nAppFileName=APP.EXE\n[Directory Info]\n"
-                                         "[Minimum Requirements Info]\n" + requirementLines),
-              0);
+    ASSERT_EQ(Load(folder + "\\APP.CDB",
+                   "[App Info]\nAppName=App\nAppFileName=APP.EXE\n[Directory Info]\n"
+                   "[Minimum Requirements Info]\n" +
+                       requirementLines),
+              platform::kSOk);
     Measure(*context_, database_.systemInfo);
     readResult_ = ReadRequirements(database_, database_.minimumRequirements);
     Evaluate();
@@ -48,7 +50,7 @@ class RequirementsMachineTest : public test::ConfigMachineTest {
     return names;
   }
 
-  int32_t readResult_ = -1;
+  platform::HResult readResult_ = platform::kEFail;
   std::vector<RequirementRow> rows_;
 };
 
@@ -171,7 +173,7 @@ TEST_F(AppDiskTest, StartUpMeasuresTheApplicationDriveOnceItIsLocated) {
                                    "[Minimum Requirements Info]\nAppDiskSpace=2M\n");
   Start();
   ASSERT_EQ(MeasureAndLoad(*context_, database_, "D:\\SETUP\\APP.CDB"), platform::kSOk);
-  ReadRequirements(database_, database_.minimumRequirements);
+  static_cast<void>(ReadRequirements(database_, database_.minimumRequirements));
   Evaluate();
   const RequirementRow* row = Row("App Disk Space [C:]");
   ASSERT_NE(row, nullptr);
@@ -199,7 +201,8 @@ TEST_F(AppDiskTest, NoRowWhenRunningFromAFloppy) {
 TEST_F(RequirementsMachineTest, WithoutRequirementsEveryRowPasses) {
   image_.Fact("Hardware", "ScreenWidth", "640").Fact("Hardware", "ScreenHeight", "480");
   image_.File("C:\\APP\\APP.EXE", "MZ");
-  ASSERT_EQ(Load("C:\\APP\\APP.CDB", "[App Info]\nAppName=App\nAppFileName=APP.EXE\n[Directory Info]\n"), 0);
+  ASSERT_EQ(Load("C:\\APP\\APP.CDB", "[App Info]\nAppName=App\nAppFileName=APP.EXE\n[Directory Info]\n"),
+            platform::kSOk);
   Measure(*context_, database_.systemInfo);
   EXPECT_EQ(ReadRequirements(database_, database_.minimumRequirements), platform::kEFail);
   Evaluate();
@@ -211,7 +214,8 @@ TEST_F(RequirementsMachineTest, WithoutRequirementsEveryRowPasses) {
 TEST_F(RequirementsMachineTest, WithoutRequirementsASmallScreenFailsOnlyTheResolution) {
   image_.Fact("Hardware", "ScreenWidth", "640").Fact("Hardware", "ScreenHeight", "400");
   image_.File("C:\\APP\\APP.EXE", "MZ");
-  ASSERT_EQ(Load("C:\\APP\\APP.CDB", "[App Info]\nAppName=App\nAppFileName=APP.EXE\n[Directory Info]\n"), 0);
+  ASSERT_EQ(Load("C:\\APP\\APP.CDB", "[App Info]\nAppName=App\nAppFileName=APP.EXE\n[Directory Info]\n"),
+            platform::kSOk);
   Measure(*context_, database_.systemInfo);
   Evaluate();
   EXPECT_EQ(FailedNames(), std::vector<std::string>{"Video Resolution"});
@@ -219,7 +223,7 @@ TEST_F(RequirementsMachineTest, WithoutRequirementsASmallScreenFailsOnlyTheResol
 
 TEST_F(RequirementsMachineTest, RowsComeInTheirOrderWithTheirDetailsKinds) {
   Run("WindowsVersion=Win 95\n");
-  EXPECT_EQ(readResult_, 0);
+  EXPECT_EQ(readResult_, platform::kSOk);
   const std::vector<std::pair<std::string, int>> expected = {
       {"Windows Version", details::kWindowsVersion}, {"Processor", details::kNone},
       {"Files in CONFIG.SYS", details::kConfigSys},  {"Buffers in CONFIG.SYS", details::kConfigSys},
@@ -321,7 +325,7 @@ class CompareRequirementsTest : public RequirementsMachineTest {
 TEST_F(CompareRequirementsTest, ShowsOnlyProblemsUnlessShowAll) {
   MemoryList list;
   int problems = -1;
-  EXPECT_EQ(CompareRequirements(*context_, database_, list, false, problems), 0);
+  EXPECT_EQ(CompareRequirements(*context_, database_, list, false, problems), platform::kSOk);
   EXPECT_EQ(problems, 2);
   ASSERT_EQ(list.ItemCount(), 2);
   EXPECT_EQ(list.GetItemText(0, 0, 260), "Processor");
@@ -338,7 +342,7 @@ TEST_F(CompareRequirementsTest, ShowsOnlyProblemsUnlessShowAll) {
 TEST_F(CompareRequirementsTest, ShowAllListsEveryRowWithItsData) {
   MemoryList list;
   int problems = -1;
-  CompareRequirements(*context_, database_, list, true, problems);
+  static_cast<void>(CompareRequirements(*context_, database_, list, true, problems));
   EXPECT_EQ(problems, 2);
   ASSERT_EQ(list.ItemCount(), 16);
   const RowData* windows = list.GetItemData(0);

@@ -20,7 +20,7 @@ class SettingCheckListTest : public test::SettingCheckTest {
                                  Entry("app\\S\\Missing", "*") + Entry("broken", "*"));
   }
 
-  int32_t List(const SettingTexts& texts, ShowRows show) {
+  platform::HResult List(const SettingTexts& texts, ShowRows show) {
     return ListSettings(*context_, *database_.GetSection(SectionId::IniInfo), texts, show, rows,
                         problems);
   }

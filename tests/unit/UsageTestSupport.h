@@ -11,6 +11,7 @@
 
 #include "config/ConfigDatabase.h"
 #include "config/RunContext.h"
+#include "platform/Types.h"
 #include "platform/emulated/ImageBuilder.h"
 #include "tests/support/FileCheckTestFiles.h"
 #include "usage/UsageDatabase.h"
@@ -71,7 +72,7 @@ class UsageTest : public ::testing::Test {
   }
 
   // One start: the usage database step as start-up runs it.
-  int32_t Update(const std::string& now) {
+  platform::HResult Update(const std::string& now) {
     Start(now);
     tally_ = {};
     return UpdateUsageDatabase(*context_, kUsageCdb, database_.get(), &tally_);

@@ -35,7 +35,7 @@ int RunCheck(RunContext& context, const Options& options, std::ostream& out, std
     if (options.json) out << UnloadedJson(&context.machine.Texts(), "check", path, kUnloaded);
     return kCheckUnloadable;
   }
-  ReadRequirements(database, database.minimumRequirements);
+  static_cast<void>(ReadRequirements(database, database.minimumRequirements));
   const ReportFacts facts = GatherReportFacts(context, database);
   const std::vector<Finding> findings = Findings(facts);
   const FindingCounts counts = CountFindings(findings);

@@ -10,7 +10,7 @@ bool LoadForChecks(RunContext& context, ConfigDatabase& database, const std::str
     errors << "cvntool: cannot load " << path << '\n';
     return false;
   }
-  PrepareFileInfo(context, database);
+  static_cast<void>(PrepareFileInfo(context, database));
   return true;
 }
 

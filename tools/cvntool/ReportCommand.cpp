@@ -50,7 +50,7 @@ int RunJsonReport(RunContext& context, const Options& options, std::ostream& out
     if (options.outPath) WriteJson(context, options, {}, json);
     return 1;
   }
-  ReadRequirements(database, database.minimumRequirements);
+  static_cast<void>(ReadRequirements(database, database.minimumRequirements));
   const ReportFacts facts = GatherReportFacts(context, database);
   const std::string json =
       ReportJson(context, database, facts, LoadAnswers(context), LoadUserInfo(context));
@@ -76,9 +76,9 @@ int RunReport(RunContext& context, const Options& options, std::ostream& out, st
   // Before any file is checked, so that the checks see what it found.
   if (options.loadCheck) {
     ScriptedProgressDialogs progress;
-    RunDllLoadCheck(context, database, progress);
+    static_cast<void>(RunDllLoadCheck(context, database, progress));
   }
-  ReadRequirements(database, database.minimumRequirements);
+  static_cast<void>(ReadRequirements(database, database.minimumRequirements));
   const SavedAnswers answers = LoadAnswers(context);
   const UserInfo user = LoadUserInfo(context);
   std::string path;

@@ -56,8 +56,8 @@ void CCheckBase::FillRows(ControlSurface&, ListSurface& rows) {
   RunContext& context = wizard_.Context();
   std::optional<platform::WaitCursor> wait;
   if (category != SectionId::MinimumRequirementsInfo) wait.emplace(context.machine.Ask());
-  FillCheckList(context, wizard_.Database(), category, Filter() == RowFilter::All ? ShowRows::All : ShowRows::Problems,
-                rows, problemCount);
+  static_cast<void>(FillCheckList(context, wizard_.Database(), category,
+                                  Filter() == RowFilter::All ? ShowRows::All : ShowRows::Problems, rows, problemCount));
   wait.reset();
   if (sortMode == sortmode::kWorstFirst && problemCount > 0) SortRows(rows, sortMode);
 }

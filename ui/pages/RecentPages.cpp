@@ -60,7 +60,8 @@ void CRecent2Page::FillDateBox(ControlSurface& surface) {
 }
 
 void CRecent2Page::FillRows(ControlSurface&, ListSurface& rows) {
-  wizard_.BuildRecentChanges(&rows, Filter() == RowFilter::All, badCount, rowCount, dates, chosenStamp);
+  static_cast<void>(
+      wizard_.BuildRecentChanges(&rows, Filter() == RowFilter::All, badCount, rowCount, dates, chosenStamp));
   if (badCount > 0) {
     SortRows(rows, sortmode::kLeastSeriousFirst);
     nameToggle_ = false;

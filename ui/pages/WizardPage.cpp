@@ -20,8 +20,10 @@ bool SectionStartPage::OnSetActive(ControlSurface& surface) {
 }
 
 void SectionStartPage::OnCommand(ControlSurface&, int id) {
-  if (id == IDC_SKIP_SECTION && skip_ == SectionButton::WhenPossible) wizard_.SkipSection(*this, SectionMove::Go);
-  if (id == IDC_LAST_SECTION && last_ == SectionButton::WhenPossible) wizard_.LastSection(*this, SectionMove::Go);
+  if (id == IDC_SKIP_SECTION && skip_ == SectionButton::WhenPossible)
+    static_cast<void>(wizard_.SkipSection(*this, SectionMove::Go));
+  if (id == IDC_LAST_SECTION && last_ == SectionButton::WhenPossible)
+    static_cast<void>(wizard_.LastSection(*this, SectionMove::Go));
 }
 
 }  // namespace cvn

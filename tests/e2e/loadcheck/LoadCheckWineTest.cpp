@@ -97,11 +97,11 @@ class LoadCheckWineTest : public ::testing::Test {
 
 TEST_F(LoadCheckWineTest, TheRealCheckersJudgeTheThreeModules) {
   RunContext context(*machine_);
-  ASSERT_EQ(database_.Load(context, app_ + "\\app.cdb"), 0);
+  ASSERT_EQ(database_.Load(context, app_ + "\\app.cdb"), platform::kSOk);
   context.locations.SetFolder('X', checkers_);
   win32ui::Win32ProgressDialogs dialogs(::GetModuleHandleA(nullptr), nullptr);
 
-  EXPECT_EQ(RunDllLoadCheck(context, database_, dialogs), 0);
+  EXPECT_EQ(RunDllLoadCheck(context, database_, dialogs), platform::kSOk);
 
   constexpr bool kThis64 = sizeof(void*) == 8;
   const FileItem& good = Item(SectionId::DllInfo, "lc_good.dll");
