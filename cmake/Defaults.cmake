@@ -29,9 +29,49 @@ function(corvane_defaults target)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
 endfunction()
 
-# Compiles TARGET's sources as a few large units: each reads the standard
-# and the shared headers once, which halves a build from nothing. The
-# sources of one target therefore keep their file-local names distinct.
+# Sets OUT to the sources SOURCES (absolute paths in the repository)
+# compiled SIZE to a translation unit: each group is a generated file that
+# includes its sources by their path from the repository root, so the shared
+# headers (GoogleTest above all, seconds a unit) are compiled once a group,
+# and the compiler cache sees the same text in every checkout. Names in the
+# anonymous namespace of one source must therefore differ from those of the
+# others of its group.
+function(corvane_grouped_sources out name size)
+  set(groups "")
+  set(indexes "")
+  set(position 0)
+  foreach(source ${ARGN})
+    math(EXPR index "${position} / ${size}")
+    file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${source})
+    string(APPEND text_${index} "#include \"${relative}\"\n")
+    list(APPEND indexes ${index})
+    math(EXPR position "${position} + 1")
+  endforeach()
+  list(REMOVE_DUPLICATES indexes)
+  foreach(index ${indexes})
+    set(group ${CMAKE_CURRENT_BINARY_DIR}/groups/${name}_${index}.cpp)
+    file(CONFIGURE OUTPUT ${group} CONTENT "${text_${index}}")
+    list(APPEND groups ${group})
+  endforeach()
+  set(${out} ${groups} PARENT_SCOPE)
+endfunction()
+
+# Compiles TARGET's sources in the repository as groups of 12 (above); its
+# include root must reach them by their path from the repository root, as a
+# layer's root does. Sources the build generates stay as they are.
 function(corvane_unity target)
-  set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 12)
+  get_target_property(sources ${target} SOURCES)
+  set(grouped "")
+  set(kept "")
+  foreach(source ${sources})
+    get_filename_component(path ${source} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    if(path MATCHES "\\.cpp$" AND path MATCHES "^${PROJECT_SOURCE_DIR}/" AND NOT path MATCHES "^${PROJECT_BINARY_DIR}/")
+      list(APPEND grouped ${path})
+    else()
+      list(APPEND kept ${source})
+    endif()
+  endforeach()
+  corvane_grouped_sources(groups ${target} 12 ${grouped})
+  set(all ${kept} ${groups})
+  set_target_properties(${target} PROPERTIES SOURCES "${all}")
 endfunction()

@@ -64,6 +64,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!machine->Files().WriteFile(kDatabasePath, cvn::platform::Bytes(data, data + size))) return 0;
   cvn::RunContext context(*machine);
   cvn::ConfigDatabase database;
-  database.Load(context, kDatabasePath);
+  static_cast<void>(database.Load(context, kDatabasePath));
   return 0;
 }

@@ -43,14 +43,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (machine == nullptr) return 0;
   cvn::RunContext context(*machine);
   cvn::ConfigDatabase database;
-  if (database.Load(context, kDatabasePath) != 0) return 0;
+  if (database.Load(context, kDatabasePath) != cvn::platform::kSOk) return 0;
   const cvn::platform::Bytes bytes(data, data + size);
   if (!machine->Files().WriteFile(kUsagePath, bytes)) return 0;
   cvn::RecentChanges changes;
-  cvn::CollectRecentChanges(context, database, {true, "", cvn::ScanExtent::AllRows}, changes);
+  static_cast<void>(cvn::CollectRecentChanges(context, database, {true, "", cvn::ScanExtent::AllRows}, changes));
   // With and without the database's own location codes.
-  cvn::RefreshUsageDatabase(context, kUsagePath, nullptr);
-  cvn::RefreshUsageDatabase(context, kUsagePath, &database);
-  cvn::CollectRecentChanges(context, database, {false, "199701010000", cvn::ScanExtent::AllRows}, changes);
+  static_cast<void>(cvn::RefreshUsageDatabase(context, kUsagePath, nullptr));
+  static_cast<void>(cvn::RefreshUsageDatabase(context, kUsagePath, &database));
+  static_cast<void>(
+      cvn::CollectRecentChanges(context, database, {false, "199701010000", cvn::ScanExtent::AllRows}, changes));
   return 0;
 }
