@@ -72,13 +72,12 @@ class DependencyWalk {
   int Visit(const std::string& path, int depth) {
     const auto bytes = files_.ReadFile(path);
     if (!bytes) return depstatus::kCannotOpen;
-    if (pe::ClassifyExecutable(*bytes) != pe::ExeKind::Pe) return depstatus::kNotPe;
-    const auto parsed = pe::PeFile::Parse(*bytes);
-    if (!parsed) return depstatus::kNotPe;
+    const auto imports = ImportedModuleNames(*bytes);
+    if (!imports) return depstatus::kNotPe;
     const size_t index = modules_.size();
     modules_.push_back({FileNameOf(path), path, depth, {}});
     listed_.insert(ToLower(modules_.back().fileName));
-    for (const auto& name : pe::ReadImportedModules(*parsed).modules) VisitImport(index, name, depth + 1);
+    for (const auto& name : *imports) VisitImport(index, name, depth + 1);
     return depstatus::kRead;
   }
 
@@ -132,6 +131,13 @@ std::optional<std::string> ReadVersionString(platform::Machine& machine, const s
 
 pe::ExeKind ExecutableKind(platform::Machine& machine, const std::string& path) {
   return ReadImageHeader(machine, path).kind;
+}
+
+std::optional<std::vector<std::string>> ImportedModuleNames(const platform::Bytes& bytes) {
+  if (pe::ClassifyExecutable(bytes) != pe::ExeKind::Pe) return std::nullopt;
+  const auto parsed = pe::PeFile::Parse(bytes);
+  if (!parsed) return std::nullopt;
+  return pe::ReadImportedModules(*parsed).modules;
 }
 
 int BitnessOfKind(pe::ExeKind kind) { return BitnessOfBits(pe::KindBits(kind)); }

@@ -26,6 +26,10 @@ std::optional<std::string> ReadVersionString(platform::Machine& machine, const s
 // The kind of the file at `path`; Unknown when it cannot be read.
 pe::ExeKind ExecutableKind(platform::Machine& machine, const std::string& path);
 
+// The modules a file's bytes import by name; nothing when they are not a
+// readable PE image.
+std::optional<std::vector<std::string>> ImportedModuleNames(const platform::Bytes& bytes);
+
 // The bitness code of a kind (bitness::k16, k32 or kUnknown).
 int BitnessOfKind(pe::ExeKind kind);
 

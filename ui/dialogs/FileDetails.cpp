@@ -4,14 +4,12 @@
 #include <utility>
 
 #include "checks/FileTypes.h"
+#include "checks/PeModules.h"
 #include "config/TextCase.h"
 #include "fixes/FileConfirmationFields.h"
 #include "resources/StringIds.h"
 #include "resources/resource.h"
 #include "ui/dialogs/ItemFields.h"
-#include "util/pe/ExecutableKind.h"
-#include "util/pe/ImportTable.h"
-#include "util/pe/PeFile.h"
 #include "util/text/WindowsPath.h"
 
 namespace cvn {
@@ -133,10 +131,8 @@ bool CFileDependent::OnSetActive(ControlSurface& surface) {
 
 std::optional<std::vector<std::string>> ReadImportNames(platform::Machine& machine, const std::string& path) {
   const auto bytes = machine.Files().ReadFile(path);
-  if (!bytes || pe::ClassifyExecutable(*bytes) != pe::ExeKind::Pe) return std::nullopt;
-  const auto parsed = pe::PeFile::Parse(*bytes);
-  if (!parsed) return std::nullopt;
-  return pe::ReadImportedModules(*parsed).modules;
+  if (!bytes) return std::nullopt;
+  return ImportedModuleNames(*bytes);
 }
 
 CFileDetails::CFileDetails(RunContext& context, const ConfigDatabase& database, const std::string& fileName,

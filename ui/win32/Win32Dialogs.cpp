@@ -167,15 +167,25 @@ PageBinding* BindingOf(HWND page) {
   return reinterpret_cast<PageBinding*>(::GetWindowLongPtrA(page, DWLP_USER));
 }
 
-PROPSHEETPAGEA MakePropertyPage(PageBinding& binding) {
-  PROPSHEETPAGEA page{};
-  page.dwSize = sizeof page;
-  page.dwFlags = PSP_DEFAULT | PSP_HASHELP;
-  page.hInstance = binding.instance;
-  page.pszTemplate = MAKEINTRESOURCEA(static_cast<WORD>(binding.logic->DialogId()));
-  page.pfnDlgProc = PageProc;
-  page.lParam = reinterpret_cast<LPARAM>(&binding);
-  return page;
+std::vector<PROPSHEETPAGEA> MakePropertyPages(const std::vector<PageLogic*>& logic, HINSTANCE instance,
+                                              const HelpHandler& help, std::vector<PageBinding>& bindings) {
+  bindings = std::vector<PageBinding>(logic.size());
+  std::vector<PROPSHEETPAGEA> pages;
+  for (size_t i = 0; i < logic.size(); ++i) {
+    PageBinding& binding = bindings[i];
+    binding.logic = logic[i];
+    binding.instance = instance;
+    binding.help = help;
+    PROPSHEETPAGEA page{};
+    page.dwSize = sizeof page;
+    page.dwFlags = PSP_DEFAULT | PSP_HASHELP;
+    page.hInstance = instance;
+    page.pszTemplate = MAKEINTRESOURCEA(static_cast<WORD>(binding.logic->DialogId()));
+    page.pfnDlgProc = PageProc;
+    page.lParam = reinterpret_cast<LPARAM>(&binding);
+    pages.push_back(page);
+  }
+  return pages;
 }
 
 DialogEnd RunModalDialog(HINSTANCE instance, HWND owner, DialogLogic& logic, const HelpHandler& help) {
@@ -188,14 +198,8 @@ DialogEnd RunModalDialog(HINSTANCE instance, HWND owner, DialogLogic& logic, con
 
 void RunModalSheet(HINSTANCE instance, HWND owner, const std::string& caption,
                    const std::vector<PageLogic*>& pages, const HelpHandler& help) {
-  std::vector<PageBinding> bindings(pages.size());
-  std::vector<PROPSHEETPAGEA> sheetPages;
-  for (size_t i = 0; i < pages.size(); ++i) {
-    bindings[i].logic = pages[i];
-    bindings[i].instance = instance;
-    bindings[i].help = help;
-    sheetPages.push_back(MakePropertyPage(bindings[i]));
-  }
+  std::vector<PageBinding> bindings;
+  std::vector<PROPSHEETPAGEA> sheetPages = MakePropertyPages(pages, instance, help, bindings);
   PROPSHEETHEADERA header{};
   header.dwSize = sizeof header;
   header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_HASHELP;

@@ -34,8 +34,11 @@ struct PageBinding {
   std::unique_ptr<Win32Surface> surface;
 };
 
-// The page of a sheet for a binding that outlives the sheet.
-PROPSHEETPAGEA MakePropertyPage(PageBinding& binding);
+// The pages of a sheet for `logic`, one binding each in `bindings` (made
+// here, with the instance and help handler); the bindings outlive the sheet
+// and must not move, and a caller may still set their callbacks.
+std::vector<PROPSHEETPAGEA> MakePropertyPages(const std::vector<PageLogic*>& logic, HINSTANCE instance,
+                                              const HelpHandler& help, std::vector<PageBinding>& bindings);
 
 // Runs `logic` as a modal dialog from its template over `owner`.
 DialogEnd RunModalDialog(HINSTANCE instance, HWND owner, DialogLogic& logic, const HelpHandler& help);

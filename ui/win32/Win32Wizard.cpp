@@ -98,15 +98,11 @@ WizardResult Win32Wizard::Run(CCVNWizard& wizard) {
   wizard.AttachSheet(this);
   appIcon_ = ::LoadIconA(instance_, MAKEINTRESOURCEA(static_cast<WORD>(wizard.appIcon)));
 
-  std::vector<PageBinding> bindings(wizard.Pages().size());
-  std::vector<PROPSHEETPAGEA> pages;
-  for (size_t i = 0; i < bindings.size(); ++i) {
-    bindings[i].logic = wizard.Pages()[i];
-    bindings[i].instance = instance_;
-    bindings[i].help = help_;
-    bindings[i].beforeActivate = [this](HWND sheet) { sheet_ = sheet; };
-    bindings[i].finished = [this] { finished_ = true; };
-    pages.push_back(MakePropertyPage(bindings[i]));
+  std::vector<PageBinding> bindings;
+  std::vector<PROPSHEETPAGEA> pages = MakePropertyPages(wizard.Pages(), instance_, help_, bindings);
+  for (PageBinding& binding : bindings) {
+    binding.beforeActivate = [this](HWND sheet) { sheet_ = sheet; };
+    binding.finished = [this] { finished_ = true; };
   }
   PROPSHEETHEADERA header{};
   header.dwSize = sizeof header;

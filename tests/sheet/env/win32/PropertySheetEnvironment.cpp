@@ -41,14 +41,9 @@ class PropertySheetEnvironment final : public SheetEnvironment {
   SheetOutcome Run(const std::vector<PageLogic*>& pages, const std::vector<Press>& presses) override {
     const HINSTANCE instance = ::GetModuleHandleA(nullptr);
     bool finished = false;
-    std::vector<PageBinding> bindings(pages.size());
-    std::vector<PROPSHEETPAGEA> sheetPages;
-    for (size_t i = 0; i < pages.size(); ++i) {
-      bindings[i].logic = pages[i];
-      bindings[i].instance = instance;
-      bindings[i].finished = [&finished] { finished = true; };
-      sheetPages.push_back(win32ui::MakePropertyPage(bindings[i]));
-    }
+    std::vector<PageBinding> bindings;
+    std::vector<PROPSHEETPAGEA> sheetPages = win32ui::MakePropertyPages(pages, instance, {}, bindings);
+    for (PageBinding& binding : bindings) binding.finished = [&finished] { finished = true; };
     PROPSHEETHEADERA header{};
     header.dwSize = sizeof header;
     header.dwFlags = PSH_PROPSHEETPAGE | PSH_WIZARD | PSH_MODELESS;
