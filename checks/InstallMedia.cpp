@@ -38,8 +38,7 @@ bool HasLabel(RunContext& context, const std::string& root, const std::string& l
 }  // namespace
 
 void BuildFileInfoFromMedia(RunContext& context, ConfigDatabase& database) {
-  for (const SectionId id : {SectionId::ProgramInfo, SectionId::DllInfo, SectionId::ControlInfo,
-                             SectionId::DriverInfo}) {
+  for (const SectionId id : kFileSections) {
     const ConfigSection* section = database.GetSection(id);
     if (section == nullptr) continue;
     for (size_t i = 0; i < section->Count(); ++i) {

@@ -7,11 +7,6 @@
 
 namespace cvn {
 
-namespace {
-
-
-}  // namespace
-
 std::string FormatExpectedValues(RunContext& context, std::string_view valueText) {
   platform::Strings& texts = context.machine.Texts();
   if (valueText == "*") return texts.Load(IDS_ANY_NON_BLANK);

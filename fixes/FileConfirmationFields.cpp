@@ -10,11 +10,6 @@
 
 namespace cvn {
 
-namespace {
-
-
-}  // namespace
-
 FileFacts CurrentFileFacts(platform::Strings& texts, const FileItem& item) {
   FileFacts facts;
   facts.location = item.foundFolder;

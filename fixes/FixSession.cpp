@@ -8,11 +8,6 @@
 
 namespace cvn {
 
-namespace {
-
-
-}  // namespace
-
 std::string FixSession::Text(int id, std::initializer_list<std::string_view> args) {
   return LoadText(context.machine.Texts(), id, args);
 }

@@ -34,8 +34,7 @@ std::optional<std::string> CreateReportFile(RunContext& context, const std::stri
 void PrepareLateFileInfo(RunContext& context, ConfigDatabase& database) {
   static_cast<void>(PrepareFileInfo(context, database));
   if (database.FileInfo().empty()) return;
-  for (const SectionId id : {SectionId::ProgramInfo, SectionId::DllInfo, SectionId::ControlInfo,
-                             SectionId::DriverInfo}) {
+  for (const SectionId id : kFileSections) {
     const ConfigSection* section = database.GetSection(id);
     for (size_t i = 0; section != nullptr && i < section->Count(); ++i) {
       if (FileItem* item = section->ItemAs<FileItem>(i)) item->checked = false;

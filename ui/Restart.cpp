@@ -3,11 +3,6 @@
 #include "resources/StringIds.h"
 
 namespace cvn {
-namespace {
-
-
-}  // namespace
-
 bool ConfirmRestart(RunContext& context) {
   const std::string question = context.machine.Texts().Load(IDS_RESTART_NOW);
   return context.machine.Ask().MessageBox(question, platform::Buttons::YesNo,

@@ -29,12 +29,12 @@ cvn::emulated::EmulatedMachine& Machine() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::span<const uint8_t> bytes(data, size);
   (void)cvn::pe::ClassifyExecutable(bytes);
-  if (const auto pe = cvn::pe::PeFile::Parse(bytes)) static_cast<void>(cvn::pe::ReadImportedModules(*pe));
+  if (const auto pe = cvn::pe::PeFile::Parse(bytes)) (void)cvn::pe::ReadImportedModules(*pe);
 
   auto& machine = Machine();
   if (!machine.Files().WriteFile(kPath, cvn::platform::Bytes(bytes.begin(), bytes.end()))) return 0;
   std::string version;
-  static_cast<void>(cvn::ReadFileVersion(machine, kPath, version));
+  (void)cvn::ReadFileVersion(machine, kPath, version);
   (void)cvn::ExecutableKind(machine, kPath);
   (void)cvn::ListModuleDependencies(machine, kPath);
   return 0;

@@ -62,8 +62,7 @@ int ProveHarvest(platform::Machine& machine, const std::string& cdbPath, Harvest
   ConfigDatabase database;
   if (database.Load(context, cdbPath) != platform::kSOk) return -1;
   int removed = 0;
-  for (const SectionId id : {SectionId::ProgramInfo, SectionId::DllInfo, SectionId::ControlInfo,
-                             SectionId::DriverInfo}) {
+  for (const SectionId id : kFileSections) {
     removed += Prune<HarvestedFile, FileItem>(harvest.files, id, database, FileProblem, warnings);
   }
   for (const SectionId id : {SectionId::IniInfo, SectionId::RegistryInfo}) {

@@ -17,11 +17,6 @@
 #include "util/ListHelpers.h"
 
 namespace cvn {
-namespace {
-
-
-}  // namespace
-
 CCheck1Page::CCheck1Page(WizardServices& wizard)
     : SectionStartPage(wizard, IDD_CHECK1, SectionButton::WhenPossible, SectionButton::WhenPossible) {}
 
